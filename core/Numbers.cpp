@@ -1,0 +1,347 @@
+#include "core/Numbers.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace Numbers {
+
+namespace {
+
+int64_t ClampToInt64(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    // 2^63 is exactly representable; anything at or beyond it saturates.
+    constexpr double limit = 9223372036854775808.0;
+    if (v >= limit)
+        return std::numeric_limits<int64_t>::max();
+    if (v < -limit)
+        return std::numeric_limits<int64_t>::min();
+    return static_cast<int64_t>(v);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+int64_t Round(double value)
+{
+    // nearbyint under the default rounding mode rounds halves to even.
+    return ClampToInt64(std::nearbyint(value));
+}
+
+int64_t Trunc(double value) { return ClampToInt64(std::trunc(value)); }
+
+double Int(double value) { return std::trunc(value); }
+
+bool SameValue(double a, double b)
+{
+    const double tolerance = std::max(1e-12 * std::min(std::fabs(a), std::fabs(b)), 1e-12);
+    return std::fabs(a - b) <= tolerance;
+}
+
+bool IsZero(double x) { return std::fabs(x) <= 1e-12; }
+
+const TSeparators& RegionalSeparators()
+{
+    static const TSeparators separators = [] {
+        const QLocale locale = QLocale::system();
+        TSeparators s;
+        s.Decimal = locale.decimalPoint();
+        s.Group = locale.groupSeparator();
+        if (s.Decimal.isEmpty())
+            s.Decimal = QStringLiteral(".");
+        return s;
+    }();
+    return separators;
+}
+
+bool TryParseNumber(std::string_view text, std::string_view decimal, double& value)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end && *p == ' ')
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* intBegin = p;
+    while (p < end && IsDigit(*p))
+        ++p;
+    const char* intEnd = p;
+    const char* fracBegin = p;
+    const char* fracEnd = p;
+    bool hasSeparator = false;
+    if (!decimal.empty() && size_t(end - p) >= decimal.size()
+        && std::memcmp(p, decimal.data(), decimal.size()) == 0) {
+        hasSeparator = true;
+        p += decimal.size();
+        fracBegin = p;
+        while (p < end && IsDigit(*p))
+            ++p;
+        fracEnd = p;
+    }
+    if (intBegin == intEnd && !hasSeparator)
+        return false;
+    bool expNegative = false;
+    const char* expBegin = nullptr;
+    const char* expEnd = nullptr;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p < end && (*p == '+' || *p == '-')) {
+            expNegative = *p == '-';
+            ++p;
+        }
+        expBegin = p;
+        while (p < end && IsDigit(*p))
+            ++p;
+        expEnd = p;
+    }
+    while (p < end && *p == ' ')
+        ++p;
+    if (p != end)
+        return false;
+
+    // Normalise into "-iii.fffe-xxx" for from_chars; leading zeros of the
+    // integer part and of the exponent are dropped so the buffer stays short.
+    while (intBegin < intEnd && *intBegin == '0')
+        ++intBegin;
+    if (expBegin) {
+        while (expBegin < expEnd && *expBegin == '0')
+            ++expBegin;
+    }
+    const size_t intLen = size_t(intEnd - intBegin);
+    const size_t fracLen = size_t(fracEnd - fracBegin);
+    const size_t expLen = expBegin ? size_t(expEnd - expBegin) : 0;
+    if (intLen == 0 && std::all_of(fracBegin, fracEnd, [](char c) { return c == '0'; })) {
+        value = negative ? -0.0 : 0.0;
+        return true;
+    }
+
+    char stackBuffer[128];
+    std::string heapBuffer;
+    const size_t needed = intLen + fracLen + expLen + 8;
+    char* buffer = stackBuffer;
+    if (needed > sizeof stackBuffer) {
+        heapBuffer.resize(needed);
+        buffer = heapBuffer.data();
+    }
+    char* w = buffer;
+    if (negative)
+        *w++ = '-';
+    if (intLen == 0)
+        *w++ = '0';
+    std::memcpy(w, intBegin, intLen);
+    w += intLen;
+    if (fracLen) {
+        *w++ = '.';
+        std::memcpy(w, fracBegin, fracLen);
+        w += fracLen;
+    }
+    if (expLen) {
+        *w++ = 'e';
+        if (expNegative)
+            *w++ = '-';
+        std::memcpy(w, expBegin, expLen);
+        w += expLen;
+    }
+
+    double result = 0;
+    const auto [ptr, ec] = std::from_chars(buffer, w, result);
+    if (ec == std::errc()) {
+        if (ptr != w)
+            return false;
+        value = result;
+        return true;
+    }
+    if (ec != std::errc::result_out_of_range)
+        return false;
+
+    // Out of range is either beyond the largest double (not a number) or
+    // below the smallest subnormal (the nearest double is zero). Decide by the
+    // decimal exponent of the first significant digit.
+    long long exponent = 0;
+    for (const char* e = expBegin; e && e < expEnd; ++e) {
+        exponent = exponent * 10 + (*e - '0');
+        if (exponent > 1000000000LL)
+            break;
+    }
+    if (expNegative)
+        exponent = -exponent;
+    long long magnitude;
+    if (intLen > 0) {
+        magnitude = exponent + static_cast<long long>(intLen) - 1;
+    } else {
+        const char* firstNonZero = fracBegin;
+        while (firstNonZero < fracEnd && *firstNonZero == '0')
+            ++firstNonZero;
+        magnitude = exponent - static_cast<long long>(firstNonZero - fracBegin) - 1;
+    }
+    if (magnitude < 0) {
+        value = negative ? -0.0 : 0.0;
+        return true;
+    }
+    return false;
+}
+
+bool TryParseNumber(std::string_view utf8, double& value)
+{
+    static const std::string decimal = RegionalSeparators().Decimal.toStdString();
+    return TryParseNumber(utf8, decimal, value);
+}
+
+bool TryParseNumber(QStringView text, const QString& decimal, double& value)
+{
+    const QByteArray bytes = text.toUtf8();
+    const QByteArray sep = decimal.toUtf8();
+    return TryParseNumber(std::string_view(bytes.constData(), size_t(bytes.size())),
+                          std::string_view(sep.constData(), size_t(sep.size())), value);
+}
+
+bool TryParseNumber(QStringView text, double& value)
+{
+    return TryParseNumber(text, RegionalSeparators().Decimal, value);
+}
+
+namespace {
+
+struct TPattern {
+    int MinInt = 1;
+    bool Grouping = false;
+    int MinDec = 0;
+    int MaxDec = 0;
+};
+
+TPattern ParsePattern(QStringView pattern)
+{
+    TPattern p;
+    p.MinInt = 0;
+    bool inFraction = false;
+    for (QChar c : pattern) {
+        if (c == u'.') {
+            inFraction = true;
+        } else if (c == u',') {
+            if (!inFraction)
+                p.Grouping = true;
+        } else if (c == u'0') {
+            if (inFraction) {
+                ++p.MinDec;
+                ++p.MaxDec;
+            } else {
+                ++p.MinInt;
+            }
+        } else if (c == u'#') {
+            if (inFraction)
+                ++p.MaxDec;
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+QString FormatNumber(double value, QStringView pattern, const TSeparators& separators)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+
+    const TPattern pat = ParsePattern(pattern);
+
+    // Shortest round-trip digits: "d.ddddde±x".
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    const std::string_view sci(buf, size_t(res.ptr - buf));
+    const size_t ePos = sci.find('e');
+    std::string digits;
+    for (size_t i = 0; i < ePos; ++i) {
+        if (sci[i] != '.')
+            digits.push_back(sci[i]);
+    }
+    int exponent = 0;
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
+    // The value is 0.digits × 10^(exponent + 1): `point` digits stand before the
+    // decimal point (negative or beyond the digits means padding zeros).
+    int point = exponent + 1;
+
+    // Keep point + MaxDec digits; round the rest away, halves away from zero.
+    const long keep = long(point) + pat.MaxDec;
+    if (keep < long(digits.size())) {
+        bool roundUp = false;
+        if (keep >= 0)
+            roundUp = digits[size_t(keep)] >= '5';
+        digits.resize(size_t(std::max<long>(keep, 0)));
+        if (roundUp) {
+            int i = int(digits.size()) - 1;
+            while (i >= 0 && digits[size_t(i)] == '9') {
+                digits[size_t(i)] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++digits[size_t(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++point;
+            }
+        }
+    }
+
+    std::string intPart;
+    std::string fracPart;
+    for (int i = 0; i < point; ++i)
+        intPart.push_back(i < int(digits.size()) ? digits[size_t(i)] : '0');
+    for (int i = 0; i < pat.MaxDec; ++i) {
+        const int index = point + i;
+        fracPart.push_back(index >= 0 && index < int(digits.size()) ? digits[size_t(index)] : '0');
+    }
+    // Optional trailing zeros go.
+    while (int(fracPart.size()) > pat.MinDec && !fracPart.empty() && fracPart.back() == '0')
+        fracPart.pop_back();
+    const size_t firstNonZero = intPart.find_first_not_of('0');
+    intPart = firstNonZero == std::string::npos ? std::string() : intPart.substr(firstNonZero);
+    while (int(intPart.size()) < pat.MinInt)
+        intPart.insert(intPart.begin(), '0');
+
+    const bool isZero = intPart.find_first_not_of('0') == std::string::npos
+        && fracPart.find_first_not_of('0') == std::string::npos;
+
+    QString out;
+    out.reserve(int(intPart.size() + fracPart.size()) + 8);
+    if (value < 0 && !isZero)
+        out += u'-';
+    const int n = int(intPart.size());
+    for (int i = 0; i < n; ++i) {
+        if (pat.Grouping && i > 0 && (n - i) % 3 == 0)
+            out += separators.Group;
+        out += QChar(intPart[size_t(i)]);
+    }
+    if (!fracPart.empty()) {
+        out += separators.Decimal;
+        out += QLatin1StringView(fracPart.data(), qsizetype(fracPart.size()));
+    }
+    return out;
+}
+
+QString FormatNumber(double value, QStringView pattern)
+{
+    return FormatNumber(value, pattern, RegionalSeparators());
+}
+
+QString RoundTrip(double value)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+} // namespace Numbers

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <string_view>
+
+// Decoding and encoding of data files and the settings file.
+namespace TextCodec {
+
+enum TEncoding { teUtf8, teUtf16LE, teUtf16BE, teAnsi };
+
+// The encoding a byte-order mark names, and the mark's length (0 when there is
+// none: teAnsi).
+TEncoding DetectByBom(const QByteArray& bytes, int& bomLength);
+
+// True when `bytes` is well-formed UTF-8 (no overlongs, no surrogates, nothing
+// above U+10FFFF, no truncated sequence).
+bool IsValidUtf8(std::string_view bytes);
+
+// Strict UTF-8: a leading BOM is skipped; any invalid sequence fails (false)
+// and no replacement character is ever produced.
+bool DecodeUtf8Strict(const QByteArray& bytes, QString& text);
+
+// Decodes in the given encoding after skipping `skip` bytes. UTF-16 with an
+// odd trailing byte drops it. The ANSI code page is the legacy code page of
+// the user's locale.
+QString Decode(const QByteArray& bytes, TEncoding encoding, int skip = 0);
+
+// Encodes, with the BOM for the UTF forms when `withBom`. For teAnsi,
+// `lossless` is set false when a character had no representation in the code
+// page (it is then written as '?').
+QByteArray Encode(QStringView text, TEncoding encoding, bool withBom, bool* lossless = nullptr);
+
+// The iconv name of the legacy code page of the user's locale: ja -> CP932,
+// zh_CN -> CP936, zh_TW -> CP950, ko -> CP949, everything else CP1252.
+QByteArray AnsiCodePage();
+// Converts with iconv; false when the code page is unknown to iconv.
+bool FromCodePage(const QByteArray& codePage, std::string_view bytes, QString& text);
+
+// Splits at CR LF, lone LF and lone CR; a break at the very end adds no empty
+// last line.
+QStringList SplitLines(QStringView text);
+
+} // namespace TextCodec

@@ -1,0 +1,140 @@
+#include "core/Numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+using namespace Numbers;
+
+TEST(Rounding, HalvesGoToEvenAndTruncGoesTowardZero)
+{
+    EXPECT_EQ(Round(0.5), 0);
+    EXPECT_EQ(Round(1.5), 2);
+    EXPECT_EQ(Round(2.5), 2);
+    EXPECT_EQ(Round(-2.5), -2);
+    EXPECT_EQ(Round(-3.5), -4);
+    EXPECT_EQ(Round(2.5000001), 3);
+    EXPECT_EQ(Trunc(-2.9), -2);
+    EXPECT_EQ(Trunc(2.9), 2);
+    EXPECT_EQ(Int(-7.75), -7.0);
+    EXPECT_EQ(IntDiv(-7, 2), -3);
+    EXPECT_EQ(Round(1e300), INT64_MAX);
+    EXPECT_EQ(Round(std::nan("")), 0);
+}
+
+TEST(Rounding, SameValueAndZeroTests)
+{
+    EXPECT_TRUE(SameValue(1.0, 1.0 + 1e-13));
+    EXPECT_FALSE(SameValue(1.0, 1.0 + 1e-11));
+    // Relative for large values.
+    EXPECT_TRUE(SameValue(1e6, 1e6 + 1e-7));
+    EXPECT_FALSE(SameValue(1e6, 1e6 + 1e-5));
+    EXPECT_TRUE(IsZero(1e-12));
+    EXPECT_FALSE(IsZero(1.1e-12));
+}
+
+namespace {
+bool Parses(const char* text, double& v) { return TryParseNumber(std::string_view(text), ".", v); }
+bool IsNumber(const char* text)
+{
+    double v;
+    return Parses(text, v);
+}
+double Value(const char* text)
+{
+    double v = -12345;
+    EXPECT_TRUE(Parses(text, v)) << text;
+    return v;
+}
+} // namespace
+
+TEST(NumberSyntax, AcceptsTheCellForms)
+{
+    EXPECT_EQ(Value(" 12 "), 12);
+    EXPECT_EQ(Value("+.5"), 0.5);
+    EXPECT_EQ(Value("5."), 5);
+    EXPECT_EQ(Value("."), 0);
+    EXPECT_EQ(Value("1E"), 1);
+    EXPECT_EQ(Value("1e+"), 1);
+    EXPECT_EQ(Value("1e3"), 1000);
+    EXPECT_EQ(Value("-2.5E-1"), -0.25);
+    EXPECT_EQ(Value("000123"), 123);
+    EXPECT_EQ(Value("0.1"), 0.1);
+    EXPECT_EQ(Value("1.7976931348623157e308"), DBL_MAX);
+    EXPECT_EQ(Value("1e-400"), 0.0);
+    EXPECT_EQ(Value("4.9e-324"), 4.9e-324);
+    EXPECT_TRUE(std::signbit(Value("-0")));
+}
+
+TEST(NumberSyntax, RejectsEverythingElse)
+{
+    for (const char* text : {"", " ", "-", "+", "1E400", "-1e400", "1 000", "1,000", "\t1", "1\t", "nan", "inf",
+                             "0x10", "1e5.5", "e5", "1..2", "$5", "5%", "12a", "++1", "1e--2", "\xC2\xA0" "1"})
+        EXPECT_FALSE(IsNumber(text)) << '"' << text << '"';
+}
+
+TEST(NumberSyntax, LongMantissaStillReadsTheNearestDouble)
+{
+    std::string digits = "0." + std::string(300, '0') + "1";
+    EXPECT_EQ(Value(digits.c_str()), 1e-301);
+    std::string big = "1" + std::string(400, '0');
+    EXPECT_FALSE(IsNumber(big.c_str()));
+    EXPECT_EQ(Value("0.000000000000000000000000000000000000001e39"), 1.0);
+}
+
+TEST(NumberSyntax, UsesTheGivenDecimalSeparator)
+{
+    double v = 0;
+    EXPECT_TRUE(TryParseNumber(std::string_view("1,5"), ",", v));
+    EXPECT_EQ(v, 1.5);
+    EXPECT_FALSE(TryParseNumber(std::string_view("1.5"), ",", v));
+    EXPECT_TRUE(TryParseNumber(QStringView(u"-3,25e1"), QStringLiteral(","), v));
+    EXPECT_EQ(v, -32.5);
+}
+
+TEST(NumberPatterns, RoundsTheShortestFormHalvesAwayFromZero)
+{
+    const TSeparators sep;
+    EXPECT_EQ(FormatNumber(2.5, u"#,##0", sep), "3");
+    EXPECT_EQ(FormatNumber(-2.5, u"#,##0", sep), "-3");
+    EXPECT_EQ(FormatNumber(0.4, u"#,##0", sep), "0");
+    EXPECT_EQ(FormatNumber(-0.4, u"#,##0", sep), "0");
+    EXPECT_EQ(FormatNumber(1e12, u"#,##0", sep), "1,000,000,000,000");
+    EXPECT_EQ(FormatNumber(999999999.9999999, u"#,##0", sep), "1,000,000,000");
+    EXPECT_EQ(FormatNumber(0.0045, u"#,##0.###", sep), "0.005");
+    EXPECT_EQ(FormatNumber(0.30000000000000004, u"#,##0.###", sep), "0.3");
+    EXPECT_EQ(FormatNumber(1234.5, u"#,##0.###", sep), "1,234.5");
+    EXPECT_EQ(FormatNumber(-0.0004, u"#,##0.###", sep), "0");
+    EXPECT_EQ(FormatNumber(0.0006, u"#,##0.###", sep), "0.001");
+    EXPECT_EQ(FormatNumber(9.9996, u"#,##0.###", sep), "10");
+    EXPECT_EQ(FormatNumber(100, u"#,##0.###", sep), "100");
+    EXPECT_EQ(FormatNumber(123456, u"0.00", sep), "123456.00");
+}
+
+TEST(NumberPatterns, UsesTheGivenSeparators)
+{
+    TSeparators german;
+    german.Decimal = QStringLiteral(",");
+    german.Group = QStringLiteral(".");
+    EXPECT_EQ(FormatNumber(1234567.125, u"#,##0.###", german), "1.234.567,125");
+    EXPECT_EQ(FormatNumber(1000, u"#,##0", german), "1.000");
+}
+
+TEST(NumberPatterns, RoundTripIsShortestAndLocaleFree)
+{
+    EXPECT_EQ(RoundTrip(1.5), "1.5");
+    EXPECT_EQ(RoundTrip(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(RoundTrip(1e20), "1e+20");
+}
+
+// Run under LANG=de_DE.UTF-8.
+TEST(LocaleDeNumbers, RegionalSeparatorsComeFromTheLocale)
+{
+    EXPECT_EQ(RegionalSeparators().Decimal, ",");
+    EXPECT_EQ(RegionalSeparators().Group, ".");
+    double v = 0;
+    EXPECT_TRUE(TryParseNumber(std::string_view("1,5"), v));
+    EXPECT_EQ(v, 1.5);
+    EXPECT_EQ(FormatNumber(1e12, u"#,##0"), "1.000.000.000.000");
+}
