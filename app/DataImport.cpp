@@ -1,0 +1,282 @@
+#include "app/DataImport.h"
+
+#include "app/CellSplitter.h"
+#include "app/DataErrors.h"
+#include "app/Magnification.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartAxisTitle.h"
+#include "chart/CustomAxisPanel.h"
+#include "chart/LineSeries.h"
+#include "chart/SeriesPointer.h"
+#include "core/Numbers.h"
+#include "core/TextCodec.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+const QString TDataImport::ImportErrorText = QStringLiteral("エラーが発生しました データを確認してください");
+const QString TDataImport::ImportErrorCaption = QStringLiteral("情報");
+
+namespace {
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(path, file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileError(path, file.errorString());
+    return bytes;
+}
+
+// The second attempt: the encoding its byte-order mark names, or the legacy
+// code page of the user's locale.
+QString DecodeFallback(const QByteArray& bytes)
+{
+    int bomLength = 0;
+    const TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    return TextCodec::Decode(bytes, encoding, bomLength);
+}
+
+
+QString ToQString(std::string_view cell) { return QString::fromUtf8(cell.data(), qsizetype(cell.size())); }
+
+// No reservation beyond this many points in all: a first line of a hundred
+// thousand columns must not ask for terabytes before a single point exists.
+constexpr size_t MaxReservedPoints = size_t(1) << 24;
+
+} // namespace
+
+void TDataImport::LoadDataFile(const QString& path)
+{
+    DataList.Clear();
+    QByteArray bytes = ReadWholeFile(path);
+    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip)))) {
+        DataList.SetText(std::move(bytes), skip);
+        return;
+    }
+    bytes.clear();
+    DataList.SetText(DecodeFallback(ReadWholeFile(path)));
+}
+
+void TDataImport::SetDataBytes(QByteArray bytes)
+{
+    DataList.Clear();
+    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip)))) {
+        DataList.SetText(std::move(bytes), skip);
+        return;
+    }
+    DataList.SetText(DecodeFallback(bytes));
+}
+
+void TDataImport::RemoveAllSeries(TCustomAxisPanel& chart)
+{
+    for (int i = chart.SeriesCount() - 1; i >= 0; --i)
+        delete chart.GetSeries(i);
+}
+
+void TDataImport::BuildChart(TCustomAxisPanel& chart)
+{
+    if (DataList.IsEmpty())
+        return;
+    RemoveAllSeries(chart);
+    chart.LeftAxis()->SetAutomatic(true);
+    chart.BottomAxis()->SetAutomatic(true);
+    FSeriesNames.clear();
+    FSelectedSeries = -1;
+    FDelimiter = 0;
+
+    const int lineTotal = DataList.Count();
+    int q = 0;
+    while (q < lineTotal && DataList.Line(q).empty())
+        ++q;
+    if (q == lineTotal)
+        throw EDataError(QStringLiteral("データがありません (すべての行が空です)"));
+
+    const std::string decimal = Numbers::RegionalSeparators().Decimal.toStdString();
+    auto isNumber = [&decimal](std::string_view cell, double& value) {
+        return Numbers::TryParseNumber(cell, decimal, value);
+    };
+
+    const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
+    FDelimiter = delimiter;
+    TCellSplitter splitter;
+    const std::vector<std::string_view>& cells = splitter.Split(DataList.Line(q), delimiter);
+
+    LineCount = int(cells.size()) - 1;
+    std::vector<TChartSeries*> series;
+    series.reserve(size_t(LineCount));
+    for (int i = 0; i < LineCount; ++i) {
+        auto* line = new TLineSeries(&chart);
+        line->Pointer()->SetVisible(true);
+        line->Pointer()->SetSize(2);
+        line->Pointer()->SetStyle(psCircle);
+        chart.AddSeries(line);
+        series.push_back(line);
+    }
+
+    double firstX = 0;
+    if (isNumber(cells[0], firstX)) {
+        for (int i = 0; i < LineCount; ++i) {
+            const QString title = QStringLiteral("No") + QString::number(i);
+            series[size_t(i)]->SetTitle(title);
+            FSeriesNames.append(title);
+        }
+    } else {
+        for (int i = 0; i < LineCount; ++i) {
+            const QString title = ToQString(cells[size_t(i) + 1]);
+            series[size_t(i)]->SetTitle(title);
+            FSeriesNames.append(title);
+        }
+        chart.BottomAxis()->Title()->SetCaption(ToQString(cells[0]));
+    }
+
+    // One pass reads every number once: it keeps the running maxima of the
+    // automatic magnification and the points, which are scaled once the
+    // factors are known. The points are exactly those the rebuild adds line by
+    // line, up to a number beyond the last series, which fails the rebuild
+    // after the points before it are in.
+    const bool scan = AutoSize;
+    double xMaximum = -1e20;
+    double yMaximum = -1e20;
+    std::vector<std::vector<double>> xs(static_cast<size_t>(LineCount));
+    std::vector<std::vector<double>> ys(static_cast<size_t>(LineCount));
+    if (LineCount > 0) {
+        size_t dataLines = 0;
+        for (int line = q; line < lineTotal; ++line)
+            dataLines += DataList.Line(line).empty() ? 0 : 1;
+        if (dataLines * size_t(LineCount) <= MaxReservedPoints) {
+            for (int i = 0; i < LineCount; ++i) {
+                xs[size_t(i)].reserve(dataLines);
+                ys[size_t(i)].reserve(dataLines);
+            }
+        }
+    }
+
+    bool collecting = true;
+    int errorLine = -1;
+    int errorColumn = -1;
+    for (int line = q; line < lineTotal; ++line) {
+        const std::string_view text = DataList.Line(line);
+        if (text.empty())
+            continue;
+        const std::vector<std::string_view>& row = splitter.Split(text, delimiter);
+        double x;
+        if (!isNumber(row[0], x))
+            continue;
+        if (scan && std::fabs(x) > xMaximum)
+            xMaximum = std::fabs(x);
+        const int cellCount = int(row.size());
+        for (int j = 1; j < cellCount; ++j) {
+            double y;
+            if (!isNumber(row[size_t(j)], y))
+                continue;
+            if (scan && std::fabs(y) > yMaximum)
+                yMaximum = std::fabs(y);
+            if (!collecting)
+                continue;
+            if (j - 1 >= LineCount) {
+                collecting = false;
+                errorLine = line;
+                errorColumn = j;
+                continue;
+            }
+            xs[size_t(j - 1)].push_back(x);
+            ys[size_t(j - 1)].push_back(y);
+        }
+        if (!collecting && !scan)
+            break;
+    }
+
+    if (scan) {
+        Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
+        Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
+        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani);
+    }
+
+    for (int i = 0; i < LineCount; ++i) {
+        std::vector<double>& x = xs[size_t(i)];
+        std::vector<double>& y = ys[size_t(i)];
+        for (double& v : x)
+            v *= xmag;
+        for (double& v : y)
+            v *= ymag;
+        series[size_t(i)]->AddXYArrays(std::move(x), std::move(y));
+    }
+
+    if (errorLine >= 0) {
+        throw EDataError(QStringLiteral("%1 行目の %2 列目の数値は、最初の行 (%3 列) を超える列にあります")
+                             .arg(errorLine + 1)
+                             .arg(errorColumn + 1)
+                             .arg(LineCount + 1));
+    }
+
+    if (!FSeriesNames.isEmpty())
+        FSelectedSeries = 0;
+}
+
+bool TDataImport::BuildGuarded(TCustomAxisPanel& chart)
+{
+    try {
+        BuildChart(chart);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
+{
+    xmag = 1.0;
+    ymag = 1.0;
+    RemoveAllSeries(chart);
+    DataList.Clear();
+    LoadDataFile(path);
+    return BuildGuarded(chart);
+}
+
+bool TDataImport::DropFile(TCustomAxisPanel& chart, const QString& path)
+{
+    RemoveAllSeries(chart);
+    DataList.Clear();
+    xmag = 1.0;
+    ymag = 1.0;
+    LoadDataFile(path);
+    return BuildGuarded(chart);
+}
+
+bool TDataImport::PasteText(TCustomAxisPanel& chart, const QString& clipboardText)
+{
+    DataList.Clear();
+    xmag = 1.0;
+    ymag = 1.0;
+    DataList.SetText(clipboardText);
+    RemoveAllSeries(chart);
+    return BuildGuarded(chart);
+}
+
+bool TDataImport::ApplyXmag(TCustomAxisPanel& chart, const QString& text)
+{
+    double value;
+    if (!Numbers::TryParseNumber(QStringView(text), value))
+        return false;
+    xmag = value;
+    BuildChart(chart);
+    return true;
+}
+
+bool TDataImport::ApplyYmag(TCustomAxisPanel& chart, const QString& text)
+{
+    double value;
+    if (!Numbers::TryParseNumber(QStringView(text), value))
+        return false;
+    ymag = value;
+    BuildChart(chart);
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/DataList.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class TCustomAxisPanel;
+
+// Everything of the data import that is not a widget: the data lines, the
+// magnifications, and the rebuild of every series from the lines. The main
+// window owns one and shows what it reports (series names, status text, the
+// import error box).
+class TDataImport {
+public:
+    // The message box of a failed import.
+    static const QString ImportErrorText; // "エラーが発生しました データを確認してください"
+    static const QString ImportErrorCaption; // "情報"
+
+    TDataList DataList;
+    int LineCount = 0;
+    double xmag = 1.0;
+    double ymag = 1.0;
+    QString xtani;
+    QString ytani;
+
+    // Mirrors the scale tab's AutoSize check box.
+    bool AutoSize = true;
+
+    // What the window shows after a rebuild.
+    const QStringList& SeriesNames() const { return FSeriesNames; }
+    int SelectedSeries() const { return FSelectedSeries; }
+    const QString& StatusText() const { return FStatusText; }
+    // The delimiter the last rebuild chose, 0 when no line decided it.
+    char Delimiter() const { return FDelimiter; }
+
+    // Replaces DataList with the lines of the file: strict UTF-8 first; if that
+    // fails, the file is read again and decoded by its byte-order mark or in
+    // the legacy code page. Throws EFileError when the file cannot be read.
+    void LoadDataFile(const QString& path);
+    // The decoding of LoadDataFile on bytes already read; `reread` supplies
+    // the bytes of the second attempt.
+    void SetDataBytes(QByteArray bytes);
+
+    // Rebuilds every series of `chart` from DataList. Throws EDataError.
+    void BuildChart(TCustomAxisPanel& chart);
+
+    // The three ways in: reset, load, rebuild under the import error report.
+    // They return false when the rebuild failed (the window then shows the
+    // import error box); a file that cannot be read throws EFileError.
+    bool OpenFile(TCustomAxisPanel& chart, const QString& path);
+    bool DropFile(TCustomAxisPanel& chart, const QString& path);
+    bool PasteText(TCustomAxisPanel& chart, const QString& clipboardText);
+
+    // A manual factor from the scale tab: the text is read as a number; when it
+    // is one, the factor is set and the chart rebuilt (failures propagate).
+    // Returns whether it was a number.
+    bool ApplyXmag(TCustomAxisPanel& chart, const QString& text);
+    bool ApplyYmag(TCustomAxisPanel& chart, const QString& text);
+
+    static void RemoveAllSeries(TCustomAxisPanel& chart);
+
+private:
+    QStringList FSeriesNames;
+    int FSelectedSeries = -1;
+    QString FStatusText;
+    char FDelimiter = 0;
+
+    bool BuildGuarded(TCustomAxisPanel& chart);
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TChartSeries;
+class TCustomAxisPanel;
+
+// The chart's series in insertion order; a series' position is its index.
+// The list does not own its series (their owner component does).
+class TChartSeriesList {
+public:
+    explicit TChartSeriesList(TCustomAxisPanel* AOwner) : FOwner(AOwner) {}
+
+    TCustomAxisPanel* Owner() const { return FOwner; }
+    int Count() const { return int(FItems.size()); }
+    // Checked access: a bad index throws std::out_of_range.
+    TChartSeries* Items(int Index) const
+    {
+        if (Index < 0 || Index >= Count())
+            throw std::out_of_range("Series list index " + std::to_string(Index)
+                                    + " out of bounds (0 to " + std::to_string(Count() - 1) + ")");
+        return FItems[size_t(Index)];
+    }
+    TChartSeries* operator[](int Index) const { return Items(Index); }
+    int IndexOf(const TChartSeries* Series) const
+    {
+        for (size_t t = 0; t < FItems.size(); ++t)
+            if (FItems[t] == Series)
+                return int(t);
+        return -1;
+    }
+    bool Contains(const TChartSeries* Series) const { return IndexOf(Series) != -1; }
+
+    auto begin() const { return FItems.begin(); }
+    auto end() const { return FItems.end(); }
+
+private:
+    friend class TCustomAxisPanel;
+    TCustomAxisPanel* FOwner;
+    std::vector<TChartSeries*> FItems;
+};

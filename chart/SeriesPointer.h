@@ -1,0 +1,98 @@
+#pragma once
+
+#include "chart/canvas/ChartBrush.h"
+#include "chart/canvas/ChartPen.h"
+#include "core/Color.h"
+
+#include <memory>
+
+class TChartSeries;
+
+enum TSeriesPointerStyle {
+    psRectangle,
+    psCircle,
+    psTriangle,
+    psDownTriangle,
+    psCross,
+    psDiagCross,
+    psStar,
+    psDiamond,
+    psSmallDot,
+    psNothing,
+    psLeftTriangle,
+    psRightTriangle,
+    psHexagon,
+    psVisual,
+    psDonut,
+    psArrow
+};
+
+enum TPointerSizeUnits { suPixels, suAxis };
+
+// The marker settings of a series. Its half-sizes never go below 1 pixel;
+// every change repaints the chart through the owning series.
+class TSeriesPointer {
+public:
+    explicit TSeriesPointer(TChartSeries* AOwner);
+    TSeriesPointer(const TSeriesPointer&) = delete;
+    TSeriesPointer& operator=(const TSeriesPointer&) = delete;
+    virtual ~TSeriesPointer();
+
+    TChartSeries* ParentSeries() const { return FSeries; }
+
+    TChartBrush* Brush() const { return FBrush.get(); }
+    TChartPen* Pen() const { return FPen.get(); }
+    // The brush colour; clDefault takes the point colour.
+    TColor Color() const { return FBrush->Color(); }
+    void SetColor(TColor Value) { FBrush->SetColor(Value); }
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    // The visibility a fresh pointer of this series has.
+    bool DefaultVisible() const { return FDefaultVisible; }
+    void SetDefaultVisible(bool Value) { FDefaultVisible = Value; }
+
+    int HorizSize() const { return FHorizSize; }
+    void SetHorizSize(int Value);
+    int VertSize() const { return FVertSize; }
+    void SetVertSize(int Value);
+    int Size() const { return FHorizSize > FVertSize ? FHorizSize : FVertSize; }
+    void SetSize(int Value);
+
+    TSeriesPointerStyle Style() const { return FStyle; }
+    void SetStyle(TSeriesPointerStyle Value);
+
+    bool InflateMargins() const { return FInflate; }
+    void SetInflateMargins(bool Value);
+    int DarkPen() const { return FDarkPen; }
+    void SetDarkPen(int Value);
+    // Percent, 0 to 100.
+    int Transparency() const { return FTransparency; }
+    void SetTransparency(int Value);
+    float SizeFloat() const { return FSizeFloat; }
+    void SetSizeFloat(float Value);
+    TPointerSizeUnits SizeUnits() const { return FSizeUnits; }
+    void SetSizeUnits(TPointerSizeUnits Value);
+    bool Draw3D() const { return FDraw3D; }
+    void SetDraw3D(bool Value);
+
+    bool AllowChangeSize = true;
+
+    void Repaint();
+
+private:
+    std::unique_ptr<TChartBrush> FBrush;
+    std::unique_ptr<TChartPen> FPen;
+    bool FVisible = true;
+    bool FDefaultVisible = true;
+    int FDarkPen = 0;
+    bool FDraw3D = true;
+    int FHorizSize = 4;
+    bool FInflate = true;
+    TChartSeries* FSeries;
+    float FSizeFloat = 0;
+    TPointerSizeUnits FSizeUnits = suPixels;
+    TSeriesPointerStyle FStyle = psRectangle;
+    int FTransparency = 0;
+    int FVertSize = 4;
+};

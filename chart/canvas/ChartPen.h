@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/Color.h"
+
+#include <functional>
+#include <utility>
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+enum TPenEndStyle { esRound, esSquare, esFlat };
+enum TPenJoinStyle { jsRound, jsBevel, jsMitter };
+
+// The line settings of a chart element. The owner installs a change hook so
+// that every effective change ends in a repaint of its chart.
+class TChartPen {
+public:
+    TChartPen() = default;
+    explicit TChartPen(std::function<void()> OnChange) : FOnChange(std::move(OnChange)) {}
+    TChartPen(const TChartPen&) = delete;
+    TChartPen& operator=(const TChartPen&) = delete;
+    virtual ~TChartPen() = default;
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { Set(FVisible, Value); }
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value) { Set(FColor, Value); }
+    int Width() const { return FWidth; }
+    void SetWidth(int Value) { Set(FWidth, Value); }
+    TPenStyle Style() const { return FStyle; }
+    void SetStyle(TPenStyle Value) { Set(FStyle, Value); }
+    TPenEndStyle EndStyle() const { return FEndStyle; }
+    void SetEndStyle(TPenEndStyle Value) { Set(FEndStyle, Value); }
+    TPenJoinStyle JoinStyle() const { return FJoinStyle; }
+    void SetJoinStyle(TPenJoinStyle Value) { Set(FJoinStyle, Value); }
+
+    // Copies the settings (not the hook); one change notification at most.
+    void Assign(const TChartPen& Source)
+    {
+        if (&Source == this || SameAs(Source))
+            return;
+        FVisible = Source.FVisible;
+        FColor = Source.FColor;
+        FWidth = Source.FWidth;
+        FStyle = Source.FStyle;
+        FEndStyle = Source.FEndStyle;
+        FJoinStyle = Source.FJoinStyle;
+        Changed();
+    }
+    bool SameAs(const TChartPen& Other) const
+    {
+        return FVisible == Other.FVisible && FColor == Other.FColor && FWidth == Other.FWidth
+            && FStyle == Other.FStyle && FEndStyle == Other.FEndStyle
+            && FJoinStyle == Other.FJoinStyle;
+    }
+
+    void SetOnChange(std::function<void()> OnChange) { FOnChange = std::move(OnChange); }
+
+protected:
+    template <class T>
+    void Set(T& Field, T Value)
+    {
+        if (Field != Value) {
+            Field = Value;
+            Changed();
+        }
+    }
+    void Changed()
+    {
+        if (FOnChange)
+            FOnChange();
+    }
+
+    bool FVisible = true;
+    TColor FColor = clBlack;
+    int FWidth = 1;
+    TPenStyle FStyle = psSolid;
+    TPenEndStyle FEndStyle = esRound;
+    TPenJoinStyle FJoinStyle = jsRound;
+
+private:
+    std::function<void()> FOnChange;
+};
+
+// A pen that starts hidden (frames and outlines that are off unless asked for).
+class TChartHiddenPen : public TChartPen {
+public:
+    TChartHiddenPen() { FVisible = false; }
+    explicit TChartHiddenPen(std::function<void()> OnChange) : TChartPen(std::move(OnChange))
+    {
+        FVisible = false;
+    }
+};

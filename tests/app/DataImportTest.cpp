@@ -1,0 +1,250 @@
+#include "app/DataErrors.h"
+#include "app/DataImport.h"
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartAxisTitle.h"
+#include "chart/ChartSeries.h"
+#include "chart/LineSeries.h"
+#include "chart/SeriesPointer.h"
+#include "core/TextCodec.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+Points PointsOf(TChart& chart, int index)
+{
+    Points out;
+    TChartSeries* s = chart.GetSeries(index);
+    for (int i = 0; i < s->Count(); ++i)
+        out.emplace_back(s->GetxValue(i), s->GetyValue(i));
+    return out;
+}
+
+class DataImport : public ::testing::Test {
+protected:
+    TChart Chart;
+    TDataImport Import;
+
+    bool Paste(const char* text) { return Import.PasteText(Chart, QString::fromUtf8(text)); }
+
+    QString WriteFile(const QByteArray& bytes)
+    {
+        const QString path = Dir.filePath(QStringLiteral("data%1.csv").arg(++FileCount));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+
+private:
+    QTemporaryDir Dir;
+    int FileCount = 0;
+};
+
+} // namespace
+
+TEST_F(DataImport, HeaderRowNamesTheSeriesAndTheXAxis)
+{
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("X,Y1,Y2\n1,10,40\n2,20,50\n"));
+    EXPECT_EQ(Import.Delimiter(), ',');
+    EXPECT_EQ(Import.LineCount, 2);
+    ASSERT_EQ(Chart.SeriesCount(), 2);
+    EXPECT_EQ(Chart.GetSeries(0)->Title(), "Y1");
+    EXPECT_EQ(Chart.GetSeries(1)->Title(), "Y2");
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), "X");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 10}, {2, 20}}));
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{1, 40}, {2, 50}}));
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"Y1", "Y2"}));
+    EXPECT_EQ(Import.SelectedSeries(), 0);
+    // Every series gets a visible circle pointer of size 2 and the next palette colour.
+    auto* line = dynamic_cast<TLineSeries*>(Chart.GetSeries(1));
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->Pointer()->Visible());
+    EXPECT_EQ(line->Pointer()->Size(), 2);
+    EXPECT_EQ(line->Pointer()->Style(), psCircle);
+    EXPECT_EQ(Chart.GetSeries(0)->SeriesColor(), 0xA36644u);
+    EXPECT_EQ(Chart.GetSeries(1)->SeriesColor(), 0x359CF3u);
+}
+
+TEST_F(DataImport, NumericFirstLineNamesSeriesNoNAndKeepsTheXTitle)
+{
+    Chart.BottomAxis()->Title()->SetCaption(QStringLiteral("before"));
+    ASSERT_TRUE(Paste("1\t10\t5\t7\n2\t20\t6\t8"));
+    EXPECT_EQ(Import.Delimiter(), '\t');
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"No0", "No1", "No2"}));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), "before");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 10}, {2, 20}}));
+}
+
+TEST_F(DataImport, ExcessNumberFailsAfterThePointsBeforeIt)
+{
+    EXPECT_FALSE(Paste("1,2,3\n4,5,6,7\n8,9,10"));
+    ASSERT_EQ(Chart.SeriesCount(), 2);
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 2}, {4, 5}}));
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{1, 3}, {4, 6}}));
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"No0", "No1"}));
+    EXPECT_EQ(Import.SelectedSeries(), -1);
+    // The scan had run over every line before the failure.
+    EXPECT_FALSE(Import.StatusText().isEmpty());
+    // A manual factor rebuild has no guard: the failure reaches the caller.
+    Import.AutoSize = false;
+    EXPECT_THROW(Import.ApplyXmag(Chart, QStringLiteral("2")), EDataError);
+}
+
+TEST_F(DataImport, CellsThatAreNotNumbersArePassedOver)
+{
+    EXPECT_TRUE(Paste("1,2,3\n4,5,6,"));
+    EXPECT_TRUE(Paste("1,,3"));
+    EXPECT_EQ(Chart.GetSeries(0)->Count(), 0);
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{1, 3}}));
+    // A second line with another delimiter is a single non-numeric cell.
+    EXPECT_TRUE(Paste("1\t2\n3,4"));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 2}}));
+    // A short line feeds only the series it has cells for; junk excess cells are fine.
+    EXPECT_TRUE(Paste("1,2,3\n4,5\n6,7,8,x,\"\""));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 2}, {4, 5}, {6, 7}}));
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{1, 3}, {6, 8}}));
+}
+
+TEST_F(DataImport, EmptyAndQuotedHeaderCells)
+{
+    EXPECT_TRUE(Paste("X,,Y2\n1,2,3"));
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"", "Y2"}));
+    EXPECT_EQ(Chart.GetSeries(0)->Title(), "");
+    EXPECT_TRUE(Paste("\"Time, s\",\"V \"\"a\"\"\"\n1,2"));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), "Time, s");
+    EXPECT_EQ(Chart.GetSeries(0)->Title(), "V \"a\"");
+}
+
+TEST_F(DataImport, EmptyTextRemovesTheSeriesAndChangesNothingElse)
+{
+    ASSERT_TRUE(Paste("X,A\n1,2"));
+    const QString status = Import.StatusText();
+    EXPECT_TRUE(Paste(""));
+    EXPECT_EQ(Chart.SeriesCount(), 0);
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"A"}));
+    EXPECT_EQ(Import.StatusText(), status);
+    // Lines that are all empty fail.
+    EXPECT_FALSE(Paste("\n\n\n"));
+}
+
+TEST_F(DataImport, BlankFirstLineGivesNoSeriesThenFails)
+{
+    EXPECT_FALSE(Paste("   \n1,5"));
+    EXPECT_EQ(Chart.SeriesCount(), 0);
+    EXPECT_EQ(Import.LineCount, 0);
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), "   ");
+}
+
+TEST_F(DataImport, RowsOutOfOrderAreStoredSortedByX)
+{
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("3,30\n1,10\n2,20\n1,11"));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 10}, {1, 11}, {2, 20}, {3, 30}}));
+}
+
+TEST_F(DataImport, AutomaticMagnificationScalesThePoints)
+{
+    ASSERT_TRUE(Paste("1500,0.0042\n2500,-0.001"));
+    EXPECT_EQ(Import.xtani, "K");
+    EXPECT_EQ(Import.xmag, 0.001);
+    EXPECT_EQ(Import.ytani, "m");
+    EXPECT_EQ(Import.ymag, 1000);
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 4.2}, {2.5, -1}}));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 0　単位 [ K ]   Y軸= 1,000　単位 [ m ]"));
+
+    // The header contributes nothing; every Y cell counts.
+    ASSERT_TRUE(Paste("X,Y\n1,5000"));
+    EXPECT_EQ(Import.ymag, 0.001);
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 5}}));
+
+    ASSERT_TRUE(Paste("X,Y\nx,y"));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]"));
+}
+
+TEST_F(DataImport, ManualFactorsWhileAutoSizeIsOff)
+{
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("1500,3\n2500,4"));
+    EXPECT_EQ(Import.xmag, 1);
+    EXPECT_TRUE(Import.StatusText().isEmpty());
+    EXPECT_TRUE(Import.ApplyXmag(Chart, QStringLiteral("2")));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{3000, 3}, {5000, 4}}));
+    EXPECT_FALSE(Import.ApplyYmag(Chart, QStringLiteral("abc")));
+    EXPECT_EQ(Import.ymag, 1);
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{3000, 3}, {5000, 4}}));
+    EXPECT_TRUE(Import.ApplyYmag(Chart, QStringLiteral("-0.5")));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{3000, -1.5}, {5000, -2}}));
+    // A new load starts again at factor 1.
+    ASSERT_TRUE(Paste("1500,3"));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1500, 3}}));
+}
+
+TEST_F(DataImport, FilesDecodeByUtf8ThenByMarkOrCodePage)
+{
+    // UTF-16 LE with its mark.
+    const QByteArray utf16 = TextCodec::Encode(QString::fromUtf8("時間,電圧\r\n1,2\r\n"), TextCodec::teUtf16LE, true);
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(utf16)));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("時間"));
+    EXPECT_EQ(Chart.GetSeries(0)->Title(), QString::fromUtf8("電圧"));
+
+    // UTF-8 with a mark: the mark is not part of the X title.
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("\xEF\xBB\xBFT,V\n1,2\n")));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), "T");
+
+    // Not UTF-8 and no mark: the C locale's legacy code page, CP1252.
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("caf\xE9,\xB5V\n1,2\n")));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("café"));
+    EXPECT_EQ(Chart.GetSeries(0)->Title(), QString::fromUtf8("µV"));
+}
+
+TEST_F(DataImport, UnreadableFileThrowsAndLeavesNoSeries)
+{
+    ASSERT_TRUE(Paste("1,2"));
+    EXPECT_THROW(Import.OpenFile(Chart, QStringLiteral("/nonexistent/plotvane.csv")), EFileError);
+    EXPECT_EQ(Chart.SeriesCount(), 0);
+    EXPECT_TRUE(Import.DataList.IsEmpty());
+}
+
+TEST_F(DataImport, RebuildFromTheSameLinesGivesTheSameSeries)
+{
+    ASSERT_TRUE(Paste("a,b,c\n2,1,1e3\n1,2,2e3"));
+    const Points before = PointsOf(Chart, 1);
+    Import.BuildChart(Chart);
+    EXPECT_EQ(Chart.SeriesCount(), 2);
+    EXPECT_EQ(PointsOf(Chart, 1), before);
+}
+
+// Run under LANG=ja_JP.UTF-8: a Shift-JIS file loads through the fallback.
+TEST_F(DataImport, LocaleJaShiftJisHeadersLoad)
+{
+    QString text = QString::fromUtf8("時間,電圧1,電流\r\n0,1.5,2\r\n1,2.5,3\r\n");
+    QString decoded;
+    QByteArray sjis;
+    bool lossless = false;
+    sjis = TextCodec::Encode(text, TextCodec::teAnsi, false, &lossless);
+    ASSERT_TRUE(lossless);
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(sjis)));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("時間"));
+    EXPECT_EQ(Import.SeriesNames(), QStringList({QString::fromUtf8("電圧1"), QString::fromUtf8("電流")}));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{0, 1.5}, {1, 2.5}}));
+}
+
+// Run under LANG=de_DE.UTF-8: the comma is the decimal separator.
+TEST_F(DataImport, LocaleDeDecimalCommaInATabFile)
+{
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("t\tU\n1,5\t2500\n2,5\t3000\n")));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.5}, {2.5, 3}}));
+    ASSERT_TRUE(Paste("0,0000000042\t1"));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1.000.000.000　単位 [ n ]   Y軸= 1　単位 [  ]"));
+}
