@@ -8,12 +8,14 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/LineSeries.h"
 #include "chart/SeriesPointer.h"
+#include "core/HugePages.h"
 #include "core/Numbers.h"
 #include "core/TextCodec.h"
 
 #include <QFile>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,29 @@ QByteArray ReadWholeFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EFileError(path, file.errorString());
+    const qint64 size = file.size();
+    if (size <= 0 || !file.isSequential()) {
+        // Regular file: one buffer of its size, read in place.
+        if (size > 0 && size < std::numeric_limits<qsizetype>::max()) {
+            QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+            AdviseHugePages(bytes.constData(), size_t(size));
+            qint64 done = 0;
+            while (done < size) {
+                const qint64 n = file.read(bytes.data() + done, size - done);
+                if (n < 0)
+                    throw EFileError(path, file.errorString());
+                if (n == 0)
+                    break;
+                done += n;
+            }
+            bytes.truncate(qsizetype(done));
+            // A file that grew while being read: take the rest too.
+            bytes += file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                throw EFileError(path, file.errorString());
+            return bytes;
+        }
+    }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw EFileError(path, file.errorString());
@@ -155,6 +180,8 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
             for (int i = 0; i < LineCount; ++i) {
                 xs[size_t(i)].reserve(dataLines);
                 ys[size_t(i)].reserve(dataLines);
+                AdviseHugePages(xs[size_t(i)].data(), dataLines * sizeof(double));
+                AdviseHugePages(ys[size_t(i)].data(), dataLines * sizeof(double));
             }
         }
     }

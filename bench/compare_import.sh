@@ -12,7 +12,7 @@ for round in 1 2 3; do
     start=$(date +%s.%N)
     "$BUILD/app/plotvane-render" --describe --summary "$CSV" >/dev/null
     mid=$(date +%s.%N)
-    python3 -c "
+    /usr/bin/python3 -c "
 import time, pandas
 t = time.perf_counter()
 pandas.read_csv('$CSV')

@@ -81,8 +81,10 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
     const char* fracBegin = p;
     const char* fracEnd = p;
     bool hasSeparator = false;
-    if (!decimal.empty() && size_t(end - p) >= decimal.size()
-        && std::memcmp(p, decimal.data(), decimal.size()) == 0) {
+    const bool atSeparator = decimal.size() == 1
+        ? p < end && *p == decimal[0]
+        : !decimal.empty() && size_t(end - p) >= decimal.size() && std::memcmp(p, decimal.data(), decimal.size()) == 0;
+    if (atSeparator) {
         hasSeparator = true;
         p += decimal.size();
         fracBegin = p;
@@ -106,10 +108,56 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
             ++p;
         expEnd = p;
     }
+    const char* const numberEnd = p;
     while (p < end && *p == ' ')
         ++p;
     if (p != end)
         return false;
+
+    (void)numberEnd;
+    // Most data cells have few digits and a small exponent: a mantissa below
+    // 2^53 times or divided by an exact power of ten up to 10^22 is then
+    // correctly rounded by one IEEE operation. Everything else goes through
+    // from_chars below.
+    {
+        uint64_t mantissa = 0;
+        int digits = 0;
+        bool fits = true;
+        auto take = [&](const char* b, const char* e) {
+            for (; b < e; ++b) {
+                if (digits == 0 && *b == '0')
+                    continue;
+                if (++digits > 19) {
+                    fits = false;
+                    return;
+                }
+                mantissa = mantissa * 10 + uint64_t(*b - '0');
+            }
+        };
+        take(intBegin, intEnd);
+        take(fracBegin, fracEnd);
+        long exponent = 0;
+        for (const char* e = expBegin; fits && e && e < expEnd; ++e) {
+            exponent = exponent * 10 + (*e - '0');
+            if (exponent > 100000)
+                fits = false;
+        }
+        if (expNegative)
+            exponent = -exponent;
+        exponent -= long(fracEnd - fracBegin);
+        if (fits && mantissa <= (uint64_t(1) << 53) && exponent >= -22 && exponent <= 22) {
+            static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+            double result = double(mantissa);
+            if (exponent >= 0)
+                result *= Powers[exponent];
+            else
+                result /= Powers[-exponent];
+            value = negative ? -result : result;
+            return true;
+        }
+    }
 
     // Normalise into "-iii.fffe-xxx" for from_chars; leading zeros of the
     // integer part and of the exponent are dropped so the buffer stays short.

@@ -138,3 +138,15 @@ TEST(LocaleDeNumbers, RegionalSeparatorsComeFromTheLocale)
     EXPECT_EQ(v, 1.5);
     EXPECT_EQ(FormatNumber(1e12, u"#,##0"), "1.000.000.000.000");
 }
+
+TEST(NumberSyntax, FastAndCarefulPathsAgree)
+{
+    // The in-place path and the normalising path must read the same value.
+    for (const char* text : {"5.", ".5", "-0.5", "1e5", "1E+5", "-12.75e-3", "00012.5", "123456789012345678901234567890",
+                             "2.2250738585072014e-308", "0.1e-320"}) {
+        double a = 0, b = 0;
+        ASSERT_TRUE(TryParseNumber(std::string_view(text), ".", a)) << text;
+        ASSERT_TRUE(TryParseNumber(std::string_view(std::string(text) + " "), ".", b)) << text;
+        EXPECT_EQ(a, b) << text;
+    }
+}
