@@ -1,4 +1,5 @@
 #include "chart/CustomSeries.h"
+#include "chart/canvas/ChangeNotifier.h"
 
 #include "chart/SeriesPointer.h"
 
@@ -9,15 +10,6 @@ TCustomSeries::TCustomSeries(TCustomAxisPanel* AOwner)
 }
 
 TCustomSeries::~TCustomSeries() = default;
-
-template <class T>
-static bool Change(T& Field, T Value)
-{
-    if (Field == Value)
-        return false;
-    Field = Value;
-    return true;
-}
 
 void TCustomSeries::SetDrawLine(bool Value)
 {

@@ -1,4 +1,5 @@
 #include "chart/SeriesPointer.h"
+#include "chart/canvas/ChangeNotifier.h"
 
 #include "chart/ChartSeries.h"
 
@@ -20,15 +21,6 @@ void TSeriesPointer::Repaint()
 {
     if (FSeries)
         FSeries->Repaint();
-}
-
-template <class T>
-static bool Change(T& Field, T Value)
-{
-    if (Field == Value)
-        return false;
-    Field = Value;
-    return true;
 }
 
 void TSeriesPointer::SetVisible(bool Value)

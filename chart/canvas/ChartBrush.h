@@ -1,21 +1,16 @@
 #pragma once
 
+#include "chart/canvas/ChangeNotifier.h"
 #include "core/Color.h"
-
-#include <functional>
-#include <utility>
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 // The fill settings of a chart element. Picture and gradient join later; the
 // owner's change hook repaints its chart.
-class TChartBrush {
+class TChartBrush : public TChangeNotifier {
 public:
     TChartBrush() = default;
-    explicit TChartBrush(std::function<void()> OnChange) : FOnChange(std::move(OnChange)) {}
-    TChartBrush(const TChartBrush&) = delete;
-    TChartBrush& operator=(const TChartBrush&) = delete;
-    virtual ~TChartBrush() = default;
+    explicit TChartBrush(std::function<void()> OnChange) : TChangeNotifier(std::move(OnChange)) {}
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value) { Set(FColor, Value); }
@@ -35,27 +30,9 @@ public:
         Changed();
     }
 
-    void SetOnChange(std::function<void()> OnChange) { FOnChange = std::move(OnChange); }
 
 protected:
-    template <class T>
-    void Set(T& Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            Changed();
-        }
-    }
-    void Changed()
-    {
-        if (FOnChange)
-            FOnChange();
-    }
-
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
     TColor FBackColor = clNone;
-
-private:
-    std::function<void()> FOnChange;
 };

@@ -1,9 +1,7 @@
 #pragma once
 
+#include "chart/canvas/ChangeNotifier.h"
 #include "core/Color.h"
-
-#include <functional>
-#include <utility>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 enum TPenEndStyle { esRound, esSquare, esFlat };
@@ -11,13 +9,10 @@ enum TPenJoinStyle { jsRound, jsBevel, jsMitter };
 
 // The line settings of a chart element. The owner installs a change hook so
 // that every effective change ends in a repaint of its chart.
-class TChartPen {
+class TChartPen : public TChangeNotifier {
 public:
     TChartPen() = default;
-    explicit TChartPen(std::function<void()> OnChange) : FOnChange(std::move(OnChange)) {}
-    TChartPen(const TChartPen&) = delete;
-    TChartPen& operator=(const TChartPen&) = delete;
-    virtual ~TChartPen() = default;
+    explicit TChartPen(std::function<void()> OnChange) : TChangeNotifier(std::move(OnChange)) {}
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value) { Set(FVisible, Value); }
@@ -52,32 +47,14 @@ public:
             && FJoinStyle == Other.FJoinStyle;
     }
 
-    void SetOnChange(std::function<void()> OnChange) { FOnChange = std::move(OnChange); }
 
 protected:
-    template <class T>
-    void Set(T& Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            Changed();
-        }
-    }
-    void Changed()
-    {
-        if (FOnChange)
-            FOnChange();
-    }
-
     bool FVisible = true;
     TColor FColor = clBlack;
     int FWidth = 1;
     TPenStyle FStyle = psSolid;
     TPenEndStyle FEndStyle = esRound;
     TPenJoinStyle FJoinStyle = jsRound;
-
-private:
-    std::function<void()> FOnChange;
 };
 
 // A pen that starts hidden (frames and outlines that are off unless asked for).
