@@ -1,19 +1,23 @@
 #include "chart/ChartAxisTitle.h"
 
+#include "chart/ChangeField.h"
 #include "chart/ChartAxis.h"
+#include "chart/CustomAxisPanel.h"
+#include "chart/canvas/ChartCanvas.h"
+
+#include <QStringList>
 
 TChartAxisTitle::TChartAxisTitle(TChartAxis* AAxis, int AAngle)
-    : FAxis(AAxis), FAngle(AAngle), FDefaultAngle(AAngle)
+    : TCustomTextShape(AAxis ? AAxis->ParentChart() : nullptr),
+      FAxis(AAxis),
+      FAngle(AAngle),
+      FDefaultAngle(AAngle)
 {
+    FTextAlign = taCenter;
+    FTransparent = true;
 }
 
-void TChartAxisTitle::SetText(const QString& Value)
-{
-    if (FText != Value) {
-        FText = Value;
-        Repaint();
-    }
-}
+TChartAxisTitle::~TChartAxisTitle() = default;
 
 QString TChartAxisTitle::Caption() const
 {
@@ -23,22 +27,56 @@ QString TChartAxisTitle::Caption() const
 
 void TChartAxisTitle::SetAngle(int Value)
 {
-    if (FAngle != Value) {
-        FAngle = Value;
+    if (ChangeField(FAngle, Value))
         Repaint();
-    }
 }
 
-void TChartAxisTitle::SetVisible(bool Value)
+void TChartAxisTitle::SetPosition(TAxisTitlePosition Value)
 {
-    if (FVisible != Value) {
-        FVisible = Value;
+    if (ChangeField(FPosition, Value))
         Repaint();
-    }
 }
 
-void TChartAxisTitle::Repaint()
+void TChartAxisTitle::DrawContents()
 {
-    if (FAxis)
-        FAxis->Repaint();
+    if (FAngle == 0) {
+        TCustomTextShape::DrawContents();
+        return;
+    }
+    // Each line is drawn where the unturned shape would put it, turned about
+    // the centre of the whole box so that the lines stay together.
+    TChartCanvas& C = *FParentChart->Canvas();
+    C.SetBackMode(cbmTransparent);
+    FParentChart->PrepareFont3D(FFont);
+    QString Text = FText;
+    Text.remove(QChar(10));
+    if (Text.isEmpty())
+        Text = QStringLiteral(" ");
+    const QStringList Lines = Text.split(QChar(13));
+
+    const TRect& B = FShapeBounds;
+    int x;
+    switch (FTextAlign) {
+    case taLeftJustify:
+        x = B.Left;
+        C.SetTextAlign(ta_LeftTop);
+        break;
+    case taRightJustify:
+        x = B.Right;
+        C.SetTextAlign(ta_Right);
+        break;
+    case taCenter:
+    default:
+        x = (B.Left + B.Right) / 2;
+        C.SetTextAlign(ta_Center);
+        break;
+    }
+    int y = B.Top;
+    const int LineHeight = Lines.size() > 1 ? C.TextHeight(QStringLiteral("W")) : 0;
+    C.SetTextCenter(true, {(B.Left + B.Right) / 2, (B.Top + B.Bottom) / 2});
+    for (const QString& Line : Lines) {
+        C.RotateLabel(x, y, Line, FAngle);
+        y += LineHeight;
+    }
+    C.SetTextCenter(false, {});
 }

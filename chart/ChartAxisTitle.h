@@ -1,36 +1,40 @@
 #pragma once
 
+#include "chart/CustomTextShape.h"
+
 #include <QString>
 
 class TChartAxis;
 
-// The title of an axis. Its text may hold several lines separated by carriage
-// returns; the caption is the first of them.
-class TChartAxisTitle {
+enum TAxisTitlePosition { tpStart, tpCenter, tpEnd };
+
+// The title of an axis: a transparent text shape drawn outside the labels,
+// turned by its angle (the left title reads upwards). Its text may hold
+// several lines separated by carriage returns; the caption is the first.
+class TChartAxisTitle : public TCustomTextShape {
 public:
     TChartAxisTitle(TChartAxis* AAxis, int AAngle);
-    TChartAxisTitle(const TChartAxisTitle&) = delete;
-    TChartAxisTitle& operator=(const TChartAxisTitle&) = delete;
+    ~TChartAxisTitle() override;
 
     TChartAxis* Axis() const { return FAxis; }
 
-    const QString& Text() const { return FText; }
-    void SetText(const QString& Value);
     QString Caption() const;
     void SetCaption(const QString& Value) { SetText(Value); }
 
+    // Counter-clockwise degrees.
     int Angle() const { return FAngle; }
     void SetAngle(int Value);
+    // The angle the title was made with.
     int IDefaultAngle() const { return FDefaultAngle; }
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
+    TAxisTitlePosition Position() const { return FPosition; }
+    void SetPosition(TAxisTitlePosition Value);
+
+protected:
+    void DrawContents() override;
 
 private:
-    void Repaint();
-
     TChartAxis* FAxis;
-    QString FText;
     int FAngle;
     int FDefaultAngle;
-    bool FVisible = true;
+    TAxisTitlePosition FPosition = tpCenter;
 };

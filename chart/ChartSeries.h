@@ -102,6 +102,11 @@ public:
     TChartAxis* GetHorizAxis() const { return FGetHorizAxis; }
     TChartAxis* GetVertAxis() const { return FGetVertAxis; }
     virtual bool AssociatedToAxis(const TChartAxis* Axis) const;
+    // Drawn against axes (clipped to the plot area).
+    virtual bool UseAxis() const { return true; }
+
+    // Runs before the frame's layout, once per frame.
+    virtual void PrepareForDrawing() {}
 
     int FirstValueIndex() const { return FFirstVisibleIndex; }
     int LastValueIndex() const { return FLastVisibleIndex; }

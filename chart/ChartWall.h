@@ -1,25 +1,30 @@
 #pragma once
 
-#include "core/Color.h"
+#include "chart/CustomChartWall.h"
 
-class TCustomChartPanel;
+#include <memory>
 
-// A wall of the chart; for now the colour of the back wall behind the plot,
-// which the automatic series colours avoid.
-class TChartWall {
+class TBackImage;
+
+// A wall with a picture and the part of the plot height it covers.
+class TChartWall : public TCustomChartWall {
 public:
-    explicit TChartWall(TCustomChartPanel* AChart, TColor AColor = clSilver)
-        : FParentChart(AChart), FColor(AColor)
-    {
-    }
-    TChartWall(const TChartWall&) = delete;
-    TChartWall& operator=(const TChartWall&) = delete;
+    explicit TChartWall(TCustomChartPanel* AChart, TColor AColor = clSilver);
+    ~TChartWall() override;
 
-    TCustomChartPanel* ParentChart() const { return FParentChart; }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value);
+    TBackImage* Picture() const { return FPicture.get(); }
+    // Percent of the plot height, from the top and to the bottom.
+    int StartPosition() const { return FStartPosition; }
+    void SetStartPosition(int Value);
+    int EndPosition() const { return FEndPosition; }
+    void SetEndPosition(int Value);
+
+    // Frame, fill and picture of the wall rectangle R; the picture covers
+    // PictureRect.
+    void DrawWall(const TRect& R, const TRect& PictureRect);
 
 private:
-    TCustomChartPanel* FParentChart;
-    TColor FColor;
+    std::unique_ptr<TBackImage> FPicture;
+    int FStartPosition = 0;
+    int FEndPosition = 100;
 };

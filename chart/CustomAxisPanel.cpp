@@ -1,9 +1,12 @@
 #include "chart/CustomAxisPanel.h"
 
+#include "chart/ChangeField.h"
 #include "chart/ChartAxis.h"
+#include "chart/ChartDepthAxis.h"
 #include "chart/ChartSeries.h"
 #include "chart/ColorPalettes.h"
 #include "chart/CustomChartElement.h"
+#include "chart/canvas/ChartCanvas.h"
 
 #include <QStringLiteral>
 
@@ -15,7 +18,11 @@ TCustomAxisPanel::TCustomAxisPanel()
       FTopAxis(std::make_unique<TChartAxis>(this, true, true)),
       FLeftAxis(std::make_unique<TChartAxis>(this, false, false)),
       FRightAxis(std::make_unique<TChartAxis>(this, false, true)),
-      FAxes{FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get()}
+      FDepthAxis(std::make_unique<TChartDepthAxis>(this, false)),
+      FDepthTopAxis(std::make_unique<TChartDepthAxis>(this, true)),
+      FAxesList(std::make_unique<TChartAxes>(
+          this, std::vector<TChartAxis*>{FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(),
+                                         FDepthAxis.get(), FDepthTopAxis.get()}))
 {
 }
 
@@ -29,6 +36,7 @@ void TCustomAxisPanel::DestroyContents()
     // Nobody outside is told about a chart going away.
     SetAutoRepaint(false);
     SetOnRepaintRequest({});
+    SetHost(nullptr);
     OnAddSeries = nullptr;
     OnRemoveSeries = nullptr;
     FSeriesListeners.clear();
@@ -231,4 +239,105 @@ void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartS
     for (const auto& l : Listeners)
         if (l.second)
             l.second(Info);
+}
+
+// ------------------------------------------------------------ drawing
+
+namespace {
+
+// FAutoRepaint is off for the whole frame and comes back whatever happens.
+class TAutoRepaintOff {
+public:
+    explicit TAutoRepaintOff(bool& Flag) : FFlag(Flag), FOld(Flag) { FFlag = false; }
+    ~TAutoRepaintOff() { FFlag = FOld; }
+    TAutoRepaintOff(const TAutoRepaintOff&) = delete;
+    TAutoRepaintOff& operator=(const TAutoRepaintOff&) = delete;
+
+private:
+    bool& FFlag;
+    bool FOld;
+};
+
+} // namespace
+
+void TCustomAxisPanel::InternalDraw(const TRect& UserRect)
+{
+    TAutoRepaintOff Guard(FAutoRepaint);
+    PanelPaint(UserRect);
+    if (OnBeforeDrawChart)
+        OnBeforeDrawChart(this);
+    for (TChartSeries* Series : FSeriesList)
+        if (Series->Active())
+            Series->PrepareForDrawing();
+    DrawTitlesAndLegend(true);
+    FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+    ReCalcWidthHeight();
+    CalcAxesLayout();
+    FLayout.ChartRectFinal = FChartRect;
+    DrawWalls();
+    if (FAxisBehind) {
+        if (OnBeforeDrawAxes)
+            OnBeforeDrawAxes(this);
+        DrawAxes();
+    }
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(this);
+    DrawSeries();
+    if (!FAxisBehind) {
+        if (OnBeforeDrawAxes)
+            OnBeforeDrawAxes(this);
+        DrawAxes();
+    }
+    DrawTitlesAndLegend(false);
+    DrawZoomRectangle();
+    Canvas()->ResetState();
+    if (OnAfterDraw)
+        OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::DrawTitlesAndLegend(bool) {}
+
+void TCustomAxisPanel::DrawSeries()
+{
+    TChartCanvas* C = Canvas();
+    for (TChartSeries* Series : FSeriesList) {
+        if (!Series->Active() || Series->Count() == 0)
+            continue;
+        const bool Clip = FClipPoints && Series->UseAxis();
+        if (Clip)
+            C->ClipCube({FChartRect.Left, FChartRect.Top - 1, FChartRect.Right, FChartRect.Bottom + 1});
+        DrawSeriesValues(Series);
+        if (Clip)
+            C->UnClipRectangle();
+    }
+}
+
+void TCustomAxisPanel::SetAxisBehind(bool Value)
+{
+    if (ChangeField(FAxisBehind, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetAxisVisible(bool Value)
+{
+    if (ChangeField(FAxisVisible, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetClipPoints(bool Value)
+{
+    if (ChangeField(FClipPoints, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetView3DWalls(bool Value)
+{
+    if (ChangeField(FView3DWalls, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetChart3DPercent(int Value)
+{
+    if (ChangeField(FChart3DPercent, Value))
+        Invalidate();
 }

@@ -1,14 +1,17 @@
 #include "chart/CustomChart.h"
 
-#include "chart/ChartWall.h"
+#include "chart/ChartSeries.h"
+#include "chart/ChartTitle.h"
+#include "chart/ChartWalls.h"
 #include "chart/ColorPalettes.h"
+#include "core/Numbers.h"
 
 namespace {
 constexpr int DefaultColorPaletteIndex = 13;
 }
 
 TCustomChart::TCustomChart()
-    : FBackWall(std::make_unique<TChartWall>(this, clSilver)),
+    : FWalls(std::make_unique<TChartWalls>(this)),
       FColorPaletteIndex(DefaultColorPaletteIndex)
 {
     // The default palette is in place from the start: a fresh chart colours
@@ -33,5 +36,102 @@ bool TCustomChart::IsFreeSeriesColor(TColor AColor, bool CheckBackground,
 {
     if (!TCustomAxisPanel::IsFreeSeriesColor(AColor, CheckBackground, ASeries))
         return false;
-    return !(CheckBackground && AColor == FBackWall->Color());
+    return !(CheckBackground && AColor == BackWall()->Color());
+}
+
+// ----------------------------------------------------------------- titles
+
+TChartTitle* TCustomChart::Title()
+{
+    if (!FTitle)
+        FTitle = std::make_unique<TChartTitle>(this, true);
+    return FTitle.get();
+}
+
+TChartTitle* TCustomChart::SubTitle()
+{
+    if (!FSubTitle)
+        FSubTitle = std::make_unique<TChartTitle>(this, true);
+    return FSubTitle.get();
+}
+
+TChartTitle* TCustomChart::Foot()
+{
+    if (!FFoot)
+        FFoot = std::make_unique<TChartTitle>(this, false);
+    return FFoot.get();
+}
+
+TChartTitle* TCustomChart::SubFoot()
+{
+    if (!FSubFoot)
+        FSubFoot = std::make_unique<TChartTitle>(this, false);
+    return FSubFoot.get();
+}
+
+// ------------------------------------------------------------------ walls
+
+TChartBackWall* TCustomChart::BackWall() const { return FWalls->Back(); }
+TChartLeftWall* TCustomChart::LeftWall() const { return FWalls->Left(); }
+TChartBottomWall* TCustomChart::BottomWall() const { return FWalls->Bottom(); }
+TChartRightWall* TCustomChart::RightWall() const { return FWalls->Right(); }
+
+// ---------------------------------------------------------------- drawing
+
+void TCustomChart::DrawTitles()
+{
+    for (TChartTitle* T : {FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()}) {
+        if (!T || !T->Visible() || T->CustomPosition() || T->Text().isEmpty())
+            continue;
+        T->DrawTitle();
+        if (T == FTitle.get()) {
+            FLayout.TitleDrawn = true;
+            FLayout.TitleBounds = T->ShapeBounds();
+            FLayout.TitleLines = T->ShownLines();
+        }
+    }
+}
+
+void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries)
+{
+    if (BeforeSeries) {
+        // A vertical legend narrows the chart before the titles centre on it;
+        // a horizontal one goes below the titles.
+        CalcLegendRect(true);
+        DrawTitles();
+        CalcLegendRect(false);
+        return;
+    }
+    DrawLegend();
+    for (TChartTitle* T : {FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()}) {
+        if (T && T->Visible() && T->CustomPosition()) {
+            T->CalcBounds();
+            T->Draw();
+        }
+    }
+}
+
+void TCustomChart::DrawWalls()
+{
+    TChartBackWall* Back = BackWall();
+    if (!View3DWalls() || !Back->Visible())
+        return;
+    bool AnyActive = false;
+    bool AnyUsesAxes = false;
+    for (const TChartSeries* Series : *SeriesList()) {
+        if (!Series->Active())
+            continue;
+        AnyActive = true;
+        AnyUsesAxes = AnyUsesAxes || Series->UseAxis();
+    }
+    if (AnyActive && !AnyUsesAxes)
+        return;
+
+    const TRect& CR = FChartRect;
+    TRect R{CR.Left, CR.Top, CR.Right + 1, CR.Bottom + 1};
+    if (Back->StartPosition() != 0 || Back->EndPosition() != 100) {
+        R.Top = CR.Top + int(Numbers::Round(Back->StartPosition() * FChartHeight / 100.0));
+        R.Bottom = CR.Bottom - int(Numbers::Round((100 - Back->EndPosition()) * FChartHeight / 100.0));
+    }
+    Back->DrawWall(R, CR);
 }

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,4 +103,52 @@ TEST(RenderCommand, UnreadableFileAndBadUsageExitWithOne)
     run = Render({QStringLiteral("--help")});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(run.Out.contains("Usage"));
+}
+
+TEST(RenderCommand, DrawsAFrameAndWritesItsLayout)
+{
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath(QStringLiteral("c.bmp"));
+    const QString layout = dir.filePath(QStringLiteral("c.json"));
+    TRun run = Render({QStringLiteral("-"), QStringLiteral("-o"), bmp, QStringLiteral("--layout"), layout,
+                       QStringLiteral("--border")},
+                      "X,Y\n1,2\n2,3\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    QImage image(bmp);
+    EXPECT_EQ(image.size(), QSize(781, 590));
+    QFile f(layout);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    EXPECT_EQ(o["bounds"].toArray(), QJsonArray({0, 0, 781, 590}));
+    EXPECT_EQ(o["chartRect"].toObject()["initial"].toArray(), QJsonArray({24, 24, 757, 566}));
+    EXPECT_EQ(o["title"].toObject()["lines"].toArray(), QJsonArray({QString::fromUtf8("タイトル")}));
+
+    run = Render({QStringLiteral("-"), QStringLiteral("-o"), dir.filePath(QStringLiteral("s.png")), QStringLiteral("--size"),
+                  QStringLiteral("400x300")},
+                 "1,2\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("s.png"))).size(), QSize(400, 300));
+}
+
+TEST(RenderCommand, AFailingFlagWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("x.png"));
+    TRun run = Render({QStringLiteral("-"), QStringLiteral("-o"), out, QStringLiteral("--wall-picture"),
+                       dir.filePath(QStringLiteral("picture.xyz"))},
+                      "1,2\n");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(run.Err).contains(QString::fromUtf8("画像のファイル拡張子 (.xyz) が不明です")))
+        << run.Err.constData();
+    EXPECT_FALSE(QFile::exists(out));
+
+    for (const QStringList& bad : {QStringList{"-", "-o", out, "--title-align", "middle"},
+                                   QStringList{"-", "-o", out, "--size", "0x10"},
+                                   QStringList{"-", "-o", out, "--panel-color", "red"},
+                                   QStringList{"-", "-o", out, "--title-font", "Arial"},
+                                   QStringList{"-"}}) {
+        run = Render(bad, "1,2\n");
+        EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toUtf8().constData();
+        EXPECT_FALSE(QFile::exists(out));
+    }
 }

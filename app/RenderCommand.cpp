@@ -1,0 +1,296 @@
+#include "app/RenderCommand.h"
+
+#include "app/ChartCommands.h"
+#include "app/DataErrors.h"
+#include "app/DataImport.h"
+#include "app/JsonWriter.h"
+#include "app/RenderOptions.h"
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartAxisTitle.h"
+#include "chart/ChartSeries.h"
+#include "chart/FrameLayout.h"
+#include "chart/PlotvaneChart.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "plotvane-render: %s\n", message.toUtf8().constData());
+    return 1;
+}
+
+QString ColorText(TColor c)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(RedOf(c), 2, 16, QLatin1Char('0'))
+        .arg(GreenOf(c), 2, 16, QLatin1Char('0'))
+        .arg(BlueOf(c), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+// The text of the application's top-level error report.
+QString TopLevelReport(const std::exception& e)
+{
+    QString text = QString::fromUtf8(e.what());
+    if (!text.endsWith(u'.') && !text.endsWith(u'。'))
+        text += u'.';
+    return text;
+}
+
+void WriteRect(TJsonWriter& json, const TRect& r)
+{
+    json.BeginArray();
+    json.Integer(r.Left);
+    json.Integer(r.Top);
+    json.Integer(r.Right);
+    json.Integer(r.Bottom);
+    json.EndArray();
+}
+
+void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& chart, const QString& error, bool summary)
+{
+    json.BeginObject();
+    json.Key("delimiter");
+    if (import.Delimiter() == 0)
+        json.Null();
+    else
+        json.String(QString(QChar(import.Delimiter())));
+    json.Key("lineCount");
+    json.Integer(import.LineCount);
+    json.Key("xTitle");
+    json.String(chart.BottomAxis()->Title()->Caption());
+    json.Key("xmag");
+    json.Number(import.xmag);
+    json.Key("ymag");
+    json.Number(import.ymag);
+    json.Key("xtani");
+    json.String(import.xtani);
+    json.Key("ytani");
+    json.String(import.ytani);
+    json.Key("status");
+    json.String(import.StatusText());
+    json.Key("error");
+    if (error.isNull())
+        json.Null();
+    else
+        json.String(error);
+    json.Key("series");
+    json.BeginArray();
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        TChartSeries* s = chart.GetSeries(i);
+        json.BeginObject();
+        json.Key("title");
+        json.String(s->Title());
+        json.Key("color");
+        json.String(ColorText(s->SeriesColor()));
+        json.Key("count");
+        json.Integer(s->Count());
+        json.Key("xMin");
+        json.Number(s->MinXValue());
+        json.Key("xMax");
+        json.Number(s->MaxXValue());
+        json.Key("yMin");
+        json.Number(s->MinYValue());
+        json.Key("yMax");
+        json.Number(s->MaxYValue());
+        if (!summary) {
+            json.Key("points");
+            json.BeginArray();
+            for (int p = 0; p < s->Count(); ++p) {
+                json.BeginArray();
+                json.Number(s->GetxValue(p));
+                json.Number(s->GetyValue(p));
+                json.EndArray();
+            }
+            json.EndArray();
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+void WriteLayout(TJsonWriter& json, const TFrameLayout& layout)
+{
+    json.BeginObject();
+    json.Key("bounds");
+    WriteRect(json, layout.Bounds);
+    json.Key("chartRect");
+    json.BeginObject();
+    json.Key("initial");
+    WriteRect(json, layout.ChartRectInitial);
+    json.Key("afterTitlesAndLegend");
+    WriteRect(json, layout.ChartRectAfterTitlesAndLegend);
+    json.Key("final");
+    WriteRect(json, layout.ChartRectFinal);
+    json.EndObject();
+    json.Key("title");
+    if (layout.TitleDrawn) {
+        json.BeginObject();
+        json.Key("bounds");
+        WriteRect(json, layout.TitleBounds);
+        json.Key("lines");
+        json.BeginArray();
+        for (const QString& line : layout.TitleLines)
+            json.String(line);
+        json.EndArray();
+        json.EndObject();
+    } else {
+        json.Null();
+    }
+    json.EndObject();
+}
+
+ChartCommands::TFontChoice ParseFont(const QString& text, TColor color)
+{
+    const QStringList parts = text.split(u',');
+    bool ok = false;
+    const int size = parts.size() >= 2 ? parts[1].trimmed().toInt(&ok) : 0;
+    if (parts.size() < 2 || parts[0].trimmed().isEmpty() || !ok || size < 1 || size > 1000)
+        throw EUsageError(QStringLiteral("a font is FAMILY,SIZE[,bold][,italic]: %1").arg(text).toStdString());
+    ChartCommands::TFontChoice font;
+    font.Name = parts[0].trimmed();
+    font.Size = size;
+    font.Color = color;
+    for (int i = 2; i < parts.size(); ++i) {
+        const QString word = parts[i].trimmed().toLower();
+        if (word == u"bold")
+            font.Style |= fsBold;
+        else if (word == u"italic")
+            font.Style |= fsItalic;
+        else
+            throw EUsageError(QStringLiteral("unknown font style %1").arg(parts[i]).toStdString());
+    }
+    return font;
+}
+
+void ApplyStyling(TChart& chart, const TRenderOptions& o)
+{
+    if (o.Title)
+        ChartCommands::SetTitleText(chart, *o.Title);
+    if (o.TitleFont)
+        ChartCommands::SetTitleFont(chart, ParseFont(*o.TitleFont, chart.Title()->Font()->Color()));
+    if (o.TitleAlign)
+        ChartCommands::SetTitleAlignment(chart, *o.TitleAlign);
+    if (o.PanelColor)
+        ChartCommands::SetPanelColor(chart, *o.PanelColor);
+    if (o.WallColor)
+        ChartCommands::SetWallColor(chart, *o.WallColor);
+    if (o.WallPicture)
+        ChartCommands::SetWallPicture(chart, *o.WallPicture);
+    if (o.Shadow)
+        ChartCommands::SetShadow(chart, true);
+    if (o.Border)
+        ChartCommands::SetBorder(chart, true);
+}
+
+// Writes through a temporary file renamed over the target: a failure never
+// leaves half a file.
+bool SaveBytes(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool SaveImage(const QString& path, const QImage& image, QString& error)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const char* format = suffix == u"bmp" ? "BMP" : suffix == u"png" ? "PNG" : nullptr;
+    if (!format) {
+        error = QStringLiteral("%1: the output must end in .bmp or .png").arg(path);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format) || !file.commit()) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunRenderCommand(const TRenderOptions& o)
+{
+    std::unique_ptr<TChart> chart = CreatePlotvaneChart();
+    TDataImport import;
+    import.AutoSize = !o.NoAutoSize;
+    QString error;
+    try {
+        bool ok;
+        if (o.File == u"-") {
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                return Fail(QStringLiteral("cannot read standard input"));
+            ok = import.PasteText(*chart, QString::fromUtf8(in.readAll()));
+        } else {
+            ok = import.OpenFile(*chart, o.File);
+        }
+        if (!ok)
+            error = TDataImport::ImportErrorText;
+    } catch (const EFileError& e) {
+        return Fail(QString::fromUtf8(e.what()));
+    }
+
+    // The manual factors rebuild without the import's guard: a failure is
+    // what the top-level error report would show.
+    try {
+        if (o.Xmag && !import.ApplyXmag(*chart, *o.Xmag))
+            std::fprintf(stderr, "plotvane-render: --xmag: not a number, ignored\n");
+        if (o.Ymag && !import.ApplyYmag(*chart, *o.Ymag))
+            std::fprintf(stderr, "plotvane-render: --ymag: not a number, ignored\n");
+    } catch (const std::exception& e) {
+        error = TopLevelReport(e);
+    }
+
+    try {
+        ApplyStyling(*chart, o);
+    } catch (const std::exception& e) {
+        return Fail(QString::fromUtf8(e.what()));
+    }
+
+    if (o.Describe) {
+        TJsonWriter json;
+        WriteDescription(json, import, *chart, error, o.Summary);
+        QByteArray text = json.Text();
+        text += '\n';
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    } else if (!error.isNull()) {
+        std::fprintf(stderr, "plotvane-render: %s\n", error.toUtf8().constData());
+    }
+
+    if (!o.DrawsFrame())
+        return 0;
+
+    QImage image(o.Width, o.Height, QImage::Format_RGB32);
+    try {
+        chart->Draw(&image, TRect{0, 0, o.Width, o.Height});
+    } catch (const std::exception& e) {
+        return Fail(QString::fromUtf8(e.what()));
+    }
+    QString writeError;
+    if (!o.Output.isEmpty() && !SaveImage(o.Output, image, writeError))
+        return Fail(writeError);
+    if (!o.LayoutFile.isEmpty()) {
+        TJsonWriter json;
+        WriteLayout(json, chart->LastLayout());
+        QByteArray text = json.Text();
+        text += '\n';
+        if (!SaveBytes(o.LayoutFile, text, writeError))
+            return Fail(writeError);
+    }
+    return 0;
+}

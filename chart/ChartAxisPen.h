@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chart/canvas/ChartPen.h"
+
+// The pen of the axis line: black, two pixels wide, flat ends.
+class TChartAxisPen : public TChartPen {
+public:
+    TChartAxisPen() { Init(); }
+    explicit TChartAxisPen(std::function<void()> OnChange) : TChartPen(std::move(OnChange)) { Init(); }
+
+private:
+    void Init()
+    {
+        FWidth = 2;
+        FEndStyle = esFlat;
+    }
+};
+
+// The pen of an axis' ticks and minor ticks: grey, one pixel wide.
+class TTicks : public TChartPen {
+public:
+    TTicks() { FColor = 0x808080; }
+    explicit TTicks(std::function<void()> OnChange) : TChartPen(std::move(OnChange)) { FColor = 0x808080; }
+};

@@ -1,0 +1,915 @@
+#include "chart/canvas/AntialiasCanvas.h"
+
+#include "chart/canvas/ChartShadow.h"
+#include "chart/canvas/Graphic.h"
+#include "core/Numbers.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Qt drops zero-length dashes; dots keep this much length so their caps draw.
+constexpr qreal kMinDash = 1e-3;
+
+// The corner ellipse of a rounded rectangle: even, at least 1, at most the
+// rectangle's extent.
+qreal CornerSize(int Size, qreal Extent)
+{
+    int even = Size & ~1;
+    if (even < 1)
+        even = 1;
+    return std::min<qreal>(even, std::max<qreal>(Extent, 0));
+}
+
+QPainterPath RoundedPath(const QRectF& Box, int CornerWidth, int CornerHeight)
+{
+    QPainterPath path;
+    path.addRoundedRect(Box, CornerSize(CornerWidth, Box.width()) / 2, CornerSize(CornerHeight, Box.height()) / 2,
+                        Qt::AbsoluteSize);
+    return path;
+}
+
+QRectF BoxOf(int L, int T, int R, int B) { return QRectF(L, T, R - L, B - T); }
+
+template <class TPointList>
+QPolygonF PolygonOf(const TPointList& Points, qreal Offset)
+{
+    QPolygonF polygon;
+    polygon.reserve(qsizetype(Points.size()));
+    for (const auto& p : Points)
+        polygon.append(QPointF(qreal(p.X) + Offset, qreal(p.Y) + Offset));
+    return polygon;
+}
+
+std::vector<TPointFloat> FloatPoints(const std::vector<TPoint>& Points)
+{
+    std::vector<TPointFloat> result;
+    result.reserve(Points.size());
+    for (const TPoint& p : Points)
+        result.push_back({float(p.X), float(p.Y)});
+    return result;
+}
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle Style)
+{
+    switch (Style) {
+    case bsSolid: return Qt::SolidPattern;
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+// Restores the painter however a picture's own drawing ends.
+struct TPainterSave {
+    QPainter& Painter;
+    explicit TPainterSave(QPainter& P) : Painter(P) { Painter.save(); }
+    ~TPainterSave() { Painter.restore(); }
+    TPainterSave(const TPainterSave&) = delete;
+    TPainterSave& operator=(const TPainterSave&) = delete;
+};
+
+} // namespace
+
+struct TAntialiasCanvas::TPrivate {
+    QPen Pen;
+
+    // The platform font and what it was built from.
+    bool FontValid = false;
+    QString FontName;
+    double FontSize = 0;
+    int FontStyle = 0;
+    TTextHint FontHint = thAntiAlias;
+    int FontDpi = 0;
+    QFont Font;
+    std::optional<QFontMetricsF> Metrics;
+    double Padding = 0; // the side padding of measured text, one sixth of the em
+    bool PainterHasFont = false;
+
+    // Text measured between frames is measured at the buffer's resolution.
+    QImage MeasureImage{1, 1, QImage::Format_ARGB32_Premultiplied};
+};
+
+TAntialiasCanvas::TAntialiasCanvas() : D(std::make_unique<TPrivate>())
+{
+    FSupportsAlpha = true;
+}
+
+TAntialiasCanvas::~TAntialiasCanvas() { EndPainter(); }
+
+const QImage& TAntialiasCanvas::Buffer() const
+{
+    static const QImage empty;
+    return FBitmap ? *FBitmap : empty;
+}
+
+// ---------------------------------------------------------------------------
+// Painter lifetime and the cached state
+
+void TAntialiasCanvas::BindPainter(QPaintDevice* device)
+{
+    EndPainter();
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(device))
+        throw std::runtime_error("The chart canvas cannot paint on its destination device");
+    FGraphics = std::move(painter);
+    IDevice = device;
+    FGraphics->setRenderHint(QPainter::TextAntialiasing, true);
+    ForgetPainterState();
+    SetSmoothing(FAnti);
+}
+
+void TAntialiasCanvas::EndPainter()
+{
+    if (!FGraphics)
+        return;
+    for (; IClipDepth > 0; --IClipDepth)
+        FGraphics->restore();
+    FGraphics->end();
+    FGraphics.reset();
+    IDevice = nullptr;
+    ForgetPainterState();
+}
+
+void TAntialiasCanvas::ForgetPainterState()
+{
+    ICachedAntialias = -1;
+    IPainterPen = ppUnknown;
+    IPainterNoBrush = false;
+    D->PainterHasFont = false;
+}
+
+void TAntialiasCanvas::SetSmoothing(bool Value)
+{
+    if (ICachedAntialias == int(Value))
+        return;
+    FGraphics->setRenderHint(QPainter::Antialiasing, Value);
+    ICachedAntialias = int(Value);
+}
+
+void TAntialiasCanvas::BuildPen()
+{
+    IPenValid = true;
+    IPenTransparency = FTransparency;
+    IPainterPen = IPainterPen == ppStroke ? ppUnknown : IPainterPen;
+    IPenClear = !FPen.Visible() || FPen.Style() == psClear;
+    if (IPenClear)
+        return;
+
+    const int width = std::max(0, FPen.Width());
+    QPen pen(QColor::fromRgba(ArgbOf(FPen.Color())));
+    pen.setWidthF(width); // 0: Qt's one-pixel cosmetic pen
+
+    Qt::PenCapStyle cap = Qt::RoundCap;
+    switch (FPen.EndStyle()) {
+    case esRound: cap = Qt::RoundCap; break;
+    case esSquare: cap = Qt::SquareCap; break;
+    case esFlat: cap = Qt::FlatCap; break;
+    }
+    pen.setCapStyle(cap);
+    switch (FPen.JoinStyle()) {
+    case jsRound: pen.setJoinStyle(Qt::RoundJoin); break;
+    case jsBevel: pen.setJoinStyle(Qt::BevelJoin); break;
+    case jsMitter: pen.setJoinStyle(Qt::MiterJoin); break;
+    }
+
+    // Dash patterns in units of the pen width (Qt's own unit for them).
+    QList<qreal> pattern;
+    switch (FPen.Style()) {
+    case psDash: pattern = {3, 1}; break;
+    case psDot: pattern = {1, 1}; break;
+    case psDashDot: pattern = {3, 1, 1, 1}; break;
+    case psDashDotDot: pattern = {3, 1, 1, 1, 1, 1}; break;
+    case psSolid:
+    case psClear: break;
+    }
+    if (!pattern.isEmpty()) {
+        // Qt puts round and square caps on every dash of a wide pen, outside its
+        // length, which would close the gaps. Each dash gives up one width to its
+        // two caps and the gap takes it, so dashes and gaps keep their lengths
+        // with the caps included, and the first dash starts where a solid line's
+        // cap would. Pens up to one pixel wide are dashed pixel by pixel already.
+        if (width > 1 && cap != Qt::FlatCap) {
+            for (qsizetype i = 0; i < pattern.size(); i += 2) {
+                const qreal dash = std::max(pattern[i] - 1, kMinDash);
+                pattern[i + 1] += pattern[i] - dash;
+                pattern[i] = dash;
+            }
+        }
+        pen.setDashPattern(pattern);
+    }
+    D->Pen = pen;
+}
+
+bool TAntialiasCanvas::PrepareStroke()
+{
+    if (!FGraphics)
+        return false;
+    if (!IPenValid || IPenTransparency != FTransparency)
+        BuildPen();
+    if (IPenClear)
+        return false;
+    const int width = FPen.Width();
+    const bool smooth = FAnti && width > 0;
+    SetSmoothing(smooth);
+    // With smoothing, a stroke of odd width goes through the pixel centres so
+    // that it covers whole pixels; unsmoothed strokes already do.
+    IStrokeOffset = smooth && (width & 1) ? 0.5 : 0.0;
+    if (IPainterPen != ppStroke) {
+        FGraphics->setPen(D->Pen);
+        IPainterPen = ppStroke;
+    }
+    if (!IPainterNoBrush) {
+        FGraphics->setBrush(Qt::NoBrush);
+        IPainterNoBrush = true;
+    }
+    return true;
+}
+
+template <class TDraw>
+void TAntialiasCanvas::FillShape(TDraw draw)
+{
+    if (!FGraphics || FBrush.Style() == bsClear)
+        return;
+    SetSmoothing(FAnti);
+    if (IPainterPen != ppNone) {
+        FGraphics->setPen(Qt::NoPen);
+        IPainterPen = ppNone;
+    }
+    IPainterNoBrush = false;
+    const TBrushStyle style = FBrush.Style();
+    const TColor back = FBrush.BackColor();
+    if (style != bsSolid && back != clNone && back != clDefault) {
+        // A hatch with a back colour: the back colour under the lines.
+        FGraphics->setBrush(QBrush(QColor::fromRgba(ArgbOf(back))));
+        draw();
+    }
+    FGraphics->setBrush(QBrush(QColor::fromRgba(ArgbOf(FBrush.Color())), QtBrushStyle(style)));
+    draw();
+}
+
+// ---------------------------------------------------------------------------
+// Lines and shapes
+
+void TAntialiasCanvas::MoveTo(int X, int Y)
+{
+    FX = X;
+    FY = Y;
+}
+
+void TAntialiasCanvas::LineTo(int X, int Y) { Line(FX, FY, X, Y); }
+
+void TAntialiasCanvas::Line(int X0, int Y0, int X1, int Y1)
+{
+    FX = X1;
+    FY = Y1;
+    if (!PrepareStroke())
+        return;
+    const qreal o = IStrokeOffset;
+    FGraphics->drawLine(QPointF(X0 + o, Y0 + o), QPointF(X1 + o, Y1 + o));
+}
+
+void TAntialiasCanvas::DoHorizLine(int X0, int X1, int Y)
+{
+    if (!PrepareStroke())
+        return;
+    const qreal o = IStrokeOffset;
+    FGraphics->drawLine(QPointF(X0 + o, Y + o), QPointF(X1 + o, Y + o));
+}
+
+void TAntialiasCanvas::DoVertLine(int X, int Y0, int Y1)
+{
+    if (!PrepareStroke())
+        return;
+    const qreal o = IStrokeOffset;
+    FGraphics->drawLine(QPointF(X + o, Y0 + o), QPointF(X + o, Y1 + o));
+}
+
+void TAntialiasCanvas::Polyline(const std::vector<TPoint>& Points)
+{
+    if (Points.size() < 2 || !PrepareStroke())
+        return;
+    FGraphics->drawPolyline(PolygonOf(Points, IStrokeOffset));
+}
+
+void TAntialiasCanvas::PolylineFloat(const std::vector<TPointFloat>& Points)
+{
+    if (Points.size() < 2 || !PrepareStroke())
+        return;
+    FGraphics->drawPolyline(PolygonOf(Points, IStrokeOffset));
+}
+
+void TAntialiasCanvas::Polygon(const std::vector<TPoint>& Points)
+{
+    if (Points.empty() || !FGraphics)
+        return;
+    const QPolygonF area = PolygonOf(Points, 0);
+    FillShape([&] { FGraphics->drawPolygon(area, Qt::OddEvenFill); });
+    if (PrepareStroke())
+        FGraphics->drawPolygon(PolygonOf(Points, IStrokeOffset), Qt::OddEvenFill);
+}
+
+void TAntialiasCanvas::PolygonFloat(const std::vector<TPointFloat>& Points)
+{
+    if (Points.empty() || !FGraphics)
+        return;
+    const QPolygonF area = PolygonOf(Points, 0);
+    FillShape([&] { FGraphics->drawPolygon(area, Qt::OddEvenFill); });
+    if (PrepareStroke())
+        FGraphics->drawPolygon(PolygonOf(Points, IStrokeOffset), Qt::OddEvenFill);
+}
+
+void TAntialiasCanvas::Rectangle(int X0, int Y0, int X1, int Y1)
+{
+    if (!FGraphics)
+        return;
+    const int l = std::min(X0, X1), r = std::max(X0, X1);
+    const int t = std::min(Y0, Y1), b = std::max(Y0, Y1);
+    const int width = FPen.Width();
+    const bool penShows = FPen.Visible() && FPen.Style() != psClear;
+    // A wide pen's inner half covers the fill's edge; the fill stops under it.
+    const QRectF fill = penShows && width > 1
+        ? QRectF(QPointF(l + width / 2.0, t + width / 2.0), QPointF(r - width / 2.0, b - width / 2.0))
+        : BoxOf(l, t, r, b);
+    FillShape([&] { FGraphics->drawRect(fill); });
+    if (!PrepareStroke())
+        return;
+    if (ICachedAntialias == 1 && width == 1 && FPen.Style() == psSolid) {
+        // Qt's thin-line path leaves the corners of a smoothed one-pixel outline
+        // a quarter uncovered; the four edges as fills keep a frame whole.
+        const QColor color = D->Pen.color();
+        FGraphics->fillRect(QRect(l, t, r - l + 1, 1), color);
+        if (b > t)
+            FGraphics->fillRect(QRect(l, b, r - l + 1, 1), color);
+        if (b - t > 1) {
+            FGraphics->fillRect(QRect(l, t + 1, 1, b - t - 1), color);
+            if (r > l)
+                FGraphics->fillRect(QRect(r, t + 1, 1, b - t - 1), color);
+        }
+        return;
+    }
+    const qreal o = IStrokeOffset;
+    FGraphics->drawRect(QRectF(l + o, t + o, r - l, b - t));
+}
+
+void TAntialiasCanvas::RoundRect(int X0, int Y0, int X1, int Y1, int CornerWidth, int CornerHeight)
+{
+    if (!FGraphics)
+        return;
+    const int l = std::min(X0, X1), t = std::min(Y0, Y1);
+    int r = std::max(X0, X1), b = std::max(Y0, Y1);
+    if (!FAnti) {
+        --r;
+        --b;
+    }
+    const QPainterPath path = RoundedPath(BoxOf(l, t, r, b), CornerWidth, CornerHeight);
+    FillShape([&] { FGraphics->drawPath(path); });
+    if (PrepareStroke())
+        FGraphics->drawPath(path.translated(IStrokeOffset, IStrokeOffset));
+}
+
+void TAntialiasCanvas::Ellipse(int X0, int Y0, int X1, int Y1)
+{
+    if (!FGraphics)
+        return;
+    const int width = FPen.Width();
+    const bool penShows = FPen.Visible() && FPen.Style() != psClear;
+    const QRectF fill = penShows && width > 1
+        ? QRectF(QPointF(X0 + width / 2.0, Y0 + width / 2.0), QPointF(X1 - width / 2.0, Y1 - width / 2.0))
+        : BoxOf(X0, Y0, X1, Y1);
+    FillShape([&] { FGraphics->drawEllipse(fill); });
+    if (PrepareStroke()) {
+        const qreal o = IStrokeOffset;
+        FGraphics->drawEllipse(QRectF(X0 + o, Y0 + o, X1 - X0, Y1 - Y0));
+    }
+}
+
+void TAntialiasCanvas::FillRect(const TRect& R)
+{
+    const QRectF box = BoxOf(R.Left, R.Top, R.Right, R.Bottom).normalized();
+    FillShape([&] { FGraphics->drawRect(box); });
+}
+
+// ---------------------------------------------------------------------------
+// Pictures
+
+void TAntialiasCanvas::StretchDraw(const TRect& R, const TGraphic& Picture)
+{
+    if (!FGraphics || Picture.IsEmpty())
+        return;
+    const QRectF target = BoxOf(R.Left, R.Top, R.Right, R.Bottom).normalized();
+    if (target.isEmpty())
+        return;
+    {
+        TPainterSave save(*FGraphics);
+        if (FTransparency < 255)
+            FGraphics->setOpacity(std::max(0, FTransparency) / 255.0);
+        const bool smooth = FStretchQuality == sqHigh;
+        FGraphics->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        Picture.Draw(*FGraphics, target, smooth);
+    }
+    ForgetPainterState();
+}
+
+void TAntialiasCanvas::Draw(int X, int Y, const TGraphic& Picture)
+{
+    const QSize size = Picture.Size();
+    StretchDraw({X, Y, X + size.width(), Y + size.height()}, Picture);
+}
+
+// ---------------------------------------------------------------------------
+// Text
+
+TTextHint TAntialiasCanvas::TextHint() const
+{
+    auto hintOf = [](TFontQuality quality) {
+        switch (quality) {
+        case fqBest: return thAntiAlias;
+        case fqNormal: return thSingleBitPerPixelGridFit;
+        case fqClearType:
+        case fqDefault: break;
+        }
+        return thClearTypeGridFit;
+    };
+    if (FFont.Quality() != fqDefault)
+        return hintOf(FFont.Quality());
+    if (FFontQuality != fqDefault)
+        return hintOf(FFontQuality);
+    return FFont.Size() < 20 ? thClearTypeGridFit : thAntiAlias;
+}
+
+void TAntialiasCanvas::EnsureFont()
+{
+    QPaintDevice* device = IDevice ? IDevice : &D->MeasureImage;
+    const int dpi = device->logicalDpiY();
+    double size = std::max(0.1, double(FFont.Size()));
+    // A metafile keeps the text as large, in device pixels, as on screen.
+    if (FMetafiling && dpi > 0)
+        size = size * D->MeasureImage.logicalDpiY() / dpi;
+    const TTextHint hint = TextHint();
+    TPrivate& d = *D;
+    if (d.FontValid && d.FontSize == size && d.FontStyle == FFont.Style() && d.FontHint == hint && d.FontDpi == dpi
+        && d.FontName == FFont.Name())
+        return;
+
+    QFont font(FFont.Name());
+    // Unknown faces fall back to the generic sans-serif family.
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(size);
+    const int style = FFont.Style();
+    font.setBold(style & fsBold);
+    font.setItalic(style & fsItalic);
+    font.setUnderline(style & fsUnderline);
+    font.setStrikeOut(style & fsStrikeOut);
+    switch (hint) {
+    case thAntiAlias:
+        font.setStyleStrategy(QFont::PreferAntialias);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        break;
+    case thSingleBitPerPixelGridFit:
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        break;
+    case thClearTypeGridFit:
+        // No sub-pixel rendering here: antialiased glyphs fitted to the grid.
+        font.setStyleStrategy(QFont::PreferAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        break;
+    }
+
+    d.FontValid = true;
+    d.FontName = FFont.Name();
+    d.FontSize = size;
+    d.FontStyle = style;
+    d.FontHint = hint;
+    d.FontDpi = dpi;
+    d.Font = font;
+    d.Metrics.emplace(font, device);
+    d.Padding = size * dpi / 72.0 / 6.0;
+    d.PainterHasFont = false;
+}
+
+int TAntialiasCanvas::TextWidth(const QString& Text)
+{
+    EnsureFont();
+    return int(Numbers::Round(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding));
+}
+
+int TAntialiasCanvas::TextHeight(const QString& /*Text*/)
+{
+    EnsureFont();
+    return int(Numbers::Round(D->Metrics->height() + 0.5));
+}
+
+QSizeF TAntialiasCanvas::TextSize(const QString& Text)
+{
+    EnsureFont();
+    return QSizeF(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding, D->Metrics->height());
+}
+
+void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
+{
+    if (!FGraphics)
+        return;
+    EnsureFont();
+    const TPrivate& d = *D;
+
+    // The layout origin: the left end of the padded text box, at the top of the line.
+    qreal x = X;
+    qreal y = Y;
+    switch (FTextAlign) {
+    case ta_Right: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))); break;
+    case ta_Center: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))) / 2; break;
+    case ta_CenterBottom: {
+        const QSizeF size = TextSize(Text);
+        x = X - size.width() / 2;
+        y = Y - size.height();
+        break;
+    }
+    default: break;
+    }
+
+    const bool rotated = ITextRotation != 0 && ITextRotation != 360;
+    QTransform saved;
+    if (rotated) {
+        QPointF centre(x, y);
+        if (IUseTextCenter)
+            centre = QPointF(ITextCenter.X + 1, ITextCenter.Y);
+        else if (FTextAlign == ta_Center)
+            centre.rx() += TextWidth(Text) / 2.0;
+        saved = FGraphics->worldTransform();
+        FGraphics->translate(centre);
+        FGraphics->rotate(ITextRotation);
+        FGraphics->translate(-centre);
+    }
+
+    if (FBackMode == cbmOpaque) {
+        const QRectF box(QPointF(x, y), TextSize(Text));
+        FillShape([&] { FGraphics->drawRect(box); });
+    }
+
+    if (!d.PainterHasFont) {
+        FGraphics->setFont(d.Font);
+        D->PainterHasFont = true;
+    }
+    FGraphics->setPen(QColor::fromRgba(ArgbOf(FFont.Color())));
+    IPainterPen = ppText;
+    // Glyphs start after the box's side padding, as measured by TextWidth, so a
+    // text keeps equal margins inside a box of its measured width.
+    FGraphics->drawText(QPointF(x + d.Padding, y + d.Metrics->ascent()), Text);
+
+    if (rotated)
+        FGraphics->setWorldTransform(saved);
+}
+
+void TAntialiasCanvas::RotateLabel(int X, int Y, const QString& Text, double Degrees)
+{
+    ITextRotation = 360 - Degrees;
+    try {
+        TextOut(X, Y, Text);
+    } catch (...) {
+        ITextRotation = 0;
+        throw;
+    }
+    ITextRotation = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Clipping
+
+bool TAntialiasCanvas::PushClip()
+{
+    if (!FGraphics)
+        return false;
+    FGraphics->save();
+    ++IClipDepth;
+    return true;
+}
+
+void TAntialiasCanvas::ClipRectangle(const TRect& R, int CornerWidth, int CornerHeight)
+{
+    if (!PushClip())
+        return;
+    if (CornerWidth > 0 || CornerHeight > 0) {
+        FGraphics->setClipPath(RoundedPath(BoxOf(R.Left, R.Top, R.Right, R.Bottom), CornerWidth, CornerHeight),
+                               Qt::IntersectClip);
+        return;
+    }
+    // One extra pixel row above and below: a frame's top and bottom lines and
+    // what touches them stay visible.
+    const int height = std::max(0, R.Bottom - R.Top + 2);
+    FGraphics->setClipRect(QRect(R.Left, R.Top - 1, std::max(0, R.Right - R.Left), height), Qt::IntersectClip);
+}
+
+void TAntialiasCanvas::ClipEllipse(const TRect& R)
+{
+    if (!PushClip())
+        return;
+    QPainterPath path;
+    path.addEllipse(BoxOf(R.Left, R.Top, R.Right, R.Bottom));
+    FGraphics->setClipPath(path, Qt::IntersectClip);
+}
+
+void TAntialiasCanvas::ClipPolygon(const std::vector<TPoint>& Points, bool Exclude)
+{
+    if (!PushClip())
+        return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    if (Exclude) {
+        // Everything but the polygon: the device's area with the polygon as a hole.
+        const QRectF all(-1, -1, IDevice->width() + 2, IDevice->height() + 2);
+        path.addRect(FGraphics->worldTransform().inverted().mapRect(all));
+    }
+    path.addPolygon(PolygonOf(Points, 0));
+    path.closeSubpath();
+    FGraphics->setClipPath(path, Qt::IntersectClip);
+}
+
+void TAntialiasCanvas::UnClipRectangle()
+{
+    if (!FGraphics)
+        return;
+    if (IClipDepth == 0) {
+        FGraphics->setClipping(false);
+        return;
+    }
+    FGraphics->restore();
+    --IClipDepth;
+    ForgetPainterState();
+}
+
+// ---------------------------------------------------------------------------
+// Shadows
+
+void TAntialiasCanvas::ShadowRect(const TRect& R, const TChartShadow& Shadow, int RoundSize)
+{
+    if (!FGraphics)
+        return;
+    const int l = std::min(R.Left, R.Right), r = std::max(R.Left, R.Right);
+    const int t = std::min(R.Top, R.Bottom), b = std::max(R.Top, R.Bottom);
+    if (l == r || t == b)
+        return;
+    const int corner = RoundSize > 0 ? RoundSize : 4;
+    const QPainterPath path = RoundedPath(BoxOf(l, t, r, b), corner, corner);
+    const std::vector<TPointFloat> outline
+        = {{float(l), float(t)}, {float(r), float(t)}, {float(r), float(b)}, {float(l), float(b)}};
+    FillShadowPath(path, outline, Shadow, corner / 2 + 1);
+}
+
+void TAntialiasCanvas::ShadowPolygon(const std::vector<TPoint>& Points, const TChartShadow& Shadow)
+{
+    if (!FGraphics || Points.size() < 3)
+        return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(PolygonOf(Points, 0));
+    path.closeSubpath();
+    FillShadowPath(path, FloatPoints(Points), Shadow, -1);
+}
+
+namespace {
+
+// Where a point lies between the centre (0) and the outline (1) of a shape
+// scaled about its centre: the largest ratio over the outline's edges. Exact
+// for convex outlines, which is what shadows are cast by.
+struct TScaleField {
+    struct TEdge {
+        double Nx, Ny, InvDistance;
+    };
+    double Cx = 0, Cy = 0;
+    std::vector<TEdge> Edges;
+
+    explicit TScaleField(const std::vector<TPointFloat>& Outline)
+    {
+        // The centre is the area centroid, or the mean of the corners when the
+        // outline has no area.
+        double area = 0, ax = 0, ay = 0, mx = 0, my = 0;
+        const size_t n = Outline.size();
+        for (size_t i = 0; i < n; ++i) {
+            const TPointFloat& p = Outline[i];
+            const TPointFloat& q = Outline[(i + 1) % n];
+            const double cross = double(p.X) * q.Y - double(q.X) * p.Y;
+            area += cross;
+            ax += (double(p.X) + q.X) * cross;
+            ay += (double(p.Y) + q.Y) * cross;
+            mx += p.X;
+            my += p.Y;
+        }
+        if (std::abs(area) > 1e-9) {
+            Cx = ax / (3 * area);
+            Cy = ay / (3 * area);
+        } else if (n > 0) {
+            Cx = mx / double(n);
+            Cy = my / double(n);
+        }
+        for (size_t i = 0; i < n; ++i) {
+            const TPointFloat& p = Outline[i];
+            const TPointFloat& q = Outline[(i + 1) % n];
+            double nx = double(q.Y) - p.Y;
+            double ny = double(p.X) - q.X;
+            const double len = std::hypot(nx, ny);
+            if (len < 1e-9)
+                continue;
+            nx /= len;
+            ny /= len;
+            double distance = nx * (p.X - Cx) + ny * (p.Y - Cy);
+            if (distance < 0) {
+                nx = -nx;
+                ny = -ny;
+                distance = -distance;
+            }
+            if (distance > 1e-9)
+                Edges.push_back({nx, ny, 1 / distance});
+        }
+    }
+
+    double At(double x, double y) const
+    {
+        double s = 0;
+        for (const TEdge& e : Edges)
+            s = std::max(s, (e.Nx * (x - Cx) + e.Ny * (y - Cy)) * e.InvDistance);
+        return s;
+    }
+};
+
+} // namespace
+
+void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vector<TPointFloat>& outline,
+                                      const TChartShadow& Shadow, int CornerInset)
+{
+    const TColor color = Shadow.Color();
+    SetSmoothing(FAnti);
+    if (FMetafiling || !Shadow.Smooth()) {
+        // Solid: opaque in a metafile; otherwise the surface alpha, which the
+        // caller's blending has set from the shadow's transparency.
+        const unsigned argb = FMetafiling ? (ArgbOf(color) | 0xFF000000u) : ArgbOf(color);
+        FGraphics->fillPath(path, QColor::fromRgba(argb));
+        return;
+    }
+
+    // Soft: a gradient from transparent white at the outline to the shadow colour
+    // at `reach` of the way to the centre, built as an image over the shape.
+    QRect bounds = path.boundingRect().toAlignedRect();
+    const QRect deviceRect
+        = FGraphics->worldTransform().inverted().mapRect(QRect(0, 0, IDevice->width(), IDevice->height()));
+    bounds &= deviceRect;
+    if (bounds.isEmpty())
+        return;
+
+    const unsigned argb = ArgbOf(color);
+    const QRgb full = qPremultiply(argb);
+    const double alpha = qAlpha(argb);
+    const double red = qRed(argb), green = qGreen(argb), blue = qBlue(argb);
+    const double reach = std::clamp(0.1 + 0.002 * Shadow.SmoothBlur(), 1e-6, 1.0);
+    const double inner = 1 - reach;
+    const TScaleField field(outline);
+
+    // A rectangle's middle is all shadow colour: filled directly, and left out
+    // of the per-pixel work.
+    QRect solid;
+    if (CornerInset >= 0 && outline.size() == 4) {
+        const double hw = (double(outline[1].X) - outline[0].X) / 2;
+        const double hh = (double(outline[2].Y) - outline[1].Y) / 2;
+        const double mx = std::max(reach * hw, double(CornerInset));
+        const double my = std::max(reach * hh, double(CornerInset));
+        const int l = int(std::ceil(outline[0].X + mx)), r = int(std::floor(outline[1].X - mx));
+        const int t = int(std::ceil(outline[0].Y + my)), b = int(std::floor(outline[2].Y - my));
+        if (r > l && b > t)
+            solid = QRect(l, t, r - l, b - t) & bounds;
+    }
+
+    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    if (mask.isNull())
+        return;
+    mask.fill(Qt::transparent);
+    {
+        QPainter coverage(&mask);
+        coverage.setRenderHint(QPainter::Antialiasing, FAnti);
+        coverage.translate(-bounds.topLeft());
+        coverage.fillPath(path, Qt::white);
+    }
+    const QRect skip = solid.translated(-bounds.topLeft());
+    for (int y = 0; y < mask.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        const double py = bounds.top() + y + 0.5;
+        const bool skipRow = y >= skip.top() && y <= skip.bottom();
+        for (int x = 0; x < mask.width(); ++x) {
+            if (skipRow && x == skip.left()) {
+                x = skip.right();
+                continue;
+            }
+            const int cover = qAlpha(line[x]);
+            if (cover == 0)
+                continue;
+            const double s = field.At(bounds.left() + x + 0.5, py);
+            if (s <= inner && cover == 255) {
+                line[x] = full;
+                continue;
+            }
+            // Colour and alpha both run from transparent white to the shadow colour.
+            const double g = std::min((1 - s) / reach, 1.0);
+            const double a = alpha * g * cover / 255.0;
+            const double k = a / 255.0;
+            auto channel = [&](double c) { return int((255 + (c - 255) * g) * k + 0.5); };
+            line[x] = qRgba(channel(red), channel(green), channel(blue), int(a + 0.5));
+        }
+    }
+    if (solid.isEmpty()) {
+        FGraphics->drawImage(bounds.topLeft(), mask);
+        return;
+    }
+    FGraphics->fillRect(solid, QColor::fromRgba(argb));
+    // The band around the middle, in four pieces.
+    const QRect pieces[] = {
+        QRect(bounds.left(), bounds.top(), bounds.width(), solid.top() - bounds.top()),
+        QRect(bounds.left(), solid.bottom() + 1, bounds.width(), bounds.bottom() - solid.bottom()),
+        QRect(bounds.left(), solid.top(), solid.left() - bounds.left(), solid.height()),
+        QRect(solid.right() + 1, solid.top(), bounds.right() - solid.right(), solid.height()),
+    };
+    for (const QRect& piece : pieces)
+        if (!piece.isEmpty())
+            FGraphics->drawImage(piece.topLeft(), mask, piece.translated(-bounds.topLeft()));
+}
+
+// ---------------------------------------------------------------------------
+// The off-screen buffer
+
+TRect TAntialiasCanvas::InitWindow(QPaintDevice* destination, const TRect& rect, bool /*is3D*/, TColor background)
+{
+    EndPainter();
+    IBufferFrame = false;
+    FBackMode = cbmOpaque;
+    if (!FBufferedDisplay) {
+        if (destination)
+            BindPainter(destination);
+        return rect;
+    }
+    const int width = std::max(0, rect.Width());
+    const int height = std::max(0, rect.Height());
+    if (width == 0 || height == 0)
+        return {0, 0, width, height};
+    if (!FBitmap || FBitmap->width() != width || FBitmap->height() != height) {
+        auto bitmap = std::make_unique<QImage>(width, height, QImage::Format_ARGB32_Premultiplied);
+        if (bitmap->isNull())
+            throw std::runtime_error("The chart canvas cannot make a " + std::to_string(width) + " × "
+                                     + std::to_string(height) + " picture buffer");
+        // A new buffer starts in the background colour rather than in whatever
+        // the memory held.
+        bitmap->fill(background == clNone ? QColor(Qt::transparent) : QColor::fromRgba(ArgbOf(background)));
+        FBitmap = std::move(bitmap);
+    }
+    BindPainter(FBitmap.get());
+    IBufferFrame = true;
+    return {0, 0, width, height};
+}
+
+void TAntialiasCanvas::CopyBuffer(QPaintDevice* destination, const TRect& rect) const
+{
+    if (!destination || !FBitmap || destination == FBitmap.get())
+        return;
+    QPainter painter;
+    if (!painter.begin(destination))
+        throw std::runtime_error("The chart canvas cannot paint on its destination device");
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(rect.Left, rect.Top), *FBitmap);
+}
+
+void TAntialiasCanvas::ShowImage(QPaintDevice* destination, const TRect& rect)
+{
+    const bool bufferFrame = IBufferFrame;
+    IBufferFrame = false;
+    EndPainter();
+    // Only a frame drawn on the buffer makes it valid; a frame drawn straight
+    // onto another device (an export) leaves the buffer as stale as it was.
+    if (!bufferFrame)
+        return;
+    CopyBuffer(destination, rect);
+    FDirty = false;
+}
+
+bool TAntialiasCanvas::ReDrawBitmap(QPaintDevice* destination, const TRect& rect)
+{
+    if (!FBufferedDisplay || FDirty || !FBitmap || FBitmap->width() != rect.Width()
+        || FBitmap->height() != rect.Height())
+        return false;
+    CopyBuffer(destination, rect);
+    return true;
+}

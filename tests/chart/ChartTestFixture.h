@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RecordingCanvas.h"
+#include "chart/Chart.h"
+#include "chart/PlotvaneChart.h"
+
+#include <memory>
+
+// The program's chart on a recording surface.
+struct TRecordedChart {
+    std::unique_ptr<TChart> Chart = CreatePlotvaneChart();
+    TRecordingCanvas* Canvas = nullptr;
+
+    TRecordedChart()
+    {
+        auto Recording = std::make_unique<TRecordingCanvas>();
+        Canvas = Recording.get();
+        Chart->SetCanvas(std::move(Recording));
+    }
+    TChart* operator->() const { return Chart.get(); }
+    void Frame(int Width = 781, int Height = 590) { Chart->Draw(nullptr, {0, 0, Width, Height}); }
+    const TFrameLayout& Layout() const { return Chart->LastLayout(); }
+};
