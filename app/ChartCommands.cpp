@@ -3,7 +3,15 @@
 #include "chart/BackImage.h"
 #include "chart/Chart.h"
 #include "chart/ChartBackWall.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartAxisTitle.h"
+#include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
+#include "chart/LineSeries.h"
+#include "chart/SeriesPointer.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
 
 namespace ChartCommands {
 
@@ -13,14 +21,17 @@ void SetTitleText(TChart& Chart, const QString& Text)
     Chart.Title()->AddText(Text);
 }
 
-void SetTitleFont(TChart& Chart, const TFontChoice& Font)
+namespace {
+void ApplyFont(TChartFont* f, const TFontChoice& Font)
 {
-    TChartFont* f = Chart.Title()->Font();
     f->SetName(Font.Name);
     f->SetSize(Font.Size);
     f->SetColor(Font.Color);
     f->SetStyle(Font.Style);
 }
+} // namespace
+
+void SetTitleFont(TChart& Chart, const TFontChoice& Font) { ApplyFont(Chart.Title()->Font(), Font); }
 
 void SetTitleAlignment(TChart& Chart, int Item)
 {
@@ -57,5 +68,116 @@ void SetWallPicture(TChart& Chart, const QString& FileName)
 void SetShadow(TChart& Chart, bool Visible) { Chart.Shadow()->SetVisible(Visible); }
 
 void SetBorder(TChart& Chart, bool Visible) { Chart.Border()->SetVisible(Visible); }
+
+void SetAutoSize(TChart& Chart, bool Checked)
+{
+    Chart.LeftAxis()->SetAutomatic(Checked);
+    Chart.BottomAxis()->SetAutomatic(Checked);
+}
+
+bool ApplyAxisBox(TChart& Chart, TAxisBox Box, const QString& Text)
+{
+    double value;
+    if (!Numbers::TryParseNumber(QStringView(Text), value))
+        return false;
+    TChartAxis* axis = Box <= abXInc ? Chart.BottomAxis() : Chart.LeftAxis();
+    switch (Box) {
+    case abXMax:
+    case abYMax:
+        axis->SetMaximum(value);
+        break;
+    case abXMin:
+    case abYMin:
+        axis->SetMinimum(value);
+        break;
+    case abXInc:
+    case abYInc:
+        axis->SetIncrement(value);
+        break;
+    }
+    return true;
+}
+
+void SetXAxisTitle(TChart& Chart, const QString& Text) { Chart.BottomAxis()->Title()->SetCaption(Text); }
+
+void SetYAxisTitle(TChart& Chart, const QString& Text) { Chart.LeftAxis()->Title()->SetCaption(Text); }
+
+void SetAxisTitleFont(TChart& Chart, const TFontChoice& Font)
+{
+    ApplyFont(Chart.LeftAxis()->Title()->Font(), Font);
+    ApplyFont(Chart.BottomAxis()->Title()->Font(), Font);
+}
+
+void SetLegendPosition(TChart& Chart, int Item)
+{
+    static const TLegendAlignment Positions[] = {laLeft, laRight, laTop, laBottom};
+    if (Item >= 0 && Item < 4)
+        Chart.Legend()->SetAlignment(Positions[Item]);
+}
+
+namespace {
+TCustomSeries* SeriesAt(TChart& Chart, int Index)
+{
+    if (Index < 0 || Index >= Chart.SeriesCount())
+        return nullptr;
+    return dynamic_cast<TCustomSeries*>(Chart.GetSeries(Index));
+}
+} // namespace
+
+void SetSeriesTitle(TChart& Chart, int Index, const QString& Title)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->SetTitle(Title);
+}
+
+void SetSeriesColor(TChart& Chart, int Index, TColor Color)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->SetSeriesColor(Color);
+}
+
+void SetSeriesWidth(TChart& Chart, int Index, int Width)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->LinePen()->SetWidth(std::clamp(Width, 1, 100));
+}
+
+void SetSeriesStyle(TChart& Chart, int Index, int Item)
+{
+    static const TPenStyle Styles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
+    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < 5)
+        s->LinePen()->SetStyle(Styles[Item]);
+}
+
+void SetSeriesVisible(TChart& Chart, int Index, bool Visible)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->SetActive(Visible);
+}
+
+void SetSeriesSmoothed(TChart& Chart, int Index, bool Smoothed)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->SetSmoothed(Smoothed);
+}
+
+void SetMarkerVisible(TChart& Chart, int Index, bool Visible)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->Pointer()->SetVisible(Visible);
+}
+
+void SetMarkerSize(TChart& Chart, int Index, int Size)
+{
+    if (TCustomSeries* s = SeriesAt(Chart, Index))
+        s->Pointer()->SetSize(std::clamp(Size, 1, 100));
+}
+
+void SetMarkerStyle(TChart& Chart, int Index, int Item)
+{
+    static const TSeriesPointerStyle Styles[] = {psRectangle, psCircle, psTriangle, psDiamond};
+    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < 4)
+        s->Pointer()->SetStyle(Styles[Item]);
+}
 
 } // namespace ChartCommands

@@ -33,4 +33,36 @@ void SetWallPicture(TChart& Chart, const QString& FileName);
 void SetShadow(TChart& Chart, bool Visible);
 void SetBorder(TChart& Chart, bool Visible);
 
+// The scale tab's AutoSize box: left axis, then bottom axis, automatic or
+// manual; nothing is rebuilt.
+void SetAutoSize(TChart& Chart, bool Checked);
+enum TAxisBox { abXMax, abXMin, abXInc, abYMax, abYMin, abYInc };
+// One of the six range boxes: the text read as a number (regional syntax);
+// not a number changes nothing and returns false. A refused value throws
+// AxisException and the axis keeps its old value.
+bool ApplyAxisBox(TChart& Chart, TAxisBox Box, const QString& Text);
+void SetXAxisTitle(TChart& Chart, const QString& Text);
+void SetYAxisTitle(TChart& Chart, const QString& Text);
+// Left axis title font, then bottom axis title font; label fonts stay.
+void SetAxisTitleFont(TChart& Chart, const TFontChoice& Font);
+
+// The legend tab: 0 left, 1 right, 2 top, 3 bottom; anything else changes
+// nothing.
+void SetLegendPosition(TChart& Chart, int Item);
+
+// The line tab, on series `Index` (nothing happens for an index that is not a
+// series, as when no series is selected).
+void SetSeriesTitle(TChart& Chart, int Index, const QString& Title);
+void SetSeriesColor(TChart& Chart, int Index, TColor Color);
+// The integer boxes: 1 to 100.
+void SetSeriesWidth(TChart& Chart, int Index, int Width);
+// 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot.
+void SetSeriesStyle(TChart& Chart, int Index, int Item);
+void SetSeriesVisible(TChart& Chart, int Index, bool Visible);
+void SetSeriesSmoothed(TChart& Chart, int Index, bool Smoothed);
+void SetMarkerVisible(TChart& Chart, int Index, bool Visible);
+void SetMarkerSize(TChart& Chart, int Index, int Size);
+// 0 rectangle, 1 circle, 2 triangle, 3 diamond.
+void SetMarkerStyle(TChart& Chart, int Index, int Item);
+
 } // namespace ChartCommands

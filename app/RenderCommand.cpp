@@ -7,7 +7,9 @@
 #include "app/RenderOptions.h"
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
+#include "chart/AxisException.h"
 #include "chart/ChartAxisTitle.h"
+#include "chart/CustomAxisPanel.h"
 #include "chart/ChartSeries.h"
 #include "chart/FrameLayout.h"
 #include "chart/PlotvaneChart.h"
@@ -119,8 +121,11 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
     json.EndObject();
 }
 
-void WriteLayout(TJsonWriter& json, const TFrameLayout& layout)
+void WriteAxes(TJsonWriter& json, const TChart& chart);
+
+void WriteLayout(TJsonWriter& json, const TChart& chart)
 {
+    const TFrameLayout& layout = chart.LastLayout();
     json.BeginObject();
     json.Key("bounds");
     WriteRect(json, layout.Bounds);
@@ -146,6 +151,83 @@ void WriteLayout(TJsonWriter& json, const TFrameLayout& layout)
         json.EndObject();
     } else {
         json.Null();
+    }
+    WriteAxes(json, chart);
+    if (layout.LegendDrawn) {
+        json.Key("legend");
+        json.BeginObject();
+        json.Key("bounds");
+        WriteRect(json, layout.LegendBounds);
+        json.Key("items");
+        json.BeginArray();
+        for (const TFrameLegendItem& item : layout.LegendItems) {
+            json.BeginObject();
+            json.Key("text");
+            json.String(item.Text);
+            json.Key("symbol");
+            WriteRect(json, item.Symbol);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndObject();
+}
+
+const char* AxisName(const TChart& chart, const TChartAxis* axis)
+{
+    static const char* const names[] = {"Bottom", "Top", "Left", "Right", "Depth", "DepthTop"};
+    const auto& axes = chart.Axes();
+    for (size_t i = 0; i < axes.size() && i < 6; ++i)
+        if (axes[i] == axis)
+            return names[i];
+    return "Custom";
+}
+
+void WriteAxes(TJsonWriter& json, const TChart& chart)
+{
+    json.Key("axes");
+    json.BeginObject();
+    for (const TChartAxis* axis : chart.Axes()) {
+        if (!axis->Shown())
+            continue;
+        json.Key(AxisName(chart, axis));
+        json.BeginObject();
+        json.Key("IMinimum");
+        json.Number(axis->IMinimum);
+        json.Key("IMaximum");
+        json.Number(axis->IMaximum);
+        json.Key("increment");
+        json.Number(axis->LabelIncrement());
+        json.Key("IStartPos");
+        json.Integer(axis->IStartPos);
+        json.Key("IEndPos");
+        json.Integer(axis->IEndPos);
+        json.Key("FPosAxis");
+        json.Integer(axis->PosAxis());
+        json.Key("FPosLabels");
+        json.Integer(axis->PosLabels());
+        json.Key("FPosTitle");
+        json.Integer(axis->PosTitle());
+        json.Key("labels");
+        json.BeginArray();
+        for (const TAxisItem& item : axis->Items()) {
+            json.BeginObject();
+            json.Key("text");
+            json.String(item.FText);
+            json.Key("value");
+            json.Number(item.FValue);
+            json.Key("pos");
+            json.Integer(item.FLabelPos);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.Key("ticks");
+        json.BeginArray();
+        for (int tick : axis->Tick)
+            json.Integer(tick);
+        json.EndArray();
+        json.EndObject();
     }
     json.EndObject();
 }
@@ -191,6 +273,83 @@ void ApplyStyling(TChart& chart, const TRenderOptions& o)
         ChartCommands::SetShadow(chart, true);
     if (o.Border)
         ChartCommands::SetBorder(chart, true);
+    if (o.XTitle)
+        ChartCommands::SetXAxisTitle(chart, *o.XTitle);
+    if (o.YTitle)
+        ChartCommands::SetYAxisTitle(chart, *o.YTitle);
+    if (o.AxisFont)
+        ChartCommands::SetAxisTitleFont(chart, ParseFont(*o.AxisFont, chart.LeftAxis()->Title()->Font()->Color()));
+}
+
+bool OnOff(const QString& value)
+{
+    if (value == u"on")
+        return true;
+    if (value == u"off")
+        return false;
+    throw EUsageError(QStringLiteral("on or off expected, not %1").arg(value).toStdString());
+}
+
+int OneToHundred(const QString& value)
+{
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (!ok || n < 1 || n > 100)
+        throw EUsageError(QStringLiteral("1 to 100 expected, not %1").arg(value).toStdString());
+    return n;
+}
+
+int ItemOf(const QStringList& items, const QString& value)
+{
+    const int item = int(items.indexOf(value));
+    if (item < 0)
+        throw EUsageError(QStringLiteral("%1 is none of %2").arg(value, items.join(u", ")).toStdString());
+    return item;
+}
+
+// The line tab's handlers on one series, and the legend tab.
+void ApplySeriesSettings(TChart& chart, const TRenderOptions& o)
+{
+    if (o.LegendPosition)
+        ChartCommands::SetLegendPosition(chart, *o.LegendPosition);
+    for (const TRenderOptions::TSeriesSetting& s : o.SeriesSettings) {
+        if (s.Index >= chart.SeriesCount())
+            throw EUsageError(QStringLiteral("--series %1: there are %2 series").arg(s.Index).arg(chart.SeriesCount()).toStdString());
+        if (s.Key == u"name")
+            ChartCommands::SetSeriesTitle(chart, s.Index, s.Value);
+        else if (s.Key == u"color")
+            ChartCommands::SetSeriesColor(chart, s.Index, ParseHtmlColor(s.Value));
+        else if (s.Key == u"width")
+            ChartCommands::SetSeriesWidth(chart, s.Index, OneToHundred(s.Value));
+        else if (s.Key == u"style")
+            ChartCommands::SetSeriesStyle(chart, s.Index,
+                                          ItemOf({"solid", "dash", "dot", "dashdot", "dashdotdot"}, s.Value));
+        else if (s.Key == u"visible")
+            ChartCommands::SetSeriesVisible(chart, s.Index, OnOff(s.Value));
+        else if (s.Key == u"marker")
+            ChartCommands::SetMarkerVisible(chart, s.Index, OnOff(s.Value));
+        else if (s.Key == u"marker-style")
+            ChartCommands::SetMarkerStyle(chart, s.Index, ItemOf({"rectangle", "circle", "triangle", "diamond"}, s.Value));
+        else if (s.Key == u"marker-size")
+            ChartCommands::SetMarkerSize(chart, s.Index, OneToHundred(s.Value));
+        else if (s.Key == u"smooth")
+            ChartCommands::SetSeriesSmoothed(chart, s.Index, OnOff(s.Value));
+    }
+}
+
+// The scale tab after a load: unchecking AutoSize makes both axes manual
+// with the limits the last frame showed, then the range boxes apply.
+void ApplyScaleTab(TChart& chart, const TRenderOptions& o)
+{
+    if (o.NoAutoSize && (o.DrawsFrame() || !o.AxisBoxes.empty())) {
+        QImage scratch(o.Width, o.Height, QImage::Format_RGB32);
+        chart.Draw(&scratch, TRect{0, 0, o.Width, o.Height});
+        ChartCommands::SetAutoSize(chart, false);
+    }
+    for (const auto& [box, text] : o.AxisBoxes) {
+        if (!ChartCommands::ApplyAxisBox(chart, ChartCommands::TAxisBox(box), text))
+            std::fprintf(stderr, "plotvane-render: %s: not a number, ignored\n", text.toUtf8().constData());
+    }
 }
 
 // Writes through a temporary file renamed over the target: a failure never
@@ -258,6 +417,8 @@ int RunRenderCommand(const TRenderOptions& o)
 
     try {
         ApplyStyling(*chart, o);
+        ApplySeriesSettings(*chart, o);
+        ApplyScaleTab(*chart, o);
     } catch (const std::exception& e) {
         return Fail(QString::fromUtf8(e.what()));
     }
@@ -286,7 +447,7 @@ int RunRenderCommand(const TRenderOptions& o)
         return Fail(writeError);
     if (!o.LayoutFile.isEmpty()) {
         TJsonWriter json;
-        WriteLayout(json, chart->LastLayout());
+        WriteLayout(json, *chart);
         QByteArray text = json.Text();
         text += '\n';
         if (!SaveBytes(o.LayoutFile, text, writeError))

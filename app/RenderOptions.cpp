@@ -11,6 +11,25 @@ QString Take(const QStringList& args, int& i, const QString& flag)
     return args[++i];
 }
 
+// N:KEY=VALUE[,KEY=VALUE...]; the values are checked when applied.
+void ParseSeries(const QString& text, std::vector<TRenderOptions::TSeriesSetting>& out)
+{
+    const qsizetype colon = text.indexOf(u':');
+    bool ok = false;
+    const int index = colon > 0 ? text.left(colon).toInt(&ok) : -1;
+    if (!ok || index < 0)
+        throw EUsageError(QStringLiteral("--series wants N:KEY=VALUE[,KEY=VALUE...]: %1").arg(text).toStdString());
+    static const QStringList keys = {"name", "color", "width", "style", "visible", "marker", "marker-style",
+                                     "marker-size", "smooth"};
+    for (const QString& pair : text.mid(colon + 1).split(u',')) {
+        const qsizetype eq = pair.indexOf(u'=');
+        const QString key = eq > 0 ? pair.left(eq) : QString();
+        if (!keys.contains(key))
+            throw EUsageError(QStringLiteral("--series: unknown setting %1").arg(pair).toStdString());
+        out.push_back({index, key, pair.mid(eq + 1)});
+    }
+}
+
 } // namespace
 
 TColor ParseHtmlColor(const QString& Text)
@@ -35,7 +54,9 @@ const char* TRenderOptions::Usage()
            "  --describe          print the import as one JSON object (delimiter, lineCount,\n"
            "                      xTitle, xmag, ymag, xtani, ytani, status, error, series)\n"
            "  --summary           leave the points out of --describe\n"
-           "  --no-autosize       import with automatic magnification switched off\n"
+           "  --no-autosize       import with AutoSize unchecked (no automatic magnification);\n"
+           "                      then both axes go manual with the data limits of a first\n"
+           "                      frame, as unchecking the box after a load does\n"
            "  --xmag V, --ymag V  then apply V as a manual factor (as the scale tab does)\n"
            "  -o OUT              write one frame as a BMP or PNG file\n"
            "  --size WxH          frame size (default 781x590)\n"
@@ -47,6 +68,15 @@ const char* TRenderOptions::Usage()
            "  --wall-color #RRGGBB    colour inside the plot area\n"
            "  --wall-picture FILE     picture stretched over the plot area\n"
            "  --shadow, --border  panel shadow, panel border\n"
+           "  --legend left|right|top|bottom\n"
+           "  --series N:KEY=VALUE[,KEY=VALUE...]   series N (from 0): name, color (#RRGGBB),\n"
+           "                      width (1-100), style (solid, dash, dot, dashdot, dashdotdot),\n"
+           "                      visible (on/off), marker (on/off), marker-style (rectangle,\n"
+           "                      circle, triangle, diamond), marker-size (1-100), smooth (on/off)\n"
+           "  --x-title TEXT, --y-title TEXT   axis titles\n"
+           "  --axis-font FAMILY,SIZE[,bold][,italic]   font of both axis titles\n"
+           "  --xmin V, --xmax V, --xinc V, --ymin V, --ymax V, --yinc V\n"
+           "                      the scale tab's range boxes (after the import)\n"
            "  --help              show this text\n";
 }
 
@@ -100,6 +130,25 @@ TRenderOptions TRenderOptions::Parse(const QStringList& args)
             o.WallColor = ParseHtmlColor(Take(args, i, a));
         } else if (a == u"--wall-picture") {
             o.WallPicture = Take(args, i, a);
+        } else if (a == u"--x-title") {
+            o.XTitle = Take(args, i, a);
+        } else if (a == u"--y-title") {
+            o.YTitle = Take(args, i, a);
+        } else if (a == u"--axis-font") {
+            o.AxisFont = Take(args, i, a);
+        } else if (a == u"--xmax" || a == u"--xmin" || a == u"--xinc" || a == u"--ymax" || a == u"--ymin"
+                   || a == u"--yinc") {
+            static const QStringList boxes = {"--xmax", "--xmin", "--xinc", "--ymax", "--ymin", "--yinc"};
+            const int box = int(boxes.indexOf(a));
+            o.AxisBoxes.emplace_back(box, Take(args, i, a));
+        } else if (a == u"--legend") {
+            static const QStringList positions = {"left", "right", "top", "bottom"};
+            const int position = int(positions.indexOf(Take(args, i, a)));
+            if (position < 0)
+                throw EUsageError("--legend wants left, right, top or bottom");
+            o.LegendPosition = position;
+        } else if (a == u"--series") {
+            ParseSeries(Take(args, i, a), o.SeriesSettings);
         } else if (a == u"--shadow") {
             o.Shadow = true;
         } else if (a == u"--border") {

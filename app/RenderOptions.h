@@ -7,6 +7,8 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 // A command line that cannot be understood; the text says why.
 class EUsageError : public std::runtime_error {
@@ -41,6 +43,24 @@ struct TRenderOptions {
     std::optional<QString> WallPicture;
     bool Shadow = false;
     bool Border = false;
+
+    // Axes
+    std::optional<QString> XTitle;
+    std::optional<QString> YTitle;
+    std::optional<QString> AxisFont; // FAMILY,SIZE[,bold][,italic]
+    // The scale tab's range boxes in command-line order: (box, text) with box
+    // 0..5 for xmax, xmin, xinc, ymax, ymin, yinc.
+    std::vector<std::pair<int, QString>> AxisBoxes;
+
+    // Legend and series
+    std::optional<int> LegendPosition; // 0 left, 1 right, 2 top, 3 bottom
+    // --series N:KEY=VALUE[,KEY=VALUE...] in command-line order.
+    struct TSeriesSetting {
+        int Index = 0;
+        QString Key;
+        QString Value;
+    };
+    std::vector<TSeriesSetting> SeriesSettings;
 
     bool DrawsFrame() const { return !Output.isEmpty() || !LayoutFile.isEmpty(); }
 

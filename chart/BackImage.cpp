@@ -1,6 +1,6 @@
 #include "chart/BackImage.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/canvas/Graphic.h"
 
 TBackImage::TBackImage(std::function<void()> OnChange) : TChartPicture(OnChange), FOnChange(std::move(OnChange))
@@ -17,25 +17,25 @@ void TBackImage::Changed()
 
 void TBackImage::SetMode(TTeeBackImageMode Value)
 {
-    if (ChangeField(FMode, Value))
+    if (Change(FMode, Value))
         Changed();
 }
 
 void TBackImage::SetDrawQuality(TStretchQuality Value)
 {
-    if (ChangeField(FDrawQuality, Value))
+    if (Change(FDrawQuality, Value))
         Changed();
 }
 
 void TBackImage::SetInside(bool Value)
 {
-    if (ChangeField(FInside, Value))
+    if (Change(FInside, Value))
         Changed();
 }
 
 void TBackImage::SetCustomRect(const TRect& Value)
 {
-    if (ChangeField(FCustomRect, Value))
+    if (Change(FCustomRect, Value))
         Changed();
 }
 

@@ -1,6 +1,6 @@
 #include "chart/ChartAxisTitle.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/ChartAxis.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/canvas/ChartCanvas.h"
@@ -27,13 +27,13 @@ QString TChartAxisTitle::Caption() const
 
 void TChartAxisTitle::SetAngle(int Value)
 {
-    if (ChangeField(FAngle, Value))
+    if (Change(FAngle, Value))
         Repaint();
 }
 
 void TChartAxisTitle::SetPosition(TAxisTitlePosition Value)
 {
-    if (ChangeField(FPosition, Value))
+    if (Change(FPosition, Value))
         Repaint();
 }
 

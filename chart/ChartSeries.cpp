@@ -4,6 +4,7 @@
 #include "chart/ChartException.h"
 #include "chart/ColorPalettes.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/canvas/ChartCanvas.h"
 
 #include <QStringLiteral>
 
@@ -39,6 +40,17 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* Value)
         FParent->RemoveSeries(this);
     if (Value)
         Value->AttachSeries(this);
+}
+
+void TChartSeries::DrawLegend(TChartCanvas& Canvas, const TRect& Rect)
+{
+    const TColor Color = SeriesColor();
+    if (Color == clNone || Color == clDefault || Rect.IsEmpty())
+        return;
+    Canvas.Pen()->SetStyle(psClear);
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Color);
+    Canvas.FillRect(Rect);
 }
 
 int TChartSeries::SeriesIndex() const

@@ -2,6 +2,7 @@
 
 #include "chart/ChartValueList.h"
 #include "chart/CustomChartSeries.h"
+#include "chart/canvas/Rect.h"
 #include "core/Color.h"
 
 #include <QString>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class TChartAxis;
+class TChartCanvas;
 
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -107,6 +109,16 @@ public:
 
     // Runs before the frame's layout, once per frame.
     virtual void PrepareForDrawing() {}
+
+    // The symbol of the series' legend item, drawn on Canvas inside Rect
+    // (right and bottom exclusive). The legend has set a clear brush and its
+    // own font; the symbol sets the pen and brush it needs. The chart's
+    // LegendColor and LegendPen say what to draw with. Here: a box in the
+    // series colour (nothing for clNone).
+    virtual void DrawLegend(TChartCanvas& Canvas, const TRect& Rect);
+    // The point or segment under the mouse since the last mouse check, -1 for
+    // none; the legend highlights the item of a hovered series.
+    virtual int HoverIndex() const { return -1; }
 
     int FirstValueIndex() const { return FFirstVisibleIndex; }
     int LastValueIndex() const { return FLastVisibleIndex; }

@@ -1,6 +1,6 @@
 #include "chart/ChartTitle.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/CustomChartPanel.h"
 #include "core/Numbers.h"
 
@@ -25,25 +25,25 @@ TChartTitle::~TChartTitle() = default;
 
 void TChartTitle::SetAlignment(TAlignment Value)
 {
-    if (ChangeField(FAlignment, Value))
+    if (Change(FAlignment, Value))
         Repaint();
 }
 
 void TChartTitle::SetAdjustFrame(bool Value)
 {
-    if (ChangeField(FAdjustFrame, Value))
+    if (Change(FAdjustFrame, Value))
         Repaint();
 }
 
 void TChartTitle::SetVertMargin(int Value)
 {
-    if (ChangeField(FVertMargin, Value))
+    if (Change(FVertMargin, Value))
         Repaint();
 }
 
 void TChartTitle::SetCustomPosition(bool Value)
 {
-    if (ChangeField(FCustomPosition, Value))
+    if (Change(FCustomPosition, Value))
         Repaint();
 }
 

@@ -1,7 +1,7 @@
 #include "chart/ChartWall.h"
 
 #include "chart/BackImage.h"
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/CustomChartPanel.h"
 #include "chart/ShadowPainter.h"
 #include "chart/SystemColors.h"
@@ -16,13 +16,13 @@ TChartWall::~TChartWall() = default;
 
 void TChartWall::SetStartPosition(int Value)
 {
-    if (ChangeField(FStartPosition, Value))
+    if (Change(FStartPosition, Value))
         Repaint();
 }
 
 void TChartWall::SetEndPosition(int Value)
 {
-    if (ChangeField(FEndPosition, Value))
+    if (Change(FEndPosition, Value))
         Repaint();
 }
 

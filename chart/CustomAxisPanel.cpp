@@ -1,6 +1,6 @@
 #include "chart/CustomAxisPanel.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/ChartAxis.h"
 #include "chart/ChartDepthAxis.h"
 #include "chart/ChartSeries.h"
@@ -314,30 +314,30 @@ void TCustomAxisPanel::DrawSeries()
 
 void TCustomAxisPanel::SetAxisBehind(bool Value)
 {
-    if (ChangeField(FAxisBehind, Value))
+    if (Change(FAxisBehind, Value))
         Invalidate();
 }
 
 void TCustomAxisPanel::SetAxisVisible(bool Value)
 {
-    if (ChangeField(FAxisVisible, Value))
+    if (Change(FAxisVisible, Value))
         Invalidate();
 }
 
 void TCustomAxisPanel::SetClipPoints(bool Value)
 {
-    if (ChangeField(FClipPoints, Value))
+    if (Change(FClipPoints, Value))
         Invalidate();
 }
 
 void TCustomAxisPanel::SetView3DWalls(bool Value)
 {
-    if (ChangeField(FView3DWalls, Value))
+    if (Change(FView3DWalls, Value))
         Invalidate();
 }
 
 void TCustomAxisPanel::SetChart3DPercent(int Value)
 {
-    if (ChangeField(FChart3DPercent, Value))
+    if (Change(FChart3DPercent, Value))
         Invalidate();
 }

@@ -108,9 +108,9 @@ protected:
     // Layout phase (BeforeSeries) and final phase of titles and legend.
     virtual void DrawTitlesAndLegend(bool BeforeSeries);
     // Axis ranges and the space the axes take from ChartRect.
-    virtual void CalcAxesLayout() {}
+    virtual void CalcAxesLayout() { LayoutAxes(); }
     virtual void DrawWalls() {}
-    virtual void DrawAxes() {}
+    virtual void DrawAxes() { DrawAllAxes(); }
     // Every active series with points, in list order, clipped to the plot area.
     virtual void DrawSeries();
     virtual void DrawSeriesValues(TChartSeries*) {}

@@ -1,5 +1,6 @@
 #include "chart/CustomChart.h"
 
+#include "chart/ChartLegend.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWalls.h"
@@ -12,6 +13,8 @@ constexpr int DefaultColorPaletteIndex = 13;
 
 TCustomChart::TCustomChart()
     : FWalls(std::make_unique<TChartWalls>(this)),
+      FLegend(std::make_unique<TChartLegend>(this)),
+      FHover([this] { Invalidate(); }),
       FColorPaletteIndex(DefaultColorPaletteIndex)
 {
     // The default palette is in place from the start: a fresh chart colours
@@ -67,6 +70,71 @@ TChartTitle* TCustomChart::SubFoot()
     if (!FSubFoot)
         FSubFoot = std::make_unique<TChartTitle>(this, false);
     return FSubFoot.get();
+}
+
+// ----------------------------------------------------------------- legend
+
+TColor TCustomChart::LegendColor() const
+{
+    return FLegend->Color();
+}
+
+const TChartPen* TCustomChart::LegendPen() const
+{
+    return FLegend->Symbol()->DefaultPen() ? nullptr : FLegend->Symbol()->Pen();
+}
+
+bool TCustomChart::CheckLegendHover(int X, int Y)
+{
+    if (!FHover.Visible())
+        return false;
+    int Index = FLegend->Clicked(X, Y);
+    if (Index == -1) {
+        for (int t = SeriesCount() - 1; t >= 0; --t) {
+            const TChartSeries* Series = GetSeries(t);
+            if (Series->Active() && Series->HoverIndex() != -1) {
+                Index = FLegend->SeriesItemIndex(Series);
+                break;
+            }
+        }
+    }
+    TChartSelected* Selected = FLegend->Selected();
+    if (Selected->HoverIndex() == Index)
+        return false;
+    Selected->SetHoverIndex(Index);
+    return true;
+}
+
+void TCustomChart::CalcLegendRect(bool Vertical)
+{
+    if (Vertical)
+        FLegend->ResetLayout();
+    if (FLegend->ShouldDraw() && FLegend->Vertical() == Vertical)
+        FLegend->CalcRect();
+    // A legend drawn behind goes down before the walls, axes and series.
+    if (!Vertical && FLegend->DrawBehind())
+        PaintLegend();
+}
+
+void TCustomChart::DrawLegend()
+{
+    if (!FLegend->DrawBehind())
+        PaintLegend();
+}
+
+void TCustomChart::PaintLegend()
+{
+    if (!FLegend->Visible() || FLegend->ShownItems() <= 0)
+        return;
+    FLegend->DrawLegend();
+    FLayout.LegendDrawn = true;
+    FLayout.LegendBounds = FLegend->ShapeBounds();
+    FLayout.LegendItems.clear();
+    for (int k = 0; k < FLegend->ShownItems(); ++k) {
+        QString Text = FLegend->Item(k).Text;
+        Text.replace(QChar(6), QChar(u' '));
+        FLayout.LegendItems.push_back({Text, FLegend->Symbol()->Visible() ? FLegend->SymbolRect(k) : TRect{}});
+    }
 }
 
 // ------------------------------------------------------------------ walls

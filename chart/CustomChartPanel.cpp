@@ -1,7 +1,7 @@
 #include "chart/CustomChartPanel.h"
 
 #include "chart/CanvasFactory.h"
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/ChartHost.h"
 #include "chart/ShadowPainter.h"
 #include "chart/SystemColors.h"
@@ -339,84 +339,84 @@ TMultiLineTextSize TCustomChartPanel::MultiLineTextSize(const QString& Text)
 
 void TCustomChartPanel::SetView3D(bool Value)
 {
-    if (ChangeField(FView3D, Value))
+    if (Change(FView3D, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetColor(TColor Value)
 {
-    if (ChangeField(FColor, Value))
+    if (Change(FColor, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetParentColor(bool Value)
 {
-    if (ChangeField(FParentColor, Value))
+    if (Change(FParentColor, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetParentBackColor(TColor Value)
 {
-    if (ChangeField(FParentBackColor, Value))
+    if (Change(FParentBackColor, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetBorderRound(int Value)
 {
-    if (ChangeField(FBorderRound, Value))
+    if (Change(FBorderRound, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetBevelOuter(TPanelBevel Value)
 {
-    if (ChangeField(FBevelOuter, Value))
+    if (Change(FBevelOuter, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetBevelInner(TPanelBevel Value)
 {
-    if (ChangeField(FBevelInner, Value))
+    if (Change(FBevelInner, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetBevelWidth(int Value)
 {
-    if (ChangeField(FBevelWidth, Value))
+    if (Change(FBevelWidth, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetBorderWidth(int Value)
 {
-    if (ChangeField(FBorderWidth, Value))
+    if (Change(FBorderWidth, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetMarginLeft(int Value)
 {
-    if (ChangeField(FMarginLeft, Value))
+    if (Change(FMarginLeft, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetMarginTop(int Value)
 {
-    if (ChangeField(FMarginTop, Value))
+    if (Change(FMarginTop, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetMarginRight(int Value)
 {
-    if (ChangeField(FMarginRight, Value))
+    if (Change(FMarginRight, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetMarginBottom(int Value)
 {
-    if (ChangeField(FMarginBottom, Value))
+    if (Change(FMarginBottom, Value))
         Invalidate();
 }
 
 void TCustomChartPanel::SetMarginUnits(TMarginUnits Value)
 {
-    if (ChangeField(FMarginUnits, Value))
+    if (Change(FMarginUnits, Value))
         Invalidate();
 }

@@ -1,6 +1,6 @@
 #include "chart/CustomChartWall.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 
 namespace {
 constexpr TColor clGray = 0x808080;
@@ -25,18 +25,18 @@ TCustomChartWall::~TCustomChartWall() = default;
 
 void TCustomChartWall::SetSize(int Value)
 {
-    if (ChangeField(FSize, Value))
+    if (Change(FSize, Value))
         Repaint();
 }
 
 void TCustomChartWall::SetDark3D(bool Value)
 {
-    if (ChangeField(FDark3D, Value))
+    if (Change(FDark3D, Value))
         Repaint();
 }
 
 void TCustomChartWall::SetAutoHide(bool Value)
 {
-    if (ChangeField(FAutoHide, Value))
+    if (Change(FAutoHide, Value))
         Repaint();
 }

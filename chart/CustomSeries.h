@@ -1,12 +1,19 @@
 #pragma once
 
 #include "chart/CustomLineSeries.h"
+#include "chart/SeriesPointer.h"
 
+#include <functional>
 #include <memory>
 
-class TSeriesPointer;
+class TChartPen;
+class TSmoothingFunction;
 
 enum TCustomSeriesDrawStyle { dsSegments, dsAll, dsCurve };
+
+class TCustomSeries;
+// Chooses the marker style of one point.
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* Sender, int ValueIndex)>;
 
 // A line series with markers: the pointer and the line and area switches.
 class TCustomSeries : public TCustomLineSeries {
@@ -37,11 +44,36 @@ public:
     bool InvertedStairs() const { return FInvertedStairs; }
     void SetInvertedStairs(bool Value);
 
-    // Only stored for now: drawing reads it once smoothing exists.
+    // Smoothed: from the next frame on the series' points are samples of a
+    // smooth curve through its data points, which wait in a hidden copy;
+    // switched off, the data points come back at the next frame.
     bool Smoothed() const { return FSmoothed; }
     virtual void SetSmoothed(bool Value);
+    // The hidden copy of the data points while smoothed, else null. It is in
+    // no chart and no legend.
+    TCustomSeries* SmoothSeries() const { return FSmoothSeries.get(); }
+    // The function computing the samples while smoothed (owned by the chart).
+    TSmoothingFunction* SmoothFunction() const { return FSmoothFunction; }
+
+    // Sets up or undoes the smoothing.
+    void PrepareForDrawing() override;
+    void Clear() override;
+
+    // Draws the marker of point ValueIndex at (px, py), ColorValue being the
+    // point's colour, on the chart's canvas (the line drawing calls it after
+    // the segments that meet at the point).
+    void PaintPointer(int px, int py, TColor ColorValue, int ValueIndex);
+    TOnGetPointerStyle OnGetPointerStyle;
 
 protected:
+    // The pen a marker under the mouse is drawn with, or null when point
+    // ValueIndex is not the one under the mouse.
+    virtual const TChartPen* PointerHoverPen(int ValueIndex) const
+    {
+        (void)ValueIndex;
+        return nullptr;
+    }
+
     bool FClickableLine = true;
     int FClickTolerance = 0;
     bool FColorEachLine = true;
@@ -54,4 +86,17 @@ protected:
     std::unique_ptr<TSeriesPointer> FPointer;
     bool FPointerBehind = false;
     bool FSmoothed = false;
+    TSmoothingFunction* FSmoothFunction = nullptr;
+    std::unique_ptr<TCustomSeries> FSmoothSeries;
+    // Cleared (by someone other than the smoothing) since the smoothing was
+    // set up: the points are new data and the hidden copy is stale.
+    bool FDirty = false;
+
+private:
+    void SetUpSmoothing();
+    void UndoSmoothing();
+    void FreeSmoothFunction();
+    // Replaces this series' points by Source's (values, colours, labels) in
+    // Source's order.
+    void CopyPoints(const TCustomSeries& Source);
 };

@@ -1,6 +1,6 @@
 #include "chart/CustomShape.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/CustomChartPanel.h"
 #include "chart/ShadowPainter.h"
 #include "chart/SystemColors.h"
@@ -26,37 +26,37 @@ TChartEmboss* TCustomShape::Emboss()
 
 void TCustomShape::SetAutoSize(bool Value)
 {
-    if (ChangeField(FAutoSize, Value))
+    if (Change(FAutoSize, Value))
         Repaint();
 }
 
 void TCustomShape::SetColor(TColor Value)
 {
-    if (ChangeField(FColor, Value))
+    if (Change(FColor, Value))
         Repaint();
 }
 
 void TCustomShape::SetTransparent(bool Value)
 {
-    if (ChangeField(FTransparent, Value))
+    if (Change(FTransparent, Value))
         Repaint();
 }
 
 void TCustomShape::SetTransparency(int Value)
 {
-    if (ChangeField(FTransparency, Value))
+    if (Change(FTransparency, Value))
         Repaint();
 }
 
 void TCustomShape::SetShapeStyle(TChartObjectShapeStyle Value)
 {
-    if (ChangeField(FShapeStyle, Value))
+    if (Change(FShapeStyle, Value))
         Repaint();
 }
 
 void TCustomShape::SetRoundSize(int Value)
 {
-    if (ChangeField(FRoundSize, Value))
+    if (Change(FRoundSize, Value))
         Repaint();
 }
 

@@ -1,6 +1,6 @@
 #include "chart/CustomTextShape.h"
 
-#include "chart/ChangeField.h"
+#include "chart/canvas/ChangeNotifier.h"
 #include "chart/CustomChartPanel.h"
 #include "chart/canvas/ChartCanvas.h"
 
@@ -12,31 +12,31 @@ TCustomTextShape::~TCustomTextShape() = default;
 
 void TCustomTextShape::SetText(const QString& Value)
 {
-    if (ChangeField(FText, Value))
+    if (Change(FText, Value))
         Repaint();
 }
 
 void TCustomTextShape::SetTextAlign(TAlignment Value)
 {
-    if (ChangeField(FTextAlign, Value))
+    if (Change(FTextAlign, Value))
         Repaint();
 }
 
 void TCustomTextShape::SetTextFormat(TTextFormat Value)
 {
-    if (ChangeField(FTextFormat, Value))
+    if (Change(FTextFormat, Value))
         Repaint();
 }
 
 void TCustomTextShape::SetClipText(bool Value)
 {
-    if (ChangeField(FClipText, Value))
+    if (Change(FClipText, Value))
         Repaint();
 }
 
 void TCustomTextShape::SetMargins(const TShapeMargins& Value)
 {
-    if (ChangeField(FMargins, Value))
+    if (Change(FMargins, Value))
         Repaint();
 }
 

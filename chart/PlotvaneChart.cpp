@@ -18,6 +18,8 @@ void ConfigurePlotvaneChart(TChart& Chart)
     Title->SetText(QStringList{QStringLiteral("タイトル")});
     Title->Font()->SetColor(clBlack);
 
+    Chart.Legend()->SetLegendStyle(lsSeries);
+
     Chart.Emboss()->SetVisible(true);
     TChartShadow* Shadow = Chart.Shadow();
     Shadow->SetColor(0x858585);

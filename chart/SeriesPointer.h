@@ -2,10 +2,12 @@
 
 #include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
+#include "chart/canvas/Rect.h"
 #include "core/Color.h"
 
 #include <memory>
 
+class TChartCanvas;
 class TChartSeries;
 
 enum TSeriesPointerStyle {
@@ -29,8 +31,9 @@ enum TSeriesPointerStyle {
 
 enum TPointerSizeUnits { suPixels, suAxis };
 
-// The marker settings of a series. Its half-sizes never go below 1 pixel;
-// every change repaints the chart through the owning series.
+// The marker a series draws at its points: its settings and its drawing. Its
+// half-sizes never go below 1 pixel; every change repaints the chart through
+// the owning series.
 class TSeriesPointer {
 public:
     explicit TSeriesPointer(TChartSeries* AOwner);
@@ -79,6 +82,19 @@ public:
     bool AllowChangeSize = true;
 
     void Repaint();
+
+    // Puts pen and brush for one marker of point colour ColorValue on ACanvas.
+    void PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) const;
+    // One marker centred on (px, py) with the pointer's own half-sizes, on the
+    // canvas of the series' chart (nothing without one).
+    void Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle) const;
+    // With Style and the brush colour.
+    void Draw(int X, int Y) const { Draw(X, Y, Color(), FStyle); }
+    void Draw(const TPoint& P) const { Draw(P.X, P.Y); }
+    // One marker with explicit half-sizes (the legend fits them to its symbol).
+    // Only the two-dimensional marker exists: Is3D draws the same.
+    void DrawPointer(TChartCanvas* ACanvas, bool Is3D, int px, int py, int Horiz, int Vert, TColor ColorValue,
+                     TSeriesPointerStyle AStyle) const;
 
 private:
     std::unique_ptr<TChartBrush> FBrush;

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Graphic.h"
+#include "chart/canvas/StampCache.h"
 #include "core/Numbers.h"
 
 #include <QFont>
@@ -107,7 +108,7 @@ struct TAntialiasCanvas::TPrivate {
     QImage MeasureImage{1, 1, QImage::Format_ARGB32_Premultiplied};
 };
 
-TAntialiasCanvas::TAntialiasCanvas() : D(std::make_unique<TPrivate>())
+TAntialiasCanvas::TAntialiasCanvas() : D(std::make_unique<TPrivate>()), IStamps(std::make_unique<TStampCache>())
 {
     FSupportsAlpha = true;
 }
@@ -131,6 +132,12 @@ void TAntialiasCanvas::BindPainter(QPaintDevice* device)
         throw std::runtime_error("The chart canvas cannot paint on its destination device");
     FGraphics = std::move(painter);
     IDevice = device;
+    IStampImage = nullptr;
+    if (device->devType() == QInternal::Image) {
+        auto* image = static_cast<QImage*>(device);
+        if (image->format() == QImage::Format_ARGB32_Premultiplied && image->devicePixelRatio() == 1.0)
+            IStampImage = image;
+    }
     FGraphics->setRenderHint(QPainter::TextAntialiasing, true);
     ForgetPainterState();
     SetSmoothing(FAnti);
@@ -142,9 +149,11 @@ void TAntialiasCanvas::EndPainter()
         return;
     for (; IClipDepth > 0; --IClipDepth)
         FGraphics->restore();
+    IClipBoxes.clear();
     FGraphics->end();
     FGraphics.reset();
     IDevice = nullptr;
+    IStampImage = nullptr;
     ForgetPainterState();
 }
 
@@ -408,6 +417,117 @@ void TAntialiasCanvas::FillRect(const TRect& R)
 }
 
 // ---------------------------------------------------------------------------
+// Stamps
+
+QImage* TAntialiasCanvas::StampTarget(const QRect& Inside, TClipBox& Clip) const
+{
+    // Every operation of this surface leaves its painter untransformed,
+    // opaque and composing source-over; only the device and the clip decide.
+    QImage* image = IStampImage;
+    if (FMetafiling || !image)
+        return nullptr;
+    const int w = image->width(), h = image->height();
+    if (Inside.left() < 0 || Inside.top() < 0 || Inside.right() >= w || Inside.bottom() >= h)
+        return nullptr;
+    Clip = {true, 0, 0, w - 1, h - 1};
+    if (!IClipBoxes.empty()) {
+        const TClipBox& top = IClipBoxes.back();
+        if (!top.Rectangular)
+            return nullptr;
+        Clip.Left = std::max(Clip.Left, top.Left);
+        Clip.Top = std::max(Clip.Top, top.Top);
+        Clip.Right = std::min(Clip.Right, top.Right);
+        Clip.Bottom = std::min(Clip.Bottom, top.Bottom);
+    }
+    return image;
+}
+
+std::unique_ptr<TStamp> TAntialiasCanvas::RenderStamp(int Reach, TStampPaint Paint)
+{
+    // Two rings beyond the reach show a figure that reaches further.
+    constexpr int margin = 2;
+    const int side = 2 * (Reach + margin) + 1;
+    const int centre = Reach + margin;
+    const size_t area = size_t(side) * size_t(side);
+    QImage scratch(side, side, QImage::Format_ARGB32_Premultiplied);
+    if (scratch.isNull())
+        return nullptr;
+    uint32_t* pixels = reinterpret_cast<uint32_t*>(scratch.bits());
+    std::vector<uint32_t> renders(256 * area);
+
+    // The figure is drawn by this surface's own operations with its current
+    // state, only on the scratch picture; the frame's painter waits meanwhile.
+    struct TFrameSave {
+        TAntialiasCanvas& C;
+        std::unique_ptr<QPainter> Graphics;
+        QPaintDevice* Device;
+        int ClipDepth;
+        std::vector<TClipBox> ClipBoxes;
+        QImage* StampImage;
+        ~TFrameSave()
+        {
+            if (C.FGraphics && C.FGraphics->isActive())
+                C.FGraphics->end();
+            C.FGraphics = std::move(Graphics);
+            C.IDevice = Device;
+            C.IStampImage = StampImage;
+            C.IClipDepth = ClipDepth;
+            C.IClipBoxes = std::move(ClipBoxes);
+            C.ForgetPainterState();
+        }
+    } save{*this, std::move(FGraphics), IDevice, IClipDepth, std::move(IClipBoxes), IStampImage};
+    IStampImage = nullptr;
+    IClipBoxes.clear();
+    IClipDepth = 0;
+    FGraphics = std::make_unique<QPainter>();
+    if (!FGraphics->begin(&scratch))
+        return nullptr;
+    IDevice = &scratch;
+    ForgetPainterState();
+    FGraphics->setRenderHint(QPainter::TextAntialiasing, true);
+    for (int g = 0; g < 256; ++g) {
+        std::fill(pixels, pixels + area, uint32_t(g) * 0x01010101u);
+        Paint(centre, centre);
+        std::copy(pixels, pixels + area, renders.begin() + ptrdiff_t(size_t(g) * area));
+    }
+    return TStamp::FromRenders(renders, side, margin);
+}
+
+void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
+{
+    if (!FGraphics)
+        return;
+    constexpr int far = 1 << 24;
+    TClipBox clip{};
+    QImage* target = nullptr;
+    // Hatches are aligned to the picture, not to the figure. The raster
+    // engine cuts figures at the picture's edge a little differently from a
+    // clip, so figures crossing it are drawn directly too.
+    if (FStamping && Reach >= 0 && Reach <= TStampCache::kMaxReach && X > -far && X < far && Y > -far && Y < far
+        && (FBrush.Style() == bsSolid || FBrush.Style() == bsClear)) {
+        target = StampTarget(QRect(X - Reach, Y - Reach, 2 * Reach + 1, 2 * Reach + 1), clip);
+    }
+    if (!target) {
+        Paint(X, Y);
+        return;
+    }
+    const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
+                        FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
+                        FBrush.BackColor(), FTransparency, FAnti};
+    TStampCache::TEntry& entry = IStamps->Entry(key);
+    if (entry.State == TStampCache::ssYoung && ++entry.Uses > TStampCache::kDirectUses)
+        IStamps->Store(entry, RenderStamp(Reach, Paint));
+    if (entry.State != TStampCache::ssReady) {
+        Paint(X, Y);
+        return;
+    }
+    if (clip.Right >= clip.Left && clip.Bottom >= clip.Top)
+        entry.Stamp->Blend(const_cast<uchar*>(target->constBits()), target->bytesPerLine(), X, Y,
+                           QRect(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom)));
+    ++IStampedCount;
+}
+
+// ---------------------------------------------------------------------------
 // Pictures
 
 void TAntialiasCanvas::StretchDraw(const TRect& R, const TGraphic& Picture)
@@ -603,11 +723,26 @@ bool TAntialiasCanvas::PushClip()
     return true;
 }
 
+void TAntialiasCanvas::PushClipBox(bool Rectangular, int Left, int Top, int Right, int Bottom)
+{
+    TClipBox box{Rectangular, Left, Top, Right, Bottom};
+    if (!IClipBoxes.empty()) {
+        const TClipBox& outer = IClipBoxes.back();
+        box.Rectangular = box.Rectangular && outer.Rectangular;
+        box.Left = std::max(box.Left, outer.Left);
+        box.Top = std::max(box.Top, outer.Top);
+        box.Right = std::min(box.Right, outer.Right);
+        box.Bottom = std::min(box.Bottom, outer.Bottom);
+    }
+    IClipBoxes.push_back(box);
+}
+
 void TAntialiasCanvas::ClipRectangle(const TRect& R, int CornerWidth, int CornerHeight)
 {
     if (!PushClip())
         return;
     if (CornerWidth > 0 || CornerHeight > 0) {
+        PushClipBox(false, 0, 0, -1, -1);
         FGraphics->setClipPath(RoundedPath(BoxOf(R.Left, R.Top, R.Right, R.Bottom), CornerWidth, CornerHeight),
                                Qt::IntersectClip);
         return;
@@ -615,13 +750,16 @@ void TAntialiasCanvas::ClipRectangle(const TRect& R, int CornerWidth, int Corner
     // One extra pixel row above and below: a frame's top and bottom lines and
     // what touches them stay visible.
     const int height = std::max(0, R.Bottom - R.Top + 2);
-    FGraphics->setClipRect(QRect(R.Left, R.Top - 1, std::max(0, R.Right - R.Left), height), Qt::IntersectClip);
+    const QRect box(R.Left, R.Top - 1, std::max(0, R.Right - R.Left), height);
+    PushClipBox(true, box.left(), box.top(), box.left() + box.width() - 1, box.top() + box.height() - 1);
+    FGraphics->setClipRect(box, Qt::IntersectClip);
 }
 
 void TAntialiasCanvas::ClipEllipse(const TRect& R)
 {
     if (!PushClip())
         return;
+    PushClipBox(false, 0, 0, -1, -1);
     QPainterPath path;
     path.addEllipse(BoxOf(R.Left, R.Top, R.Right, R.Bottom));
     FGraphics->setClipPath(path, Qt::IntersectClip);
@@ -631,6 +769,7 @@ void TAntialiasCanvas::ClipPolygon(const std::vector<TPoint>& Points, bool Exclu
 {
     if (!PushClip())
         return;
+    PushClipBox(false, 0, 0, -1, -1);
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     if (Exclude) {
@@ -649,10 +788,13 @@ void TAntialiasCanvas::UnClipRectangle()
         return;
     if (IClipDepth == 0) {
         FGraphics->setClipping(false);
+        IClipBoxes.clear();
         return;
     }
     FGraphics->restore();
     --IClipDepth;
+    if (!IClipBoxes.empty())
+        IClipBoxes.pop_back();
     ForgetPainterState();
 }
 

@@ -2,12 +2,17 @@
 
 #include "chart/canvas/ChartCanvas.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class QImage;
+class QRect;
 class QPainter;
 class QPainterPath;
 class QPaintDevice;
+class TStamp;
+class TStampCache;
 
 // How glyphs are rasterised: antialiased without grid fitting, one bit per
 // pixel grid-fitted, or antialiased grid-fitted (what ClearType becomes here).
@@ -45,6 +50,15 @@ public:
     // The off-screen picture of the last buffered frame (null before the first).
     const QImage& Buffer() const;
 
+    // DrawStamp copies figures it has rasterised once (on by default). It does
+    // so only onto 32-bit premultiplied pictures under a rectangular clip and
+    // no transform, and gives the pixels a direct drawing at that centre
+    // gives; elsewhere (metafiles, other clips) it draws directly.
+    bool Stamping() const { return FStamping; }
+    void SetStamping(bool Value) { FStamping = Value; }
+    // Figures drawn by copying a stamp so far.
+    long long StampedCount() const { return IStampedCount; }
+
     TRect InitWindow(QPaintDevice* destination, const TRect& rect, bool is3D, TColor background) override;
     void ShowImage(QPaintDevice* destination, const TRect& rect) override;
     bool ReDrawBitmap(QPaintDevice* destination, const TRect& rect) override;
@@ -63,6 +77,8 @@ public:
     void RoundRect(int X0, int Y0, int X1, int Y1, int CornerWidth, int CornerHeight) override;
     void Ellipse(int X0, int Y0, int X1, int Y1) override;
     void FillRect(const TRect& R) override;
+
+    void DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint) override;
 
     void StretchDraw(const TRect& R, const TGraphic& Picture) override;
     void Draw(int X, int Y, const TGraphic& Picture) override;
@@ -90,12 +106,22 @@ private:
     std::unique_ptr<QPainter> FGraphics;
     std::unique_ptr<QImage> FBitmap;
     QPaintDevice* IDevice = nullptr; // what FGraphics paints on
+    QImage* IStampImage = nullptr;   // IDevice, when stamps can be copied into it
     bool FAnti = true;
     TFontQuality FFontQuality = fqDefault;
     int FX = 0;
     int FY = 0;
     double ITextRotation = 0;
     int IClipDepth = 0;
+    // Per pushed clip: the pixels it leaves, when it is a rectangle.
+    struct TClipBox {
+        bool Rectangular;
+        int Left, Top, Right, Bottom; // inclusive
+    };
+    std::vector<TClipBox> IClipBoxes;
+    bool FStamping = true;
+    long long IStampedCount = 0;
+    std::unique_ptr<TStampCache> IStamps;
 
     // What the painter currently holds, so that unchanged state is not resent.
     int ICachedAntialias = -1; // -1: unknown
@@ -121,5 +147,9 @@ private:
                         const TChartShadow& Shadow, int CornerInset);
     void EnsureFont();
     bool PushClip();
+    void PushClipBox(bool Rectangular, int Left, int Top, int Right, int Bottom);
+    // The picture a stamp covering Inside can be copied into, or null.
+    QImage* StampTarget(const QRect& Inside, TClipBox& Clip) const;
+    std::unique_ptr<TStamp> RenderStamp(int Reach, TStampPaint Paint);
     void CopyBuffer(QPaintDevice* destination, const TRect& rect) const;
 };

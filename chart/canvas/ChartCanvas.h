@@ -9,6 +9,7 @@
 #include <QString>
 #include <QSizeF>
 
+#include <cstdint>
 #include <vector>
 
 class QPaintDevice;
@@ -25,6 +26,22 @@ enum TCanvasTextAlign {
     ta_Center = 6,
     ta_Bottom = 8,
     ta_CenterBottom = ta_Center | ta_Bottom, // 14
+};
+
+// A non-owning reference to code that draws one small figure centred on
+// (X, Y) with the surface's current pen and brush (see DrawStamp).
+class TStampPaint {
+public:
+    template <class F>
+    TStampPaint(const F& Paint)
+        : FContext(&Paint), FCall([](const void* c, int X, int Y) { (*static_cast<const F*>(c))(X, Y); })
+    {
+    }
+    void operator()(int X, int Y) const { FCall(FContext, X, Y); }
+
+private:
+    const void* FContext;
+    void (*FCall)(const void*, int, int);
 };
 
 // The surface every chart element draws through. Integer coordinates name
@@ -102,6 +119,19 @@ public:
     virtual void Ellipse(int X0, int Y0, int X1, int Y1) = 0;
     virtual void FillRect(const TRect& R) = 0;
     void EraseBackground(const TRect& R) { FillRect(R); }
+
+    // Draws what Paint draws when called with (X, Y). Paint must stay within
+    // Reach pixels of its centre and depend on nothing but the centre, the
+    // surface's pen, brush and alpha, and what Shape stands for: the caller's
+    // code for the figure (kind and sizes), unique among the figures it draws.
+    // A surface may rasterise the figure once and copy its pixels to every
+    // later centre; this one simply draws it.
+    virtual void DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
+    {
+        (void)Shape;
+        (void)Reach;
+        Paint(X, Y);
+    }
 
     virtual void StretchDraw(const TRect& R, const TGraphic& Picture) = 0;
     virtual void Draw(int X, int Y, const TGraphic& Picture) = 0;

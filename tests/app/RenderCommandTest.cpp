@@ -130,6 +130,34 @@ TEST(RenderCommand, DrawsAFrameAndWritesItsLayout)
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("s.png"))).size(), QSize(400, 300));
 }
 
+TEST(RenderCommand, LayoutListsTheDrawnLegend)
+{
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("l.json"));
+    TRun run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout}, "X,Volts,Amps\n1,2,3\n2,3,4\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    QFile f(layout);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    const QJsonObject legend = o["legend"].toObject();
+    const QJsonArray bounds = legend["bounds"].toArray();
+    ASSERT_EQ(bounds.size(), 4);
+    // On the right, and the plot area ends left of it.
+    EXPECT_LT(o["chartRect"].toObject()["afterTitlesAndLegend"].toArray()[2].toInt(), bounds[0].toInt());
+    const QJsonArray items = legend["items"].toArray();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].toObject()["text"].toString(), QStringLiteral("Volts"));
+    EXPECT_EQ(items[1].toObject()["text"].toString(), QStringLiteral("Amps"));
+    EXPECT_EQ(items[1].toObject()["symbol"].toArray().size(), 4);
+
+    // No series, no legend.
+    run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout}, "1\n2\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(QJsonDocument::fromJson(f.readAll()).object().contains(QStringLiteral("legend")));
+}
+
 TEST(RenderCommand, AFailingFlagWritesNothing)
 {
     QTemporaryDir dir;
@@ -151,4 +179,38 @@ TEST(RenderCommand, AFailingFlagWritesNothing)
         EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toUtf8().constData();
         EXPECT_FALSE(QFile::exists(out));
     }
+}
+
+TEST(RenderCommand, AxesInTheLayoutAndTheScaleTabFlags)
+{
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("a.json"));
+    TRun run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout, QStringLiteral("--no-autosize"),
+                       QStringLiteral("--ymin"), QStringLiteral("0"), QStringLiteral("--ymax"), QStringLiteral("1"),
+                       QStringLiteral("--yinc"), QStringLiteral("0.1"), QStringLiteral("--x-title"), QStringLiteral("t")},
+                      "X,Y\n0,0.2\n10,0.8\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    QFile f(layout);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QJsonObject axes = QJsonDocument::fromJson(f.readAll()).object()["axes"].toObject();
+    ASSERT_TRUE(axes.contains("Bottom"));
+    ASSERT_TRUE(axes.contains("Left"));
+    EXPECT_FALSE(axes.contains("Top"));
+    const QJsonObject left = axes["Left"].toObject();
+    EXPECT_EQ(left["IMinimum"].toDouble(), 0);
+    EXPECT_EQ(left["IMaximum"].toDouble(), 1);
+    const QJsonArray labels = left["labels"].toArray();
+    ASSERT_EQ(labels.size(), 11);
+    EXPECT_EQ(labels[0].toObject()["text"].toString(), "1");
+    EXPECT_EQ(labels[10].toObject()["text"].toString(), "0");
+    EXPECT_EQ(left["ticks"].toArray().size(), 11);
+
+    // A refused range prints the axis' message and writes nothing.
+    const QString out = dir.filePath(QStringLiteral("b.png"));
+    run = Render({QStringLiteral("-"), QStringLiteral("-o"), out, QStringLiteral("--no-autosize"), QStringLiteral("--xmin"),
+                  QStringLiteral("60")},
+                 "1,5\n50,6\n");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("Axis Minimum Value must be <= Maximum")) << run.Err.constData();
+    EXPECT_FALSE(QFile::exists(out));
 }

@@ -21,7 +21,12 @@ struct TRenderedChart {
     std::unique_ptr<TChart> Chart = CreatePlotvaneChart();
     QImage Image{781, 590, QImage::Format_ARGB32_Premultiplied};
 
-    TRenderedChart() { Image.fill(Qt::magenta); }
+    TRenderedChart()
+    {
+        Image.fill(Qt::magenta);
+        // Panel and wall pixels without the axes drawn over them.
+        Chart->SetAxisVisible(false);
+    }
     TChart* operator->() const { return Chart.get(); }
     void Frame() { Chart->Draw(&Image, {0, 0, Image.width(), Image.height()}); }
     QRgb At(int x, int y) const { return (Image.pixel(x, y) & 0xFFFFFFu) | 0xFF000000u; }
