@@ -499,3 +499,13 @@ bool TChartSeries::AssociatedToAxis(const TChartAxis* Axis) const
         return FHorizAxis == aBothHorizAxis || Axis == FGetHorizAxis;
     return FVertAxis == aBothVertAxis || Axis == FGetVertAxis;
 }
+
+int TChartSeries::CalcXPos(int ValueIndex) const
+{
+    return FGetHorizAxis ? FGetHorizAxis->CalcXPosValue(FX->Value()[size_t(ValueIndex)]) : 0;
+}
+
+int TChartSeries::CalcYPos(int ValueIndex) const
+{
+    return FGetVertAxis ? FGetVertAxis->CalcYPosValue(FY->Value()[size_t(ValueIndex)]) : 0;
+}

@@ -120,6 +120,20 @@ public:
     // none; the legend highlights the item of a hovered series.
     virtual int HoverIndex() const { return -1; }
 
+    // Drawing: the visible index range of this frame, then the points.
+    virtual void CalcFirstLastVisibleIndex() {}
+    virtual void PaintValues() {}
+    // The index of the point (or segment start) under (X, Y), or -1.
+    virtual int Clicked(int X, int Y)
+    {
+        (void)X;
+        (void)Y;
+        return -1;
+    }
+    // Pixel position of point ValueIndex through the bound axes.
+    int CalcXPos(int ValueIndex) const;
+    int CalcYPos(int ValueIndex) const;
+
     int FirstValueIndex() const { return FFirstVisibleIndex; }
     int LastValueIndex() const { return FLastVisibleIndex; }
     int ZOrder() const { return FZOrder; }

@@ -312,6 +312,13 @@ void TCustomAxisPanel::DrawSeries()
     }
 }
 
+void TCustomAxisPanel::DrawSeriesValues(TChartSeries* Series)
+{
+    Series->CalcFirstLastVisibleIndex();
+    if (Series->FirstValueIndex() != -1)
+        Series->PaintValues();
+}
+
 void TCustomAxisPanel::SetAxisBehind(bool Value)
 {
     if (Change(FAxisBehind, Value))

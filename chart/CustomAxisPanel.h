@@ -113,7 +113,7 @@ protected:
     virtual void DrawAxes() { DrawAllAxes(); }
     // Every active series with points, in list order, clipped to the plot area.
     virtual void DrawSeries();
-    virtual void DrawSeriesValues(TChartSeries*) {}
+    virtual void DrawSeriesValues(TChartSeries* Series);
     virtual void DrawZoomRectangle() {}
 
     // Frees the owned components and lets go of any other series still in

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartHover.h"
 #include "chart/CustomLineSeries.h"
 #include "chart/SeriesPointer.h"
 
@@ -65,14 +66,29 @@ public:
     void PaintPointer(int px, int py, TColor ColorValue, int ValueIndex);
     TOnGetPointerStyle OnGetPointerStyle;
 
+    // Line drawing: the visible range (widened by the markers that reach into
+    // the plot), then segment by segment with every marker over both
+    // segments that meet at its point.
+    void CalcFirstLastVisibleIndex() override;
+    void PaintValues() override;
+    void PixelMarginsHoriz(int& Left, int& Right) const override;
+    void PixelMarginsVert(int& Top, int& Bottom) const override;
+    // The legend symbol: a line in the series colour with the marker fitted
+    // into the box.
+    void DrawLegend(TChartCanvas& Canvas, const TRect& Rect) override;
+
+    // Hover: the marker or segment under the mouse, drawn with the hover pen.
+    int Clicked(int X, int Y) override;
+    void CheckMouse(int X, int Y);
+    // Created on first use (the first mouse movement over the chart).
+    TChartSelected* Selected();
+    bool HasSelected() const { return FSelected != nullptr; }
+    int HoverIndex() const override;
+
 protected:
     // The pen a marker under the mouse is drawn with, or null when point
     // ValueIndex is not the one under the mouse.
-    virtual const TChartPen* PointerHoverPen(int ValueIndex) const
-    {
-        (void)ValueIndex;
-        return nullptr;
-    }
+    virtual const TChartPen* PointerHoverPen(int ValueIndex) const;
 
     bool FClickableLine = true;
     int FClickTolerance = 0;
@@ -93,6 +109,22 @@ protected:
     bool FDirty = false;
 
 private:
+    void PaintValue(int ValueIndex);
+    void DrawEntrySegment(int ValueIndex, int X, int Y, TColor Color);
+    void PaintSegment(int ValueIndex, int X, int Y, TColor Color, bool DrawPreviousPointer);
+    void PrepareLinePen(TColor Color);
+    // Pulls a pixel beyond ±32767 back along segment ValueIndex.
+    void ClampToDeviceRange(int& P, int& Q, int ValueIndex) const;
+    double YOnSegmentAt(int ValueIndex, double XValue) const;
+    bool PointerReaches(int ValueIndex, const TRect& R) const;
+
+    // Drawing state of one pass.
+    int OldX = 0;
+    int OldY = 0;
+    TColor OldColor = clDefault;
+    TRect IClientRect;
+    std::unique_ptr<TChartSelected> FSelected;
+
     void SetUpSmoothing();
     void UndoSmoothing();
     void FreeSmoothFunction();
