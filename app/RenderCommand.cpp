@@ -123,6 +123,44 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
 
 void WriteAxes(TJsonWriter& json, const TChart& chart);
 
+// Per series in list order: what the frame drew of it.
+void WriteSeriesLayout(TJsonWriter& json, const TChart& chart)
+{
+    json.Key("series");
+    json.BeginArray();
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        const TChartSeries* s = chart.GetSeries(i);
+        json.BeginObject();
+        json.Key("title");
+        json.String(s->Title());
+        json.Key("color");
+        json.String(ColorText(s->SeriesColor()));
+        json.Key("active");
+        json.Bool(s->Active());
+        json.Key("count");
+        json.Integer(s->Count());
+        json.Key("firstValueIndex");
+        json.Integer(s->FirstValueIndex());
+        json.Key("lastValueIndex");
+        json.Integer(s->LastValueIndex());
+        int left = 0;
+        int right = 0;
+        int top = 0;
+        int bottom = 0;
+        s->PixelMarginsHoriz(left, right);
+        s->PixelMarginsVert(top, bottom);
+        json.Key("margins");
+        json.BeginArray();
+        json.Integer(left);
+        json.Integer(top);
+        json.Integer(right);
+        json.Integer(bottom);
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
 void WriteLayout(TJsonWriter& json, const TChart& chart)
 {
     const TFrameLayout& layout = chart.LastLayout();
@@ -171,6 +209,7 @@ void WriteLayout(TJsonWriter& json, const TChart& chart)
         json.EndArray();
         json.EndObject();
     }
+    WriteSeriesLayout(json, chart);
     json.EndObject();
 }
 

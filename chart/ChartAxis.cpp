@@ -391,7 +391,18 @@ int TChartAxis::CalcPosFast(double Value) const
 {
     if (IRangeZero)
         return ICenterPos;
-    // The product is rounded without being stored as a double first.
+    // The product is rounded without being stored as a double first. The
+    // double product rounds the same way unless it lies within a rounding
+    // error of a half pixel, so only those few go the slow extended way.
+    const double Quick = (Value - IMinimum) * IAxisSizeRange;
+    if (std::fabs(Quick) < 1e9) {
+        const double Floor = std::floor(Quick);
+        const double Fraction = Quick - Floor;
+        if (std::fabs(Fraction - 0.5) > 1e-6) {
+            const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
+            return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+        }
+    }
     const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
     const long double r = std::nearbyintl(std::clamp<long double>(d, -PixelLimit, PixelLimit));
     const int Offset = std::isnan(r) ? 0 : int(r);

@@ -123,6 +123,7 @@ private:
     int OldY = 0;
     TColor OldColor = clDefault;
     TRect IClientRect;
+    bool IDense = false; // many more visible points than pixel columns
     std::unique_ptr<TChartSelected> FSelected;
 
     void SetUpSmoothing();

@@ -177,10 +177,17 @@ void TAntialiasCanvas::BuildPen()
 {
     IPenValid = true;
     IPenTransparency = FTransparency;
-    IPainterPen = IPainterPen == ppStroke ? ppUnknown : IPainterPen;
     IPenClear = !FPen.Visible() || FPen.Style() == psClear;
     if (IPenClear)
         return;
+    // Markers and segments take turns on the canvas pen; when the settings
+    // come back to those of the platform pen already built (and still on the
+    // painter), nothing is rebuilt or sent again.
+    const TPenKey key{FPen.Color(), FPen.Width(), FPen.Style(), FPen.EndStyle(), FPen.JoinStyle(), FTransparency};
+    if (IBuiltPenKey && *IBuiltPenKey == key)
+        return;
+    IBuiltPenKey = key;
+    IPainterPen = IPainterPen == ppStroke ? ppUnknown : IPainterPen;
 
     const int width = std::max(0, FPen.Width());
     QPen pen(QColor::fromRgba(ArgbOf(FPen.Color())));

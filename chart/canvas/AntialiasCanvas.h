@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QImage;
@@ -125,6 +126,16 @@ private:
 
     // What the painter currently holds, so that unchanged state is not resent.
     int ICachedAntialias = -1; // -1: unknown
+    struct TPenKey {
+        TColor Color;
+        int Width;
+        TPenStyle Style;
+        TPenEndStyle EndStyle;
+        TPenJoinStyle JoinStyle;
+        int Transparency;
+        friend bool operator==(const TPenKey&, const TPenKey&) = default;
+    };
+    std::optional<TPenKey> IBuiltPenKey; // what the platform pen was built from
     bool IPenValid = false;    // the platform pen mirrors Pen and Transparency
     bool IPenClear = false;    // Pen draws nothing
     int IPenTransparency = -1;

@@ -16,15 +16,16 @@ TChartCanvas::TChartCanvas()
 
 TChartCanvas::~TChartCanvas() = default;
 
-void TChartCanvas::AssignVisiblePen(const TChartPen& Value)
-{
-    FPen.Assign(Value);
-    if (!Value.Visible())
-        FPen.SetStyle(psClear);
-}
+void TChartCanvas::AssignVisiblePen(const TChartPen& Value) { AssignVisiblePenColor(Value, Value.Color()); }
 
 void TChartCanvas::AssignVisiblePenColor(const TChartPen& Value, TColor Color)
 {
+    // Series draw one segment per call with the same pen: an unchanged pen
+    // must not drop the cached platform pen.
+    const TPenStyle Style = Value.Visible() ? Value.Style() : psClear;
+    if (FPen.Visible() == Value.Visible() && FPen.Color() == Color && FPen.Width() == Value.Width()
+        && FPen.Style() == Style && FPen.EndStyle() == Value.EndStyle() && FPen.JoinStyle() == Value.JoinStyle())
+        return;
     FPen.Assign(Value);
     FPen.SetColor(Color);
     if (!Value.Visible())

@@ -103,11 +103,9 @@ TStampCache::TEntry& TStampCache::Entry(const TStampKey& Key)
 {
     if (FLast < FEntries.size() && FEntries[FLast]->Key == Key)
         return *FEntries[FLast];
-    for (size_t i = 0; i < FEntries.size(); ++i) {
-        if (FEntries[i]->Key == Key) {
-            FLast = i;
-            return *FEntries[i];
-        }
+    if (const auto found = FIndex.find(Key); found != FIndex.end()) {
+        FLast = found->second;
+        return *FEntries[FLast];
     }
     if (FEntries.size() >= kMaxEntries)
         Clear();
@@ -115,7 +113,21 @@ TStampCache::TEntry& TStampCache::Entry(const TStampKey& Key)
     entry->Key = Key;
     FEntries.push_back(std::move(entry));
     FLast = FEntries.size() - 1;
+    FIndex.emplace(Key, FLast);
     return *FEntries.back();
+}
+
+size_t TStampCache::TKeyHash::operator()(const TStampKey& K) const
+{
+    uint64_t h = K.Shape * 0x9E3779B97F4A7C15ull;
+    auto mix = [&h](uint64_t v) { h = (h ^ v) * 0x100000001B3ull; };
+    mix(uint64_t(K.Reach));
+    mix(uint64_t(K.PenVisible) | uint64_t(K.PenStyle) << 8 | uint64_t(K.PenEnd) << 16 | uint64_t(K.PenJoin) << 24
+        | uint64_t(K.BrushStyle) << 32 | uint64_t(K.AntiAlias) << 40);
+    mix(uint64_t(K.PenColor) | uint64_t(uint32_t(K.PenWidth)) << 32);
+    mix(uint64_t(K.BrushColor) | uint64_t(K.BrushBack) << 32);
+    mix(uint64_t(uint32_t(K.Transparency)));
+    return size_t(h ^ (h >> 29));
 }
 
 void TStampCache::Store(TEntry& Entry, std::unique_ptr<TStamp> Stamp)
@@ -144,6 +156,7 @@ void TStampCache::Store(TEntry& Entry, std::unique_ptr<TStamp> Stamp)
 void TStampCache::Clear()
 {
     FEntries.clear();
+    FIndex.clear();
     FLast = 0;
     FBytes = 0;
 }

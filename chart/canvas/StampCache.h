@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // Everything a stamped figure's pixels depend on: the caller's figure code and
@@ -105,7 +106,12 @@ public:
     int Count() const { return int(FEntries.size()); }
 
 private:
+    struct TKeyHash {
+        size_t operator()(const TStampKey& K) const;
+    };
     std::vector<std::unique_ptr<TEntry>> FEntries;
+    // Markers and segments take turns: look keys up by hash, not by a scan.
+    std::unordered_map<TStampKey, size_t, TKeyHash> FIndex;
     size_t FLast = 0;
     size_t FBytes = 0;
 };
