@@ -383,10 +383,12 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
             }
             const int dx = x1 - x0;
             const int dy = y1 - y0;
-            if (IDense && std::abs(dx) <= 12 && std::abs(dy) <= 12) {
+            if (IDense && (C->Pen()->Width() & 1) && std::abs(dx) <= 12 && std::abs(dy) <= 12) {
                 // Far more points than pixel columns: the same short segment
                 // shapes come back over and over, and a segment's pixels
                 // only move with its start, so the canvas may replay them.
+                // (Even widths sit on pixel edges, where the raster engine
+                // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
                 const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
                 C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
