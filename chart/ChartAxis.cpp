@@ -395,10 +395,13 @@ int TChartAxis::CalcPosFast(double Value) const
     // double product rounds the same way unless it lies within a rounding
     // error of a half pixel, so only those few go the slow extended way.
     const double Quick = (Value - IMinimum) * IAxisSizeRange;
-    if (std::fabs(Quick) < 1e9) {
-        const double Floor = std::floor(Quick);
-        const double Fraction = Quick - Floor;
-        if (std::fabs(Fraction - 0.5) > 1e-6) {
+    if (Quick > -1e9 && Quick < 1e9) {
+        // Integer conversions instead of floor(): this runs once per point.
+        int64_t Floor = int64_t(Quick);
+        if (double(Floor) > Quick)
+            --Floor;
+        const double Fraction = Quick - double(Floor);
+        if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
             const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
             return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
         }

@@ -103,17 +103,26 @@ TStampCache::TEntry& TStampCache::Entry(const TStampKey& Key)
 {
     if (FLast < FEntries.size() && FEntries[FLast]->Key == Key)
         return *FEntries[FLast];
-    if (const auto found = FIndex.find(Key); found != FIndex.end()) {
-        FLast = found->second;
-        return *FEntries[FLast];
+    const size_t hash = TKeyHash()(Key);
+    size_t slot = hash & (kSlots - 1);
+    while (const uint32_t used = FSlots[slot]) {
+        const size_t index = used - 1;
+        if (FHashes[index] == hash && FEntries[index]->Key == Key) {
+            FLast = index;
+            return *FEntries[index];
+        }
+        slot = (slot + 1) & (kSlots - 1);
     }
-    if (FEntries.size() >= kMaxEntries)
+    if (FEntries.size() >= kMaxEntries) {
         Clear();
+        slot = hash & (kSlots - 1);
+    }
     auto entry = std::make_unique<TEntry>();
     entry->Key = Key;
     FEntries.push_back(std::move(entry));
+    FHashes.push_back(hash);
     FLast = FEntries.size() - 1;
-    FIndex.emplace(Key, FLast);
+    FSlots[slot] = uint32_t(FEntries.size());
     return *FEntries.back();
 }
 
@@ -156,7 +165,8 @@ void TStampCache::Store(TEntry& Entry, std::unique_ptr<TStamp> Stamp)
 void TStampCache::Clear()
 {
     FEntries.clear();
-    FIndex.clear();
+    FHashes.clear();
+    std::fill(FSlots.begin(), FSlots.end(), 0u);
     FLast = 0;
     FBytes = 0;
 }

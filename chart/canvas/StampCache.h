@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 // Everything a stamped figure's pixels depend on: the caller's figure code and
@@ -110,8 +109,11 @@ private:
         size_t operator()(const TStampKey& K) const;
     };
     std::vector<std::unique_ptr<TEntry>> FEntries;
-    // Markers and segments take turns: look keys up by hash, not by a scan.
-    std::unordered_map<TStampKey, size_t, TKeyHash> FIndex;
+    // Markers and segments take turns: keys are found by hash in a flat
+    // open-addressed table (slot = entry index + 1, 0 = empty), not by a scan.
+    static constexpr size_t kSlots = 1024; // a power of two, well above kMaxEntries
+    std::vector<uint32_t> FSlots = std::vector<uint32_t>(kSlots, 0);
+    std::vector<size_t> FHashes;
     size_t FLast = 0;
     size_t FBytes = 0;
 };
