@@ -383,7 +383,7 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
             }
             const int dx = x1 - x0;
             const int dy = y1 - y0;
-            if (IDense && (C->Pen()->Width() & 1) && std::abs(dx) <= 12 && std::abs(dy) <= 12) {
+            if (IDense && (C->Pen()->Width() & 1) && std::abs(dx) <= 29 && std::abs(dy) <= 29) {
                 // Far more points than pixel columns: the same short segment
                 // shapes come back over and over, and a segment's pixels
                 // only move with its start, so the canvas may replay them.

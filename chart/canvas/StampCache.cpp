@@ -101,8 +101,14 @@ void TStamp::Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRec
 
 TStampCache::TEntry& TStampCache::Entry(const TStampKey& Key)
 {
+    // Markers and segments alternate: the last two keys are tried first.
     if (FLast < FEntries.size() && FEntries[FLast]->Key == Key)
         return *FEntries[FLast];
+    if (FPrevious < FEntries.size() && FEntries[FPrevious]->Key == Key) {
+        std::swap(FLast, FPrevious);
+        return *FEntries[FLast];
+    }
+    FPrevious = FLast;
     const size_t hash = TKeyHash()(Key);
     size_t slot = hash & (kSlots - 1);
     while (const uint32_t used = FSlots[slot]) {
@@ -166,6 +172,7 @@ void TStampCache::Clear()
 {
     FEntries.clear();
     FHashes.clear();
+    FPrevious = 0;
     std::fill(FSlots.begin(), FSlots.end(), 0u);
     FLast = 0;
     FBytes = 0;

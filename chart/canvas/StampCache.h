@@ -115,6 +115,7 @@ private:
     std::vector<uint32_t> FSlots = std::vector<uint32_t>(kSlots, 0);
     std::vector<size_t> FHashes;
     size_t FLast = 0;
+    size_t FPrevious = 0;
     size_t FBytes = 0;
 };
 
