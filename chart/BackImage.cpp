@@ -15,7 +15,7 @@ void TBackImage::Changed()
         FOnChange();
 }
 
-void TBackImage::SetMode(TTeeBackImageMode Value)
+void TBackImage::SetMode(TBackImageMode Value)
 {
     if (Change(FMode, Value))
         Changed();

@@ -4,7 +4,7 @@
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/canvas/Rect.h"
 
-enum TTeeBackImageMode { pbmStretch, pbmTile, pbmCenter, pbmCustom };
+enum TBackImageMode { pbmStretch, pbmTile, pbmCenter, pbmCustom };
 
 // A picture behind a chart area: stretched over it by default.
 class TBackImage : public TChartPicture {
@@ -12,8 +12,8 @@ public:
     explicit TBackImage(std::function<void()> OnChange = {});
     ~TBackImage() override;
 
-    TTeeBackImageMode Mode() const { return FMode; }
-    void SetMode(TTeeBackImageMode Value);
+    TBackImageMode Mode() const { return FMode; }
+    void SetMode(TBackImageMode Value);
     TStretchQuality DrawQuality() const { return FDrawQuality; }
     void SetDrawQuality(TStretchQuality Value);
     bool Inside() const { return FInside; }
@@ -29,7 +29,7 @@ public:
 private:
     void Changed();
 
-    TTeeBackImageMode FMode = pbmStretch;
+    TBackImageMode FMode = pbmStretch;
     TStretchQuality FDrawQuality = sqHigh;
     bool FInside = false;
     TRect FCustomRect;
