@@ -1,0 +1,63 @@
+// Without libFuzzer: feeds a fuzz target its seeds and a fixed series of
+// mutations of them, so every test run replays a few thousand hostile inputs.
+
+#include <QGuiApplication>
+
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size);
+
+int main(int argc, char** argv)
+{
+    // Headless: fonts are needed, a display is not.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::vector<std::string> seeds = {
+        "X,Y1,Y2\r\n1,10,40\r\n2,20,50\r\n",
+        "1\t2\t3\n4\t5\t6\t7\n",
+        "\"a\"\"b\",\"c,d\n1e400,-.5e-3, 12 \n",
+        "[FORM]\r\nPOSITION.X=100\r\nKey = Value\r\n[FORM]\r\nData=00FF10\r\n",
+        "\xFF\xFE" "X\0,\0Y\0\n\0" "1\0,\0" "2\0",
+        "\xEF\xBB\xBF\xE6\x99\x82\xE9\x96\x93,V\n0,1\n",
+    };
+    std::mt19937 random(20261209);
+    long runs = 0;
+    for (const std::string& seed : seeds) {
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(seed.data()), seed.size());
+        ++runs;
+        for (int round = 0; round < 400; ++round) {
+            std::string input = seed;
+            const int edits = 1 + int(random() % 8);
+            for (int e = 0; e < edits; ++e) {
+                const size_t at = input.empty() ? 0 : random() % (input.size() + 1);
+                switch (random() % 4) {
+                case 0: // flip a byte
+                    if (!input.empty())
+                        input[at % input.size()] = char(random());
+                    break;
+                case 1: // insert a byte that matters to the parsers
+                    input.insert(at, 1, "\r\n,\t\"=[]; .eE+-0x$"[random() % 19]);
+                    break;
+                case 2: // delete
+                    if (!input.empty())
+                        input.erase(at % input.size(), 1 + random() % 4);
+                    break;
+                default: // repeat a stretch
+                    if (!input.empty()) {
+                        const size_t from = at % input.size();
+                        input.insert(at, input.substr(from, 1 + random() % 16));
+                    }
+                }
+            }
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
+            ++runs;
+        }
+    }
+    std::printf("%ld inputs, no crash\n", runs);
+    return 0;
+}
