@@ -76,15 +76,21 @@ constexpr size_t MaxReservedPoints = size_t(1) << 24;
 
 } // namespace
 
+bool TDataImport::TakeStrictUtf8(QByteArray& bytes)
+{
+    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (!TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip))))
+        return false;
+    DataList.SetText(std::move(bytes), skip);
+    return true;
+}
+
 void TDataImport::LoadDataFile(const QString& path)
 {
     DataList.Clear();
     QByteArray bytes = ReadWholeFile(path);
-    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip)))) {
-        DataList.SetText(std::move(bytes), skip);
+    if (TakeStrictUtf8(bytes))
         return;
-    }
     bytes.clear();
     DataList.SetText(DecodeFallback(ReadWholeFile(path)));
 }
@@ -92,12 +98,8 @@ void TDataImport::LoadDataFile(const QString& path)
 void TDataImport::SetDataBytes(QByteArray bytes)
 {
     DataList.Clear();
-    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip)))) {
-        DataList.SetText(std::move(bytes), skip);
-        return;
-    }
-    DataList.SetText(DecodeFallback(bytes));
+    if (!TakeStrictUtf8(bytes))
+        DataList.SetText(DecodeFallback(bytes));
 }
 
 void TDataImport::RemoveAllSeries(TCustomAxisPanel& chart)

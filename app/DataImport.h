@@ -39,8 +39,8 @@ public:
     // fails, the file is read again and decoded by its byte-order mark or in
     // the legacy code page. Throws EFileError when the file cannot be read.
     void LoadDataFile(const QString& path);
-    // The decoding of LoadDataFile on bytes already read; `reread` supplies
-    // the bytes of the second attempt.
+    // The decoding of LoadDataFile on bytes already read (the second attempt
+    // decodes the same bytes).
     void SetDataBytes(QByteArray bytes);
 
     // Rebuilds every series of `chart` from DataList. Throws EDataError.
@@ -68,4 +68,7 @@ private:
     char FDelimiter = 0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);
+    // First attempt of a load: the bytes become DataList when they are
+    // strict UTF-8 (a mark skipped); false leaves them untouched.
+    bool TakeStrictUtf8(QByteArray& bytes);
 };

@@ -424,7 +424,8 @@ bool TChartSeries::AllPointsPainted() const
     return FTreatNulls == tnIgnore || (!FColors && !FColorEachPoint && SeriesColor() != clNone);
 }
 
-double TChartSeries::MinYValue()
+template <class TReplaces>
+double TChartSeries::PaintedYLimit(TReplaces Replaces) const
 {
     const std::vector<double>& Y = FY->Value();
     const bool All = AllPointsPainted();
@@ -433,8 +434,7 @@ double TChartSeries::MinYValue()
     for (size_t t = 0; t < Y.size(); ++t) {
         if (!All && IsNull(int(t)))
             continue;
-        // A value that does not compare with the result replaces it.
-        if (!Found || !(Y[t] >= Result)) {
+        if (!Found || Replaces(Y[t], Result)) {
             Result = Y[t];
             Found = true;
         }
@@ -442,21 +442,15 @@ double TChartSeries::MinYValue()
     return Result;
 }
 
+double TChartSeries::MinYValue()
+{
+    // A value that does not compare with the result replaces it.
+    return PaintedYLimit([](double v, double r) { return !(v >= r); });
+}
+
 double TChartSeries::MaxYValue()
 {
-    const std::vector<double>& Y = FY->Value();
-    const bool All = AllPointsPainted();
-    bool Found = false;
-    double Result = 0;
-    for (size_t t = 0; t < Y.size(); ++t) {
-        if (!All && IsNull(int(t)))
-            continue;
-        if (!Found || Y[t] >= Result) {
-            Result = Y[t];
-            Found = true;
-        }
-    }
-    return Result;
+    return PaintedYLimit([](double v, double r) { return v >= r; });
 }
 
 void TChartSeries::PixelMarginsHoriz(int& Left, int& Right) const

@@ -190,4 +190,7 @@ protected:
 private:
     bool CanAppendArraysDirectly() const;
     bool AllPointsPainted() const;
+    // The smallest or largest Y of the painted points (0 without any).
+    template <class TReplaces>
+    double PaintedYLimit(TReplaces Replaces) const;
 };

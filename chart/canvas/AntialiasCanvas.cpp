@@ -332,7 +332,8 @@ void TAntialiasCanvas::PolylineFloat(const std::vector<TPointFloat>& Points)
     FGraphics->drawPolyline(PolygonOf(Points, IStrokeOffset));
 }
 
-void TAntialiasCanvas::Polygon(const std::vector<TPoint>& Points)
+template <class TPoints>
+void TAntialiasCanvas::FillAndStrokePolygon(const TPoints& Points)
 {
     if (Points.empty() || !FGraphics)
         return;
@@ -342,15 +343,9 @@ void TAntialiasCanvas::Polygon(const std::vector<TPoint>& Points)
         FGraphics->drawPolygon(PolygonOf(Points, IStrokeOffset), Qt::OddEvenFill);
 }
 
-void TAntialiasCanvas::PolygonFloat(const std::vector<TPointFloat>& Points)
-{
-    if (Points.empty() || !FGraphics)
-        return;
-    const QPolygonF area = PolygonOf(Points, 0);
-    FillShape([&] { FGraphics->drawPolygon(area, Qt::OddEvenFill); });
-    if (PrepareStroke())
-        FGraphics->drawPolygon(PolygonOf(Points, IStrokeOffset), Qt::OddEvenFill);
-}
+void TAntialiasCanvas::Polygon(const std::vector<TPoint>& Points) { FillAndStrokePolygon(Points); }
+
+void TAntialiasCanvas::PolygonFloat(const std::vector<TPointFloat>& Points) { FillAndStrokePolygon(Points); }
 
 void TAntialiasCanvas::Rectangle(int X0, int Y0, int X1, int Y1)
 {

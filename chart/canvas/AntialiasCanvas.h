@@ -151,6 +151,8 @@ private:
     void SetSmoothing(bool Value);
     void BuildPen();
     bool PrepareStroke();
+    template <class TPoints>
+    void FillAndStrokePolygon(const TPoints& Points);
     template <class TDraw>
     void FillShape(TDraw draw);
     // CornerInset < 0: the outline is no rectangle.

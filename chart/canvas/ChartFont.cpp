@@ -25,61 +25,13 @@ const TFontDefaults& Defaults()
 TChartFont::TChartFont() : FName(DefaultName()), FSize(DefaultSize()) {}
 
 TChartFont::TChartFont(std::function<void()> OnChange)
-    : FName(DefaultName()), FSize(DefaultSize()), FOnChange(std::move(OnChange))
+    : TChangeNotifier(std::move(OnChange)), FName(DefaultName()), FSize(DefaultSize())
 {
 }
 
 const QString& TChartFont::DefaultName() { return Defaults().Name; }
 
 int TChartFont::DefaultSize() { return Defaults().Size; }
-
-void TChartFont::SetName(const QString& Value)
-{
-    if (FName != Value) {
-        FName = Value;
-        Changed();
-    }
-}
-
-void TChartFont::SetSize(int Value)
-{
-    if (FSize != Value) {
-        FSize = Value;
-        Changed();
-    }
-}
-
-void TChartFont::SetColor(TColor Value)
-{
-    if (FColor != Value) {
-        FColor = Value;
-        Changed();
-    }
-}
-
-void TChartFont::SetStyle(int Value)
-{
-    if (FStyle != Value) {
-        FStyle = Value;
-        Changed();
-    }
-}
-
-void TChartFont::SetQuality(TFontQuality Value)
-{
-    if (FQuality != Value) {
-        FQuality = Value;
-        Changed();
-    }
-}
-
-void TChartFont::SetCharset(int Value)
-{
-    if (FCharset != Value) {
-        FCharset = Value;
-        Changed();
-    }
-}
 
 void TChartFont::Assign(const TChartFont& Source)
 {
@@ -98,10 +50,4 @@ bool TChartFont::SameAs(const TChartFont& Other) const
 {
     return FName == Other.FName && FSize == Other.FSize && FColor == Other.FColor && FStyle == Other.FStyle
         && FQuality == Other.FQuality && FCharset == Other.FCharset;
-}
-
-void TChartFont::Changed()
-{
-    if (FOnChange)
-        FOnChange();
 }

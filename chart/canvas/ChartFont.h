@@ -1,11 +1,9 @@
 #pragma once
 
+#include "chart/canvas/ChangeNotifier.h"
 #include "core/Color.h"
 
 #include <QString>
-
-#include <functional>
-#include <utility>
 
 enum TFontQuality { fqBest, fqNormal, fqDefault, fqClearType };
 
@@ -14,12 +12,10 @@ enum TFontStyleBit { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 
 
 // The font settings of a chart element: face, size in points, colour, style
 // bits, quality. The owner's change hook repaints its chart.
-class TChartFont {
+class TChartFont : public TChangeNotifier {
 public:
     TChartFont();
     explicit TChartFont(std::function<void()> OnChange);
-    TChartFont(const TChartFont&) = delete;
-    TChartFont& operator=(const TChartFont&) = delete;
 
     // "Arial" 8 pt, or "ＭＳ Ｐゴシック" 9 pt when the locale's language is
     // Japanese; fixed at the first use.
@@ -27,21 +23,20 @@ public:
     static int DefaultSize();
 
     const QString& Name() const { return FName; }
-    void SetName(const QString& Value);
+    void SetName(const QString& Value) { Set(FName, QString(Value)); }
     int Size() const { return FSize; }
-    void SetSize(int Value);
+    void SetSize(int Value) { Set(FSize, Value); }
     TColor Color() const { return FColor; }
-    void SetColor(TColor Value);
+    void SetColor(TColor Value) { Set(FColor, Value); }
     int Style() const { return FStyle; } // TFontStyleBit set
-    void SetStyle(int Value);
+    void SetStyle(int Value) { Set(FStyle, Value); }
     TFontQuality Quality() const { return FQuality; }
-    void SetQuality(TFontQuality Value);
+    void SetQuality(TFontQuality Value) { Set(FQuality, Value); }
     int Charset() const { return FCharset; }
-    void SetCharset(int Value);
+    void SetCharset(int Value) { Set(FCharset, Value); }
 
     void Assign(const TChartFont& Source);
     bool SameAs(const TChartFont& Other) const;
-    void SetOnChange(std::function<void()> OnChange) { FOnChange = std::move(OnChange); }
 
 private:
     QString FName;
@@ -50,7 +45,4 @@ private:
     int FStyle = 0;
     TFontQuality FQuality = fqDefault;
     int FCharset = 1;
-    std::function<void()> FOnChange;
-
-    void Changed();
 };
