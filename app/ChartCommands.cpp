@@ -1,14 +1,14 @@
 #include "app/ChartCommands.h"
 
-#include "chart/BackImage.h"
-#include "chart/Chart.h"
-#include "chart/ChartBackWall.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartLegend.h"
-#include "chart/ChartTitle.h"
-#include "chart/LineSeries.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/BackImage.h"
+#include "chart/panel/Chart.h"
+#include "chart/panel/ChartBackWall.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartAxisTitle.h"
+#include "chart/panel/ChartLegend.h"
+#include "chart/panel/ChartTitle.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/SeriesPointer.h"
 #include "core/Numbers.h"
 
 #include <algorithm>

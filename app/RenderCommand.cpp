@@ -5,14 +5,14 @@
 #include "app/DataImport.h"
 #include "app/JsonWriter.h"
 #include "app/RenderOptions.h"
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/AxisException.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/CustomAxisPanel.h"
-#include "chart/ChartSeries.h"
-#include "chart/FrameLayout.h"
-#include "chart/PlotvaneChart.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/AxisException.h"
+#include "chart/axes/ChartAxisTitle.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/panel/FrameLayout.h"
+#include "chart/panel/PlotvaneChart.h"
 
 #include <QFile>
 #include <QFileInfo>

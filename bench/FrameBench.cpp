@@ -3,10 +3,10 @@
 // positions: drawLine per segment and antialiased drawEllipse per marker.
 // Run by hand: ./build/bench/frame_bench
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/series/SeriesPointer.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -5,7 +5,7 @@
 
 #include "app/DataImport.h"
 #include "bench/CsvMaker.h"
-#include "chart/Chart.h"
+#include "chart/panel/Chart.h"
 
 #include <QFile>
 

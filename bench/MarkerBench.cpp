@@ -3,10 +3,10 @@
 // reference loop of antialiased QPainter::drawEllipse on the same points.
 // Run by hand: ./build/bench/marker_bench
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/series/SeriesPointer.h"
 #include "chart/canvas/AntialiasCanvas.h"
 
 #include <QGuiApplication>

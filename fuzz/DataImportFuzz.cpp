@@ -2,8 +2,8 @@
 // splitting, number reading, magnification, series building, one frame.
 
 #include "app/DataImport.h"
-#include "chart/Chart.h"
-#include "chart/PlotvaneChart.h"
+#include "chart/panel/Chart.h"
+#include "chart/panel/PlotvaneChart.h"
 
 #include <QByteArray>
 #include <QImage>

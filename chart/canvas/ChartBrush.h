@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/ChangeNotifier.h"
+#include "core/ChangeNotifier.h"
 #include "core/Color.h"
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/ChangeNotifier.h"
+#include "core/ChangeNotifier.h"
 #include "core/Color.h"
 
 enum TShadowDirection { sdLeftTop, sdLeftBottom, sdRightTop, sdRightBottom, sdCenter };

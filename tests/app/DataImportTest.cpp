@@ -1,11 +1,11 @@
 #include "app/DataErrors.h"
 #include "app/DataImport.h"
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartSeries.h"
-#include "chart/LineSeries.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartAxisTitle.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/SeriesPointer.h"
 #include "core/TextCodec.h"
 
 #include <QFile>

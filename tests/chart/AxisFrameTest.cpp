@@ -1,9 +1,9 @@
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/LineSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/StoredAxisSettings.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartAxisTitle.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/axes/StoredAxisSettings.h"
 #include "chart/canvas/ChartCanvas.h"
 
 #include <QImage>

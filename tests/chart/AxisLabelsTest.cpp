@@ -1,5 +1,5 @@
 #include "AxisTestChart.h"
-#include "chart/ChartAxisTitle.h"
+#include "chart/axes/ChartAxisTitle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "AxisTestChart.h"
-#include "chart/AxisException.h"
+#include "chart/axes/AxisException.h"
 
 #include <gtest/gtest.h>
 

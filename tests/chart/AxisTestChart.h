@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AxisTestCanvas.h"
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/series/LineSeries.h"
 
 #include <memory>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "chart/BSpline.h"
+#include "chart/series/BSpline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartAxisTitle.h"
-#include "chart/ChartWall.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartAxisTitle.h"
+#include "chart/panel/ChartWall.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/ChartWall.h"
-#include "chart/ColorPalettes.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/panel/ChartWall.h"
+#include "chart/series/ColorPalettes.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

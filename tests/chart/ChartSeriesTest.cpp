@@ -1,7 +1,7 @@
-#include "chart/Chart.h"
-#include "chart/ChartException.h"
-#include "chart/LineSeries.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartException.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/SeriesPointer.h"
 
 #include <gtest/gtest.h>
 

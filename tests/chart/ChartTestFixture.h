@@ -1,8 +1,8 @@
 #pragma once
 
 #include "RecordingCanvas.h"
-#include "chart/Chart.h"
-#include "chart/PlotvaneChart.h"
+#include "chart/panel/Chart.h"
+#include "chart/panel/PlotvaneChart.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "ChartTestFixture.h"
-#include "chart/BackImage.h"
-#include "chart/PictureError.h"
+#include "chart/panel/BackImage.h"
+#include "chart/panel/PictureError.h"
 #include "chart/canvas/ImageGraphic.h"
 #include "chart/canvas/SvgGraphic.h"
 

@@ -1,8 +1,8 @@
-#include "chart/Chart.h"
-#include "chart/ChartHost.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SystemColors.h"
-#include "chart/BackImage.h"
+#include "chart/panel/Chart.h"
+#include "chart/panel/ChartHost.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/canvas/SystemColors.h"
+#include "chart/panel/BackImage.h"
 #include "chart/canvas/ImageGraphic.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "chart/Chart.h"
-#include "chart/ChartSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SystemColors.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/AntialiasCanvas.h"
 #include "core/Numbers.h"
 

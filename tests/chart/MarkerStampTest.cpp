@@ -1,6 +1,6 @@
 #include "MarkerCanvas.h"
 
-#include "chart/SeriesPointer.h"
+#include "chart/series/SeriesPointer.h"
 #include "chart/canvas/StampCache.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ChartTestFixture.h"
-#include "chart/ChartHost.h"
-#include "chart/SystemColors.h"
+#include "chart/panel/ChartHost.h"
+#include "chart/canvas/SystemColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "chart/Chart.h"
-#include "chart/ChartException.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/axes/ChartException.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

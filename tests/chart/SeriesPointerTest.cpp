@@ -1,9 +1,9 @@
 #include "MarkerCanvas.h"
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SeriesPointer.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/series/SeriesPointer.h"
 
 #include <gtest/gtest.h>
 

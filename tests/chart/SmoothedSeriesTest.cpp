@@ -1,7 +1,7 @@
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
-#include "chart/PlotvaneChart.h"
-#include "chart/SmoothingFunction.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/series/SmoothingFunction.h"
 #include "chart/canvas/AntialiasCanvas.h"
 
 #include <gtest/gtest.h>

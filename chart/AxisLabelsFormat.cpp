@@ -1,9 +1,0 @@
-#include "chart/AxisLabelsFormat.h"
-
-TAxisLabelsFormat::TAxisLabelsFormat(TCustomChartPanel* AChart) : TCustomTextShape(AChart)
-{
-    FTextAlign = taCenter;
-    FTransparent = true;
-}
-
-TAxisLabelsFormat::~TAxisLabelsFormat() = default;

@@ -1,8 +1,0 @@
-#include "chart/CanvasFactory.h"
-
-#include "chart/canvas/AntialiasCanvas.h"
-
-std::unique_ptr<TChartCanvas> CreateDefaultCanvas()
-{
-    return std::make_unique<TAntialiasCanvas>();
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "chart/CustomChart.h"
-
-// The chart the program places in its window.
-class TChart : public TCustomChart {
-public:
-    TChart() = default;
-};

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "chart/CustomChartLegend.h"
-
-// The legend a chart owns (Legend()).
-class TChartLegend : public TCustomChartLegend {
-public:
-    explicit TChartLegend(TCustomChart* AChart) : TCustomChartLegend(AChart) {}
-};

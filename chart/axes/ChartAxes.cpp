@@ -1,0 +1,134 @@
+#include "chart/axes/ChartAxes.h"
+
+#include "chart/axes/ChartAxis.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/axes/CustomTextShape.h"
+#include "chart/canvas/ChartCanvas.h"
+
+#include <algorithm>
+
+TChartAxes::TChartAxes(TCustomAxisPanel* AChart, std::vector<TChartAxis*> AItems)
+    : FChart(AChart), FItems(std::move(AItems))
+{
+}
+
+// Bound in the asked direction: its horizontal axis (or both) for X, its
+// vertical axis (or both) for Y.
+static bool BoundInDirection(const TChartSeries* Series, const TChartAxis* Axis, bool IsX)
+{
+    if (IsX)
+        return Series->GetHorizAxis() == Axis || Series->HorizAxis() == aBothHorizAxis;
+    return Series->GetVertAxis() == Axis || Series->VertAxis() == aBothVertAxis;
+}
+
+bool TChartAxes::NoActiveSeriesOnAxis(const TChartAxis* Axis) const
+{
+    return std::none_of(FChart->SeriesList()->begin(), FChart->SeriesList()->end(),
+                        [Axis](const TChartSeries* s) { return s->Active() && s->AssociatedToAxis(Axis); });
+}
+
+double TChartAxes::AxisDataLimit(const TChartAxis* Axis, bool IsMin, bool IsX) const
+{
+    const bool TakeInactive = NoActiveSeriesOnAxis(Axis);
+    bool Found = false;
+    double Result = 0;
+    for (TChartSeries* Series : *FChart->SeriesList()) {
+        if (!(Series->Active() || TakeInactive) || Series->Count() == 0 || !BoundInDirection(Series, Axis, IsX))
+            continue;
+        double Value;
+        if (IsX)
+            Value = IsMin ? Series->MinXValue() : Series->MaxXValue();
+        else
+            Value = IsMin ? Series->MinYValue() : Series->MaxYValue();
+        if (!Found || (IsMin ? Value < Result : Value > Result)) {
+            Result = Value;
+            Found = true;
+        }
+    }
+    return Result;
+}
+
+bool TChartAxes::IsAxisShown(const TChartAxis* Axis) const
+{
+    // Everything here is drawn in 2D: the depth axes never show.
+    if (!FChart->AxisVisible() || !Axis->Visible() || Axis->IsDepthAxis())
+        return false;
+    bool AnyActive = false;
+    for (const TChartSeries* Series : *FChart->SeriesList()) {
+        if (!Series->Active())
+            continue;
+        AnyActive = true;
+        if (!Series->UseAxis())
+            return false;
+        if (Series->AssociatedToAxis(Axis))
+            return true;
+    }
+    return !AnyActive;
+}
+
+static TRect Intersect(const TRect& A, const TRect& B)
+{
+    return {std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
+            std::min(A.Bottom, B.Bottom)};
+}
+
+void TChartAxes::CalcLayout()
+{
+    for (TChartAxis* Axis : FItems) {
+        Axis->SetShown(IsAxisShown(Axis));
+        Axis->AdjustMaxMin();
+    }
+    for (TChartAxis* Axis : FItems)
+        Axis->PlaceOnChartRect();
+
+    TRect Running = FChart->ChartRect();
+    for (size_t t = 0; t < FItems.size(); ++t) {
+        TChartAxis* Axis = FItems[t];
+        if (!Axis->Shown())
+            continue;
+        TRect R = Running;
+        Axis->ReserveAxisSpace(R, t < 5);
+        const TRect Common = Intersect(R, Running);
+        if (!Common.IsEmpty())
+            Running = Common;
+    }
+    FChart->SetChartRect(Running);
+    FChart->ReCalcWidthHeight();
+
+    for (TChartAxis* Axis : FItems)
+        Axis->PlaceOnChartRect();
+    for (TChartAxis* Axis : FItems)
+        if (!Axis->IsDepthAxis())
+            Axis->PadRangeForSeries();
+}
+
+void TChartAxes::Draw()
+{
+    for (TChartAxis* Axis : FItems)
+        if (Axis->Shown())
+            Axis->Draw(true);
+}
+
+bool TChartAxes::CheckLabelHover(int X, int Y)
+{
+    if (!FHoverVisible)
+        return false;
+    bool Changed = false;
+    for (TChartAxis* Axis : FItems) {
+        if (!Axis->Shown() || !Axis->LabelsHover()->Visible())
+            continue;
+        const int Index = Axis->LabelAtPoint(X, Y);
+        if (Index != Axis->HoverIndex()) {
+            Axis->SetHoverIndex(Index);
+            Changed = true;
+        }
+    }
+    return Changed;
+}
+
+void TChartAxes::ClearLabelHover()
+{
+    for (TChartAxis* Axis : FItems)
+        Axis->SetHoverIndex(-1);
+}

@@ -1,0 +1,341 @@
+#pragma once
+
+#include "chart/axes/AxisGridPen.h"
+#include "chart/axes/AxisItem.h"
+#include "chart/axes/ChartAxisPen.h"
+#include "chart/canvas/Rect.h"
+
+#include <QString>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class TAxisLabelsFormat;
+class TChartAxisTitle;
+class TChartFont;
+class TCustomAxisPanel;
+class TCustomTextShape;
+
+enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointValue };
+enum TAxisLabelAlign { alDefault, alOpposite, alCenter };
+enum TAxisLabelsPosition { lpAtTick, lpBeforeTick, lpAfterTick, lpCenter };
+
+// The smallest label step ever chosen.
+inline constexpr double SmallestAxisStep = 1e-12;
+// How far SetMinMax pulls equal limits apart.
+inline constexpr double EqualLimitsGap = 1e-10;
+
+// One axis of the chart: its range (automatic from the series or manual), the
+// mapping between values and pixels along its side of the chart rectangle, the
+// label step, the bands it takes from the chart rectangle and its drawing
+// (line, ticks, grid, labels, title).
+//
+// The I-fields are the working state of the current frame; they are rebuilt
+// on every draw and are public so that the frame's layout can be reported.
+class TChartAxis {
+public:
+    TChartAxis(TCustomAxisPanel* AChart, bool AHorizontal, bool AOtherSide);
+    TChartAxis(const TChartAxis&) = delete;
+    TChartAxis& operator=(const TChartAxis&) = delete;
+    virtual ~TChartAxis();
+
+    TCustomAxisPanel* ParentChart() const { return FParentChart; }
+    bool Horizontal() const { return FHorizontal; }
+    bool OtherSide() const { return FOtherSide; }
+    bool IsDepthAxis() const { return FIsDepthAxis; }
+
+    // ------------------------------------------------------------- range
+    bool Automatic() const { return FAutomatic; }
+    // Also switches both sides to the same state.
+    void SetAutomatic(bool Value);
+    bool AutomaticMinimum() const { return FAutomaticMinimum; }
+    void SetAutomaticMinimum(bool Value);
+    bool AutomaticMaximum() const { return FAutomaticMaximum; }
+    void SetAutomaticMaximum(bool Value);
+    double Minimum() const { return FMinimumValue; }
+    // Throws AxisException when above the stored maximum.
+    void SetMinimum(double Value);
+    double Maximum() const { return FMaximumValue; }
+    // Throws AxisException when below the stored minimum.
+    void SetMaximum(double Value);
+    // The wanted label step; 0 lets the axis choose.
+    double Increment() const { return FDesiredIncrement; }
+    // Throws AxisException when negative or not a number.
+    void SetIncrement(double Value);
+    // Both limits at once, in either order, without the order checks; the
+    // axis becomes manual. Equal limits are pulled apart by EqualLimitsGap.
+    void SetMinMax(double AMin, double AMax);
+    // Moves both limits by Offset and makes the axis manual. With CheckLimits
+    // a move that would leave the data behind is refused.
+    void Scroll(double Offset, bool CheckLimits);
+
+    bool Logarithmic() const { return FLogarithmic; }
+    void SetLogarithmic(bool Value) { SetProp(FLogarithmic, Value); }
+    double LogarithmicBase() const { return FLogarithmicBase; }
+    void SetLogarithmicBase(double Value) { SetProp(FLogarithmicBase, Value); }
+    int MinimumOffset() const { return FMinimumOffset; }
+    void SetMinimumOffset(int Value) { SetProp(FMinimumOffset, Value); }
+    int MaximumOffset() const { return FMaximumOffset; }
+    void SetMaximumOffset(int Value) { SetProp(FMaximumOffset, Value); }
+    bool MinimumRound() const { return FMinimumRound; }
+    void SetMinimumRound(bool Value) { SetProp(FMinimumRound, Value); }
+    bool MaximumRound() const { return FMaximumRound; }
+    void SetMaximumRound(bool Value) { SetProp(FMaximumRound, Value); }
+    bool Inverted() const { return FInverted; }
+    void SetInverted(bool Value) { SetProp(FInverted, Value); }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { SetProp(FVisible, Value); }
+    // Start and end of the axis in percent of the chart rectangle's side.
+    double StartPosition() const { return FStartPosition; }
+    void SetStartPosition(double Value) { SetProp(FStartPosition, Value); }
+    double EndPosition() const { return FEndPosition; }
+    void SetEndPosition(double Value) { SetProp(FEndPosition, Value); }
+
+    // ------------------------------------------------------------ labels
+    TCustomTextShape* LabelsFormat() const;
+    TChartFont* LabelsFont() const;
+    bool Labels() const;
+    void SetLabels(bool Value);
+    TAxisLabelAlign LabelsAlign() const { return FLabelsAlign; }
+    void SetLabelsAlign(TAxisLabelAlign Value) { SetProp(FLabelsAlign, Value); }
+    bool LabelsAlternate() const { return FLabelsAlternate; }
+    void SetLabelsAlternate(bool Value) { SetProp(FLabelsAlternate, Value); }
+    int LabelsAngle() const { return FLabelsAngle; }
+    void SetLabelsAngle(int Value) { SetProp(FLabelsAngle, Value); }
+    bool LabelsBehind() const { return FLabelsBehind; }
+    void SetLabelsBehind(bool Value) { SetProp(FLabelsBehind, Value); }
+    bool LabelsGridIgnoresLabelSize() const { return FLabelsGridIgnoresSize; }
+    void SetLabelsGridIgnoresLabelSize(bool Value) { SetProp(FLabelsGridIgnoresSize, Value); }
+    bool LabelsOnAxis() const { return FLabelsOnAxis; }
+    void SetLabelsOnAxis(bool Value) { SetProp(FLabelsOnAxis, Value); }
+    // Extra gap between labels in percent of the label size.
+    int LabelsSeparation() const { return FLabelsSeparation; }
+    // Throws AxisException when negative.
+    void SetLabelsSeparation(int Value);
+    // Fixed labels band thickness; 0 measures.
+    int LabelsSize() const { return FLabelsSize; }
+    void SetLabelsSize(int Value) { SetProp(FLabelsSize, Value); }
+    TAxisLabelStyle LabelStyle() const { return FLabelStyle; }
+    void SetLabelStyle(TAxisLabelStyle Value) { SetProp(FLabelStyle, Value); }
+    bool LabelsExponent() const { return FLabelsExponent; }
+    void SetLabelsExponent(bool Value) { SetProp(FLabelsExponent, Value); }
+    bool LabelsMultiLine() const { return FLabelsMultiLine; }
+    void SetLabelsMultiLine(bool Value) { SetProp(FLabelsMultiLine, Value); }
+    bool RoundFirstLabel() const { return FRoundFirstLabel; }
+    void SetRoundFirstLabel(bool Value) { SetProp(FRoundFirstLabel, Value); }
+    TAxisLabelsPosition LabelsPosition() const { return FLabelsPosition; }
+    void SetLabelsPosition(TAxisLabelsPosition Value) { SetProp(FLabelsPosition, Value); }
+    const QString& AxisValuesFormat() const { return FAxisValuesFormat; }
+    void SetAxisValuesFormat(const QString& Value) { SetProp(FAxisValuesFormat, Value); }
+
+    // ------------------------------------------------- line, ticks, grid
+    TChartAxisPen* Axis() { return &FAxis; }
+    TTicks* Ticks() { return &FTicks; }
+    TTicks* MinorTicks() { return &FMinorTicks; }
+    TTicks* TicksInner() { return &FTicksInner; }
+    TAxisGridPen* Grid() { return &FGrid; }
+    TChartHiddenPen* MinorGrid() { return &FMinorGrid; }
+    int TickLength() const { return FTickLength; }
+    void SetTickLength(int Value) { SetProp(FTickLength, Value); }
+    int MinorTickLength() const { return FMinorTickLength; }
+    void SetMinorTickLength(int Value) { SetProp(FMinorTickLength, Value); }
+    int MinorTickCount() const { return FMinorTickCount; }
+    void SetMinorTickCount(int Value) { SetProp(FMinorTickCount, Value); }
+    int TickInnerLength() const { return FTickInnerLength; }
+    void SetTickInnerLength(int Value) { SetProp(FTickInnerLength, Value); }
+    bool TickOnLabelsOnly() const { return FTickOnLabelsOnly; }
+    void SetTickOnLabelsOnly(bool Value) { SetProp(FTickOnLabelsOnly, Value); }
+    bool GridCentered() const { return FGrid.Centered(); }
+    void SetGridCentered(bool Value) { FGrid.SetCentered(Value); }
+
+    // ------------------------------------------------------------- title
+    // Created on first access; until then the axis has no title.
+    TChartAxisTitle* Title();
+    bool HasTitle() const { return FTitle != nullptr; }
+    // Fixed title band thickness; 0 measures.
+    int TitleSize() const { return FTitleSize; }
+    void SetTitleSize(int Value) { SetProp(FTitleSize, Value); }
+
+    // --------------------------------------------------------- operations
+    // The range of this frame from the data or the stored limits.
+    void AdjustMaxMin();
+    // The data limits into AMin and AMax, each only where that side is automatic.
+    void CalcMinMax(double& AMin, double& AMax);
+    void RecalcRange();
+    void RoundLimits();
+    // Start, end, size and centre along the current chart rectangle.
+    void PlaceOnChartRect();
+    // Widens the range so that the old one fits the axis shortened by the
+    // rectangle's margins (pixels).
+    void AdjustMaxMinRect(const TRect& Rect);
+    // Widens automatic limits by the pixel margins the series ask for.
+    void PadRangeForSeries();
+
+    // Value to pixel (the binding the chart's axis list selects) and back.
+    int CalcPosValue(double Value) const;
+    int CalcXPosValue(double Value) const;
+    int CalcYPosValue(double Value) const;
+    double InternalCalcPosPoint(int Value) const;
+
+    // Label steps. The labels font must be on the canvas.
+    double CalcIncrement();
+    double CalcXYIncrement(int MaxLabelSize);
+    double StepForLabelCount(int Count);
+    // The smallest 1, 2 or 5 times a power of ten strictly above X.
+    static double NextNiceStep(double X);
+    bool FewPointsOnAxis(int Count) const;
+    int LabelWidth(double Value);
+    int LabelHeight(double Value);
+    QString LabelValue(double Value) const;
+    TAxisLabelStyle CalcLabelStyle() const;
+    // The widest value label plus a space (labels font on the canvas).
+    int MaxLabelsWidth();
+
+    // Takes the axis' bands (title, labels, ticks) off its side of Rect and
+    // sets the title and labels positions.
+    void ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle);
+    // The whole axis: title, labels, line, ticks, grid, minor ticks, labels.
+    void Draw(bool CalcPosAxis);
+    // Labels and ticks of the current range and lengths.
+    void BuildLabelItems();
+    void DrawAxisLabel(int X, int Y, int Angle, const QString& St, TCustomTextShape* Format);
+    void DrawAxisTitle(int X, int Y);
+    void DrawGridLines(int Count);
+
+    // Label hover: the index of the label under the mouse (-1: none).
+    int HoverIndex() const { return FHoverIndex; }
+    void SetHoverIndex(int Value);
+    // The label under (X, Y), or -1. The labels font must be on the canvas.
+    int LabelAtPoint(int X, int Y);
+    // The bold copy of the labels shape the hovered label is drawn with;
+    // made on first use.
+    TCustomTextShape* LabelsHover();
+
+    // --------------------------------------------------- frame results
+    // Whether the chart shows this axis in the current frame.
+    bool Shown() const { return FShown; }
+    void SetShown(bool Value) { FShown = Value; }
+    int PosAxis() const { return FPosAxis; }
+    int PosLabels() const { return FPosLabels; }
+    int PosTitle() const { return FPosTitle; }
+    // The step the labels of the last draw were made with.
+    double LabelIncrement() const { return FLabelIncrement; }
+    const std::vector<TAxisItem>& Items() const { return FItems; }
+
+    void Repaint();
+
+    double IMinimum = 0;
+    double IMaximum = 0;
+    double IRange = 0;
+    bool IRangeZero = true;
+    double IAxisSizeRange = 0;
+    int IStartPos = 0;
+    int IEndPos = 0;
+    int IAxisSize = 0;
+    int ICenterPos = 0;
+    int IGapSize = 0;
+    bool IAxisDateTime = false;
+    int IHeightFactor = 1;
+    int IExtraSpace = 0;
+    int IWallSize = 0;
+    bool IDrawAll = false;
+    // Pixel positions of the ticks of the last draw, largest value first.
+    std::vector<int> Tick;
+
+protected:
+    bool FIsDepthAxis = false;
+    bool FVisible = true;
+
+private:
+    enum TAxisSide { asLeft, asTop, asRight, asBottom };
+    TAxisSide Side() const;
+    template <class T>
+    void SetProp(T& Field, T Value)
+    {
+        if (Field != Value) {
+            Field = std::move(Value);
+            Repaint();
+        }
+    }
+    void SetAutoMinMax(bool& Side, bool OtherSide, bool Value);
+    double DataLimit(bool IsMin) const;
+    int CalcPosDefault(double Value) const;
+    int CalcPosFast(double Value) const;
+    int InternalLabelSize(double Value, bool IsWidth);
+    int TitleBandSize();
+    int LabelsBandSize();
+    int TickBandSize() const;
+    void WalkValueLabels(double Step);
+    void AddValueLabel(double Value);
+    void AddAxisItem(int Pos, const QString& Text, double Value);
+    void DrawAxisLine();
+    void DrawTicks(const std::vector<int>& Positions, int Length, bool Bounded);
+    void DrawMinorTicks();
+    void DrawGridLine(int Pos);
+    void DrawLabels();
+    int TitlePositionAlongAxis();
+
+    TCustomAxisPanel* FParentChart;
+    bool FHorizontal;
+    bool FOtherSide;
+
+    bool FAutomatic = true;
+    bool FAutomaticMaximum = true;
+    bool FAutomaticMinimum = true;
+    double FDesiredIncrement = 0;
+    double FMaximumValue = 0;
+    double FMinimumValue = 0;
+    bool FLogarithmic = false;
+    double FLogarithmicBase = 10;
+    int FMaximumOffset = 0;
+    int FMinimumOffset = 0;
+    bool FMaximumRound = false;
+    bool FMinimumRound = false;
+    bool FInverted = false;
+    double FStartPosition = 0;
+    double FEndPosition = 100;
+
+    TAxisLabelAlign FLabelsAlign = alDefault;
+    bool FLabelsAlternate = false;
+    int FLabelsAngle = 0;
+    bool FLabelsBehind = false;
+    bool FLabelsGridIgnoresSize = false;
+    bool FLabelsOnAxis = true;
+    int FLabelsSeparation = 10;
+    int FLabelsSize = 0;
+    TAxisLabelStyle FLabelStyle = talAuto;
+    bool FLabelsExponent = false;
+    bool FLabelsMultiLine = false;
+    bool FRoundFirstLabel = true;
+    TAxisLabelsPosition FLabelsPosition = lpAtTick;
+    QString FAxisValuesFormat = QStringLiteral("#,##0.###");
+
+    TChartAxisPen FAxis;
+    TTicks FTicks;
+    TTicks FMinorTicks;
+    TTicks FTicksInner;
+    TAxisGridPen FGrid;
+    TChartHiddenPen FMinorGrid;
+    int FTickLength = 4;
+    int FMinorTickLength = 2;
+    int FMinorTickCount = 3;
+    int FTickInnerLength = 0;
+    bool FTickOnLabelsOnly = true;
+    int FTitleSize = 0;
+
+    std::unique_ptr<TAxisLabelsFormat> FLabelsFormat;
+    std::unique_ptr<TAxisLabelsFormat> FLabelsHover;
+    std::unique_ptr<TChartAxisTitle> FTitle;
+    std::vector<TAxisItem> FItems;
+    bool FAutoItems = true;
+    int FHoverIndex = -1;
+
+    bool FShown = false;
+    int FPosAxis = 0;
+    int FPosLabels = 0;
+    int FPosTitle = 0;
+    int FLabelsBand = 0;
+    double FLabelIncrement = 0;
+};
+

@@ -1,0 +1,25 @@
+#include "chart/axes/CustomShapeBrushPen.h"
+
+#include "chart/panel/CustomChartPanel.h"
+
+TCustomShapeBrushPen::TCustomShapeBrushPen(TCustomChartPanel* AChart) : FParentChart(AChart)
+{
+    FBrush.SetOnChange([this] { Repaint(); });
+    FPen.SetOnChange([this] { Repaint(); });
+}
+
+TCustomShapeBrushPen::~TCustomShapeBrushPen() = default;
+
+void TCustomShapeBrushPen::SetVisible(bool Value)
+{
+    if (FVisible != Value) {
+        FVisible = Value;
+        Repaint();
+    }
+}
+
+void TCustomShapeBrushPen::Repaint()
+{
+    if (FParentChart)
+        FParentChart->Invalidate();
+}

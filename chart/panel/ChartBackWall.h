@@ -1,0 +1,26 @@
+#pragma once
+
+#include "chart/panel/ChartWall.h"
+
+// The wall behind the plot area, the only one drawn in 2D: transparent, so
+// only its frame (and a picture) shows until it gets a colour.
+class TChartBackWall : public TChartWall {
+public:
+    explicit TChartBackWall(TCustomChartPanel* AChart) : TChartWall(AChart, clSilver) { FTransparent = true; }
+};
+
+// The side and floor walls, drawn only in 3D.
+class TChartLeftWall : public TChartWall {
+public:
+    explicit TChartLeftWall(TCustomChartPanel* AChart) : TChartWall(AChart, 0x80FFFF) {}
+};
+
+class TChartBottomWall : public TChartWall {
+public:
+    explicit TChartBottomWall(TCustomChartPanel* AChart) : TChartWall(AChart, clWhite) {}
+};
+
+class TChartRightWall : public TChartWall {
+public:
+    explicit TChartRightWall(TCustomChartPanel* AChart) : TChartWall(AChart, 0x80FFFF) {}
+};

@@ -1,0 +1,90 @@
+#include "chart/panel/ChartTitle.h"
+
+#include "core/ChangeNotifier.h"
+#include "chart/panel/CustomChartPanel.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
+
+namespace {
+constexpr TColor clBlue = 0xFF0000;
+}
+
+TChartTitle::TChartTitle(TCustomChartPanel* AChart, bool AOnTop)
+    : TStringsShape(AChart), FOnTop(AOnTop)
+{
+    FTransparent = true;
+    FTextAlign = taCenter;
+    // The font's hook repaints; a default set while being built must not.
+    FFont.SetOnChange({});
+    FFont.SetColor(clBlue);
+    FFont.SetOnChange([this] { Repaint(); });
+}
+
+TChartTitle::~TChartTitle() = default;
+
+void TChartTitle::SetAlignment(TAlignment Value)
+{
+    if (Change(FAlignment, Value))
+        Repaint();
+}
+
+void TChartTitle::SetAdjustFrame(bool Value)
+{
+    if (Change(FAdjustFrame, Value))
+        Repaint();
+}
+
+void TChartTitle::SetVertMargin(int Value)
+{
+    if (Change(FVertMargin, Value))
+        Repaint();
+}
+
+void TChartTitle::SetCustomPosition(bool Value)
+{
+    if (Change(FCustomPosition, Value))
+        Repaint();
+}
+
+QStringList TChartTitle::ShownLines() const
+{
+    return GetText().split(QChar(13));
+}
+
+void TChartTitle::DrawTitle()
+{
+    TCustomChartPanel& Chart = *FParentChart;
+    CalcBounds();
+    const int ShapeWidth = FShapeBounds.Width();
+    const int ShapeHeight = FShapeBounds.Height();
+    const int h = FPen.Visible() && FPen.Width() > 1 ? FPen.Width() / 2 : 0;
+
+    // The control is the rectangle the frame is drawn over.
+    const TRect& Bounds = Chart.ChartBounds();
+    const int ControlWidth = Bounds.Width();
+    const int a = Chart.FrameWidth() + int(Numbers::Round(0.02 * ControlWidth));
+
+    TRect Chartrect = Chart.ChartRect();
+    const int y = FOnTop ? Chartrect.Top + h : Chartrect.Bottom - ShapeHeight - h;
+    int x = Bounds.Left + a;
+    int Width = ShapeWidth;
+    if (FAdjustFrame) {
+        switch (FAlignment) {
+        case taLeftJustify: break;
+        case taRightJustify: x = Bounds.Left + ControlWidth - ShapeWidth - a; break;
+        case taCenter: x = std::max(Bounds.Left + a, Chart.ChartXCenter() - ShapeWidth / 2); break;
+        }
+    } else {
+        Width = ControlWidth - 2 * a;
+    }
+    FShapeBounds = {x, y, x + Width, y + ShapeHeight};
+    Draw();
+
+    if (FOnTop)
+        Chartrect.Top = h + FVertMargin + FShapeBounds.Bottom;
+    else
+        Chartrect.Bottom = FShapeBounds.Top - h - FVertMargin;
+    Chart.SetChartRect(Chartrect);
+    Chart.ReCalcWidthHeight();
+}

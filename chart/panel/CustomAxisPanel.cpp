@@ -1,0 +1,350 @@
+#include "chart/panel/CustomAxisPanel.h"
+
+#include "core/ChangeNotifier.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartDepthAxis.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/series/ColorPalettes.h"
+#include "chart/series/CustomChartElement.h"
+#include "chart/canvas/ChartCanvas.h"
+
+#include <QStringLiteral>
+
+#include <algorithm>
+
+TCustomAxisPanel::TCustomAxisPanel()
+    : FSeriesList(this),
+      FBottomAxis(std::make_unique<TChartAxis>(this, true, false)),
+      FTopAxis(std::make_unique<TChartAxis>(this, true, true)),
+      FLeftAxis(std::make_unique<TChartAxis>(this, false, false)),
+      FRightAxis(std::make_unique<TChartAxis>(this, false, true)),
+      FDepthAxis(std::make_unique<TChartDepthAxis>(this, false)),
+      FDepthTopAxis(std::make_unique<TChartDepthAxis>(this, true)),
+      FAxesList(std::make_unique<TChartAxes>(
+          this, std::vector<TChartAxis*>{FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(),
+                                         FDepthAxis.get(), FDepthTopAxis.get()}))
+{
+}
+
+TCustomAxisPanel::~TCustomAxisPanel()
+{
+    DestroyContents();
+}
+
+void TCustomAxisPanel::DestroyContents()
+{
+    // Nobody outside is told about a chart going away.
+    SetAutoRepaint(false);
+    SetOnRepaintRequest({});
+    SetHost(nullptr);
+    OnAddSeries = nullptr;
+    OnRemoveSeries = nullptr;
+    FSeriesListeners.clear();
+
+    // Last first. A component may free others of this chart while it goes;
+    // each leaves the list through RemoveComponent.
+    while (!FComponents.empty()) {
+        std::unique_ptr<TCustomChartElement> Component = std::move(FComponents.back());
+        FComponents.pop_back();
+        Component->FOwner = nullptr;
+        Component.reset();
+    }
+    // Series owned elsewhere stay alive, unattached.
+    for (TChartSeries* Series : FSeriesList.FItems) {
+        Series->Removed();
+        Series->FParent = nullptr;
+    }
+    FSeriesList.FItems.clear();
+}
+
+void TCustomAxisPanel::InsertComponent(TCustomChartElement* AComponent)
+{
+    FComponents.reserve(FComponents.size() + 1);
+    FComponents.emplace_back(AComponent);
+}
+
+void TCustomAxisPanel::RemoveComponent(TCustomChartElement* AComponent)
+{
+    auto It = std::find_if(FComponents.begin(), FComponents.end(),
+                           [AComponent](const auto& p) { return p.get() == AComponent; });
+    if (It != FComponents.end()) {
+        (void)It->release(); // the element is being destroyed by its caller
+        FComponents.erase(It);
+    }
+}
+
+// ----------------------------------------------------------- series list
+
+TChartSeries* TCustomAxisPanel::AddSeries(TChartSeries* ASeries)
+{
+    if (ASeries)
+        ASeries->SetParentChart(this);
+    return ASeries;
+}
+
+void TCustomAxisPanel::AttachSeries(TChartSeries* ASeries)
+{
+    if (FSeriesList.Contains(ASeries))
+        return;
+    FSeriesList.FItems.reserve(FSeriesList.FItems.size() + 1);
+    ASeries->FParent = this;
+    ASeries->Added();
+    FSeriesList.FItems.push_back(ASeries);
+    BroadcastSeriesEvent(ASeries, seAdd);
+    if (OnAddSeries)
+        OnAddSeries(ASeries);
+    Invalidate();
+}
+
+void TCustomAxisPanel::RemoveSeries(TChartSeries* ASeries)
+{
+    RemoveSeries(FSeriesList.IndexOf(ASeries));
+}
+
+void TCustomAxisPanel::RemoveSeries(int SeriesIndex)
+{
+    if (SeriesIndex < 0 || SeriesIndex >= SeriesCount())
+        return;
+    TChartSeries* Series = FSeriesList.FItems[size_t(SeriesIndex)];
+    BroadcastSeriesEvent(Series, seRemove);
+    Series->Removed();
+    // A listener may have changed the list meanwhile: look the series up again.
+    auto It = std::find(FSeriesList.FItems.begin(), FSeriesList.FItems.end(), Series);
+    if (It != FSeriesList.FItems.end())
+        FSeriesList.FItems.erase(It);
+    Series->FParent = nullptr;
+    if (OnRemoveSeries)
+        OnRemoveSeries(Series);
+    BroadcastSeriesEvent(Series, seAfterRemove);
+    Invalidate();
+}
+
+void TCustomAxisPanel::FreeAllSeries(const std::function<bool(const TChartSeries*)>& Filter)
+{
+    int t = 0;
+    while (t < SeriesCount()) {
+        TChartSeries* Series = FSeriesList.FItems[size_t(t)];
+        if (!Filter || Filter(Series))
+            delete Series; // its destructor takes it out of the list
+        else
+            ++t;
+    }
+}
+
+int TCustomAxisPanel::CountActiveSeries() const
+{
+    return int(std::count_if(FSeriesList.begin(), FSeriesList.end(),
+                             [](const TChartSeries* s) { return s->Active(); }));
+}
+
+static bool IsBlank(const QString& Text)
+{
+    // Blanks are the control characters and the space, as trimming sees them.
+    return std::all_of(Text.begin(), Text.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
+// One line of legend text from a title that may hold line breaks.
+static QString LegendLine(QString Text)
+{
+    Text.replace(QChar(6), QChar(u' '));
+    for (qsizetype t = 0; t < Text.size(); ++t) {
+        if (Text[t] != u'\r')
+            continue;
+        const bool Pair = (t + 1 < Text.size() && Text[t + 1] == u'\n') || (t > 0 && Text[t - 1] == u'\n');
+        if (Pair) {
+            Text.remove(t, 1);
+            break;
+        }
+    }
+    Text.replace(QChar(u'\r'), QChar(u' '));
+    Text.replace(QChar(u'\n'), QChar(u' '));
+    return Text;
+}
+
+QString TCustomAxisPanel::SeriesTitleLegend(int SeriesIndex, bool OnlyActive) const
+{
+    int Listed = -1;
+    for (int t = 0; t < SeriesCount(); ++t) {
+        const TChartSeries* Series = FSeriesList.FItems[size_t(t)];
+        if (!Series->ShowInLegend() || (OnlyActive && !Series->Active()))
+            continue;
+        if (++Listed != SeriesIndex)
+            continue;
+        const QString Legend = Series->LegendTitle();
+        if (!Legend.isEmpty())
+            return Legend;
+        if (!IsBlank(Series->Title()))
+            return LegendLine(Series->Title());
+        if (!Series->Name().isEmpty())
+            return Series->Name();
+        return QStringLiteral("Series") + QString::number(t + 1);
+    }
+    return QString();
+}
+
+// ---------------------------------------------------------------- colours
+
+TColor TCustomAxisPanel::GetDefaultColor(int Index) const
+{
+    if (FColorPalette.empty())
+        return TColorPalettes::BuiltInColor(Index);
+    const int n = int(FColorPalette.size());
+    return FColorPalette[size_t(((Index % n) + n) % n)];
+}
+
+TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground, const TChartSeries* Series) const
+{
+    // The last palette colour is fetched but never tested: when every other
+    // one is taken, the series' position picks the colour.
+    const int Last = int(FColorPalette.size()) - 1;
+    int t = 0;
+    TColor c;
+    do {
+        c = GetDefaultColor(t);
+        ++t;
+    } while (t <= Last && !IsFreeSeriesColor(c, CheckBackground, Series));
+    return t > Last ? GetDefaultColor(SeriesCount()) : c;
+}
+
+bool TCustomAxisPanel::IsFreeSeriesColor(TColor AColor, bool CheckBackground,
+                                         const TChartSeries* ASeries) const
+{
+    for (const TChartSeries* s : FSeriesList)
+        if (s != ASeries && s->SeriesColor() == AColor)
+            return false;
+    return !(CheckBackground && AColor == Color());
+}
+
+// ---------------------------------------------------------- notifications
+
+int TCustomAxisPanel::AddSeriesEventListener(TSeriesEventListener Listener)
+{
+    const int Id = FNextListenerId++;
+    FSeriesListeners.emplace_back(Id, std::move(Listener));
+    return Id;
+}
+
+void TCustomAxisPanel::RemoveSeriesEventListener(int Id)
+{
+    std::erase_if(FSeriesListeners, [Id](const auto& l) { return l.first == Id; });
+}
+
+void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent AEvent)
+{
+    if (FSeriesListeners.empty())
+        return;
+    // A copy: a listener may unregister itself or others.
+    const auto Listeners = FSeriesListeners;
+    const TSeriesEventInfo Info{AEvent, ASeries};
+    for (const auto& l : Listeners)
+        if (l.second)
+            l.second(Info);
+}
+
+// ------------------------------------------------------------ drawing
+
+namespace {
+
+// FAutoRepaint is off for the whole frame and comes back whatever happens.
+class TAutoRepaintOff {
+public:
+    explicit TAutoRepaintOff(bool& Flag) : FFlag(Flag), FOld(Flag) { FFlag = false; }
+    ~TAutoRepaintOff() { FFlag = FOld; }
+    TAutoRepaintOff(const TAutoRepaintOff&) = delete;
+    TAutoRepaintOff& operator=(const TAutoRepaintOff&) = delete;
+
+private:
+    bool& FFlag;
+    bool FOld;
+};
+
+} // namespace
+
+void TCustomAxisPanel::InternalDraw(const TRect& UserRect)
+{
+    TAutoRepaintOff Guard(FAutoRepaint);
+    PanelPaint(UserRect);
+    if (OnBeforeDrawChart)
+        OnBeforeDrawChart(this);
+    for (TChartSeries* Series : FSeriesList)
+        if (Series->Active())
+            Series->PrepareForDrawing();
+    DrawTitlesAndLegend(true);
+    FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+    ReCalcWidthHeight();
+    CalcAxesLayout();
+    FLayout.ChartRectFinal = FChartRect;
+    DrawWalls();
+    if (FAxisBehind) {
+        if (OnBeforeDrawAxes)
+            OnBeforeDrawAxes(this);
+        DrawAxes();
+    }
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(this);
+    DrawSeries();
+    if (!FAxisBehind) {
+        if (OnBeforeDrawAxes)
+            OnBeforeDrawAxes(this);
+        DrawAxes();
+    }
+    DrawTitlesAndLegend(false);
+    DrawZoomRectangle();
+    Canvas()->ResetState();
+    if (OnAfterDraw)
+        OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::DrawTitlesAndLegend(bool) {}
+
+void TCustomAxisPanel::DrawSeries()
+{
+    TChartCanvas* C = Canvas();
+    for (TChartSeries* Series : FSeriesList) {
+        if (!Series->Active() || Series->Count() == 0)
+            continue;
+        const bool Clip = FClipPoints && Series->UseAxis();
+        if (Clip)
+            C->ClipCube({FChartRect.Left, FChartRect.Top - 1, FChartRect.Right, FChartRect.Bottom + 1});
+        DrawSeriesValues(Series);
+        if (Clip)
+            C->UnClipRectangle();
+    }
+}
+
+void TCustomAxisPanel::DrawSeriesValues(TChartSeries* Series)
+{
+    Series->CalcFirstLastVisibleIndex();
+    if (Series->FirstValueIndex() != -1)
+        Series->PaintValues();
+}
+
+void TCustomAxisPanel::SetAxisBehind(bool Value)
+{
+    if (Change(FAxisBehind, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetAxisVisible(bool Value)
+{
+    if (Change(FAxisVisible, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetClipPoints(bool Value)
+{
+    if (Change(FClipPoints, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetView3DWalls(bool Value)
+{
+    if (Change(FView3DWalls, Value))
+        Invalidate();
+}
+
+void TCustomAxisPanel::SetChart3DPercent(int Value)
+{
+    if (Change(FChart3DPercent, Value))
+        Invalidate();
+}

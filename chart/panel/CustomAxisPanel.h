@@ -1,0 +1,149 @@
+#pragma once
+
+#include "chart/axes/ChartAxes.h"
+#include "chart/series/ChartSeriesEvent.h"
+#include "chart/series/ChartSeriesList.h"
+#include "chart/panel/CustomChartPanelExtended.h"
+#include "core/Color.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TChartAxis;
+class TChartSeries;
+class TCustomChartElement;
+class TCustomAxisPanel;
+
+using TChartDrawEvent = std::function<void(TCustomAxisPanel* Sender)>;
+
+// The chart layer that holds the series and the axes: the series list, the
+// components the chart owns, the colour palette, the series notifications and
+// the frame's drawing order.
+class TCustomAxisPanel : public TCustomChartPanelExtended {
+public:
+    TCustomAxisPanel();
+    ~TCustomAxisPanel() override;
+
+    // Series list
+    TChartSeries* AddSeries(TChartSeries* ASeries);
+    void RemoveSeries(TChartSeries* ASeries);
+    void RemoveSeries(int SeriesIndex);
+    // Frees every series the filter accepts (every series without one).
+    void FreeAllSeries(const std::function<bool(const TChartSeries*)>& Filter = {});
+    int SeriesCount() const { return FSeriesList.Count(); }
+    // Throws std::out_of_range for an index outside 0 .. SeriesCount() - 1.
+    TChartSeries* GetSeries(int Index) const { return FSeriesList.Items(Index); }
+    const TChartSeriesList* SeriesList() const { return &FSeriesList; }
+    int CountActiveSeries() const;
+    // The text the legend shows for the SeriesIndex-th series listed there.
+    QString SeriesTitleLegend(int SeriesIndex, bool OnlyActive = false) const;
+
+    // Colours
+    std::vector<TColor>& ColorPalette() { return FColorPalette; }
+    const std::vector<TColor>& ColorPalette() const { return FColorPalette; }
+    TColor GetDefaultColor(int Index) const;
+    TColor GetFreeSeriesColor(bool CheckBackground, const TChartSeries* Series) const;
+    virtual bool IsFreeSeriesColor(TColor AColor, bool CheckBackground,
+                                   const TChartSeries* ASeries) const;
+
+    // Axes
+    TChartAxis* BottomAxis() const { return FBottomAxis.get(); }
+    TChartAxis* TopAxis() const { return FTopAxis.get(); }
+    TChartAxis* LeftAxis() const { return FLeftAxis.get(); }
+    TChartAxis* RightAxis() const { return FRightAxis.get(); }
+    TChartAxis* DepthAxis() const { return FDepthAxis.get(); }
+    TChartAxis* DepthTopAxis() const { return FDepthTopAxis.get(); }
+    // In list order: bottom, top, left, right, depth, depth-top.
+    const std::vector<TChartAxis*>& Axes() const { return FAxesList->Items(); }
+    TChartAxes* AxesList() const { return FAxesList.get(); }
+    // The data limits of the series bound to an axis.
+    double MinXValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, true, true); }
+    double MaxXValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, false, true); }
+    double MinYValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, true, false); }
+    double MaxYValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, false, false); }
+    bool IsAxisShown(const TChartAxis* Axis) const { return FAxesList->IsAxisShown(Axis); }
+    // The axis steps of a frame: ranges, bands and the final ChartRect (before
+    // the walls), then every shown axis drawn (after them).
+    void LayoutAxes() { FAxesList->CalcLayout(); }
+    void DrawAllAxes() { FAxesList->Draw(); }
+    // Mouse tracking of the axis labels; true when a hover index changed.
+    bool CheckAxisLabelHover(int X, int Y) { return FAxesList->CheckLabelHover(X, Y); }
+    // The mouse left the chart: no label is hovered.
+    void ClearAxisLabelHover() { FAxesList->ClearLabelHover(); }
+
+    // Notifications
+    int AddSeriesEventListener(TSeriesEventListener Listener);
+    void RemoveSeriesEventListener(int Id);
+    void BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent AEvent);
+    TSeriesNotifyEvent OnAddSeries;
+    TSeriesNotifyEvent OnRemoveSeries;
+
+    // Owned components (series created with this chart as owner).
+    int ComponentCount() const { return int(FComponents.size()); }
+
+    // Drawing settings
+    bool AxisBehind() const { return FAxisBehind; }
+    void SetAxisBehind(bool Value);
+    bool AxisVisible() const { return FAxisVisible; }
+    void SetAxisVisible(bool Value);
+    bool ClipPoints() const { return FClipPoints; }
+    void SetClipPoints(bool Value);
+    bool View3DWalls() const { return FView3DWalls; }
+    void SetView3DWalls(bool Value);
+    int Chart3DPercent() const { return FChart3DPercent; }
+    void SetChart3DPercent(int Value);
+
+    // Drawing events, at their places in the frame.
+    TChartDrawEvent OnBeforeDrawChart;
+    TChartDrawEvent OnBeforeDrawAxes;
+    TChartDrawEvent OnBeforeDrawSeries;
+    TChartDrawEvent OnAfterDraw;
+
+protected:
+    // The frame in its fixed order; later parts overdraw earlier ones.
+    void InternalDraw(const TRect& UserRect) override;
+    // Layout phase (BeforeSeries) and final phase of titles and legend.
+    virtual void DrawTitlesAndLegend(bool BeforeSeries);
+    // Axis ranges and the space the axes take from ChartRect.
+    virtual void CalcAxesLayout() { LayoutAxes(); }
+    virtual void DrawWalls() {}
+    virtual void DrawAxes() { DrawAllAxes(); }
+    // Every active series with points, in list order, clipped to the plot area.
+    virtual void DrawSeries();
+    virtual void DrawSeriesValues(TChartSeries* Series);
+    virtual void DrawZoomRectangle() {}
+
+    // Frees the owned components and lets go of any other series still in
+    // the list. The most derived chart calls it first thing in its
+    // destructor so that everything it owns is still there meanwhile.
+    void DestroyContents();
+
+private:
+    friend class TCustomChartElement;
+    friend class TChartSeries;
+
+    void InsertComponent(TCustomChartElement* AComponent);
+    void RemoveComponent(TCustomChartElement* AComponent);
+    void AttachSeries(TChartSeries* ASeries);
+
+    std::vector<std::unique_ptr<TCustomChartElement>> FComponents;
+    TChartSeriesList FSeriesList;
+    std::vector<TColor> FColorPalette;
+    std::unique_ptr<TChartAxis> FBottomAxis;
+    std::unique_ptr<TChartAxis> FTopAxis;
+    std::unique_ptr<TChartAxis> FLeftAxis;
+    std::unique_ptr<TChartAxis> FRightAxis;
+    std::unique_ptr<TChartAxis> FDepthAxis;
+    std::unique_ptr<TChartAxis> FDepthTopAxis;
+    std::unique_ptr<TChartAxes> FAxesList;
+    std::vector<std::pair<int, TSeriesEventListener>> FSeriesListeners;
+    int FNextListenerId = 1;
+    bool FAxisBehind = true;
+    bool FAxisVisible = true;
+    bool FClipPoints = true;
+    bool FView3DWalls = true;
+    int FChart3DPercent = 15;
+};

@@ -1,0 +1,422 @@
+#include "chart/panel/CustomChartPanel.h"
+
+#include "chart/panel/CanvasFactory.h"
+#include "core/ChangeNotifier.h"
+#include "chart/panel/ChartHost.h"
+#include "chart/canvas/ShadowPainter.h"
+#include "chart/canvas/SystemColors.h"
+#include "chart/canvas/ChartCanvas.h"
+#include "chart/canvas/ChartFont.h"
+
+#include <algorithm>
+
+TCustomChartPanel::TCustomChartPanel()
+{
+    FBorder.SetOnChange([this] { Invalidate(); });
+    FShadow.SetOnChange([this] { Invalidate(); });
+    FEmboss.SetOnChange([this] { Invalidate(); });
+}
+
+TCustomChartPanel::~TCustomChartPanel() = default;
+
+// ------------------------------------------------------------- repainting
+
+void TCustomChartPanel::Invalidate()
+{
+    if (!FAutoRepaint)
+        return;
+    FDirty = true;
+    ++FInvalidateCount;
+    if (FCanvas)
+        FCanvas->Invalidate();
+    if (FOnRepaintRequest)
+        FOnRepaintRequest();
+    // One request stands for any number of changes until the host paints.
+    if (FHost && !FRepaintPending) {
+        FRepaintPending = true;
+        FHost->RequestRepaint();
+    }
+}
+
+void TCustomChartPanel::SetSize(int AWidth, int AHeight)
+{
+    if (FWidth == AWidth && FHeight == AHeight)
+        return;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    Invalidate();
+}
+
+// ----------------------------------------------------------------- frames
+
+TChartCanvas* TCustomChartPanel::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = CreateDefaultCanvas();
+    return FCanvas.get();
+}
+
+void TCustomChartPanel::SetCanvas(std::unique_ptr<TChartCanvas> Value)
+{
+    if (!Value)
+        return;
+    if (FCanvas)
+        Value->SetBufferedDisplay(FCanvas->BufferedDisplay());
+    FCanvas = std::move(Value);
+    FCanvas->Invalidate();
+    Invalidate();
+}
+
+void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
+{
+    TChartCanvas* C = Canvas();
+    const TColor Background = ResolvePanelColor(FColor);
+    FChartBounds = C->InitWindow(Destination, Rect, FView3D, Background);
+    FLayout = TFrameLayout();
+    FLayout.Bounds = FChartBounds;
+    CalcChartRect();
+    ReCalcWidthHeight();
+    FLayout.ChartRectInitial = FChartRect;
+    FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+    InternalDraw(FChartBounds);
+    C->ShowImage(Destination, Rect);
+    FLastFrameRect = Rect;
+    FDirty = false;
+    ++FFrameCount;
+}
+
+void TCustomChartPanel::Paint(QPaintDevice* Destination, const TRect& Rect)
+{
+    FRepaintPending = false;
+    if (FPrinting)
+        return;
+    // A buffer of another size is no picture of this rectangle.
+    const bool SameSize = FFrameCount > 0 && Rect.Width() == FLastFrameRect.Width()
+        && Rect.Height() == FLastFrameRect.Height();
+    if (SameSize && !FDirty && Canvas()->ReDrawBitmap(Destination, Rect))
+        return;
+    Draw(Destination, Rect);
+}
+
+void TCustomChartPanel::InternalDraw(const TRect& UserRect)
+{
+    const bool OldAutoRepaint = FAutoRepaint;
+    FAutoRepaint = false;
+    try {
+        PanelPaint(UserRect);
+        Canvas()->ResetState();
+    } catch (...) {
+        FAutoRepaint = OldAutoRepaint;
+        throw;
+    }
+    FAutoRepaint = OldAutoRepaint;
+}
+
+// ----------------------------------------------------------- chart rectangle
+
+int TCustomChartPanel::FrameWidth() const
+{
+    int B = FBorderWidth;
+    if (FBevelInner != bvNone)
+        B += FBevelWidth;
+    if (FBevelOuter != bvNone)
+        B += FBevelWidth;
+    if (FBorder.Visible())
+        B += FBorder.Width();
+    return B;
+}
+
+void TCustomChartPanel::CalcChartRect()
+{
+    if (FCustomChartRect)
+        return;
+    const TRect& R = FChartBounds;
+    int L = FMarginLeft;
+    int T = FMarginTop;
+    int Rt = FMarginRight;
+    int Bt = FMarginBottom;
+    if (FMarginUnits == muPercent) {
+        // Integer arithmetic, truncating: 3 × 781 div 100 = 23.
+        const int W = R.Width();
+        const int H = R.Height();
+        L = FMarginLeft * W / 100;
+        T = FMarginTop * H / 100;
+        Rt = FMarginRight * W / 100;
+        Bt = FMarginBottom * H / 100;
+    }
+    const int B = FrameWidth();
+    FChartRect = {R.Left + L + B, R.Top + T + B, R.Right - B - Rt, R.Bottom - B - Bt};
+
+    if (FShadow.Visible()) {
+        const int h = FShadow.HorizSize();
+        const int v = FShadow.VertSize();
+        if (h >= 1)
+            FChartRect.Right -= h;
+        else
+            FChartRect.Left -= h;
+        if (v >= 1)
+            FChartRect.Bottom -= v;
+        else
+            FChartRect.Top -= v;
+    }
+    if (FEmboss.Visible()) {
+        const int h = FEmboss.HorizSize();
+        const int v = FEmboss.VertSize();
+        if (h < 1)
+            FChartRect.Right += h;
+        else
+            FChartRect.Left += h;
+        if (v < 1)
+            FChartRect.Bottom += v;
+        else
+            FChartRect.Top += v;
+    }
+}
+
+void TCustomChartPanel::ReCalcWidthHeight()
+{
+    TRect& R = FChartRect;
+    R.Left = std::max(R.Left, FChartBounds.Left);
+    R.Top = std::max(R.Top, FChartBounds.Top);
+    if (R.Right < R.Left)
+        R.Right = R.Left + 1;
+    if (R.Bottom < R.Top)
+        R.Bottom = R.Top + 1;
+    FChartWidth = R.Right - R.Left;
+    FChartHeight = R.Bottom - R.Top;
+    FChartXCenter = (R.Left + R.Right) / 2;
+    FChartYCenter = (R.Top + R.Bottom) / 2;
+}
+
+// ------------------------------------------------------------ background
+
+void TCustomChartPanel::PanelPaint(const TRect& UserRect)
+{
+    TChartCanvas* C = Canvas();
+    TRect R = UserRect;
+    if (FColor != clNone) {
+        // What the chart sits on shows where a shadow leaves the panel.
+        C->Brush()->SetStyle(bsSolid);
+        C->Brush()->SetColor(ResolvePanelColor(FParentBackColor));
+        C->Pen()->SetStyle(psClear);
+        C->FillRect(R);
+
+        if (FShadow.ShouldDraw()) {
+            const int h = FShadow.HorizSize();
+            const int v = FShadow.VertSize();
+            if (h >= 1)
+                R.Right -= h + 1;
+            else
+                R.Left += -(h + 1);
+            if (v >= 1)
+                R.Bottom -= v + 1;
+            else
+                R.Top += -(v + 1);
+            DrawShadow(*C, FShadow, R, FBorderRound);
+        }
+        if (FEmboss.ShouldDraw()) {
+            const int h = FEmboss.HorizSize();
+            const int v = FEmboss.VertSize();
+            if (h >= 1)
+                R.Left += h + 1;
+            else
+                R.Right += -(h + 1);
+            if (v >= 1)
+                R.Top += v + 1;
+            else
+                R.Bottom += -(v + 1);
+            DrawShadow(*C, FEmboss, R, FBorderRound);
+        }
+    }
+
+    const TColor FrameColor = FParentColor ? FParentBackColor : FColor;
+    if (FBorder.Visible() || FrameColor != clNone) {
+        C->AssignVisiblePen(FBorder);
+        if (FrameColor == clNone) {
+            C->Brush()->SetStyle(bsClear);
+        } else {
+            C->Brush()->SetStyle(bsSolid);
+            C->Brush()->SetColor(ResolveColor(FrameColor));
+        }
+        TRect F = R;
+        if (FBorder.Visible()) {
+            // The outline is stroked on the rectangle's edges and a stroke at
+            // x names pixel column x: the right and bottom edges are pulled in
+            // by one so that the frame lies on the panel's last column and row.
+            const int w = std::max(FBorder.Width(), 1);
+            F.Left += w / 2;
+            F.Top += w / 2;
+            F.Right -= (w - 1) / 2 + 1;
+            F.Bottom -= (w - 1) / 2 + 1;
+        } else {
+            ++F.Right;
+            ++F.Bottom;
+        }
+        if (FBorderRound > 0)
+            C->RoundRect(F.Left, F.Top, F.Right, F.Bottom, FBorderRound, FBorderRound);
+        else
+            C->Rectangle(F);
+    }
+
+    if (FBevelOuter != bvNone || FBevelInner != bvNone || FBorderWidth != 0) {
+        TRect B = UserRect;
+        DrawBevels(B);
+    }
+}
+
+namespace {
+
+constexpr TColor clBtnShadow = 0xFF000010;
+constexpr TColor clBtnHighlight = 0xFF000014;
+
+// A frame of `Width` pixels inside R, one colour on the top and left edges and
+// another on the bottom and right; R shrinks by it.
+void FillFrame(TChartCanvas& C, TRect& R, int Width, TColor TopLeft, TColor BottomRight)
+{
+    if (Width <= 0)
+        return;
+    C.Pen()->SetStyle(psClear);
+    C.Brush()->SetStyle(bsSolid);
+    C.Brush()->SetColor(ResolveColor(TopLeft));
+    C.FillRect({R.Left, R.Top, R.Right, R.Top + Width});
+    C.FillRect({R.Left, R.Top, R.Left + Width, R.Bottom});
+    C.Brush()->SetColor(ResolveColor(BottomRight));
+    C.FillRect({R.Left, R.Bottom - Width, R.Right, R.Bottom});
+    C.FillRect({R.Right - Width, R.Top, R.Right, R.Bottom});
+    R = {R.Left + Width, R.Top + Width, R.Right - Width, R.Bottom - Width};
+}
+
+void DrawBevel(TChartCanvas& C, TRect& R, TPanelBevel Bevel, int Width)
+{
+    switch (Bevel) {
+    case bvNone: return;
+    case bvLowered: FillFrame(C, R, Width, clBtnShadow, clBtnHighlight); return;
+    case bvRaised: FillFrame(C, R, Width, clBtnHighlight, clBtnShadow); return;
+    case bvSpace: FillFrame(C, R, Width, clBtnFace, clBtnFace); return;
+    }
+}
+
+} // namespace
+
+void TCustomChartPanel::DrawBevels(TRect& R)
+{
+    TChartCanvas& C = *Canvas();
+    DrawBevel(C, R, FBevelOuter, FBevelWidth);
+    const TColor Fill = FColor == clNone ? FParentBackColor : FColor;
+    FillFrame(C, R, FBorderWidth, Fill, Fill);
+    DrawBevel(C, R, FBevelInner, FBevelWidth);
+}
+
+// ------------------------------------------------------------------- text
+
+void TCustomChartPanel::PrepareFont3D(const TChartFont& Font)
+{
+    Canvas()->AssignFont(Font);
+}
+
+TMultiLineTextSize TCustomChartPanel::MultiLineTextSize(const QString& Text)
+{
+    TMultiLineTextSize Result;
+    TChartCanvas* C = Canvas();
+    qsizetype Start = 0;
+    for (;;) {
+        const qsizetype End = Text.indexOf(QChar(13), Start);
+        const QString Line = Text.mid(Start, End < 0 ? -1 : End - Start);
+        Result.Width = std::max(Result.Width, C->TextWidth(Line));
+        ++Result.NumLines;
+        if (End < 0)
+            break;
+        Start = End + 1;
+        // A line feed right after the separator belongs to it.
+        if (Start < Text.size() && Text[Start] == QChar(10))
+            ++Start;
+    }
+    Result.Height = Result.NumLines * C->TextHeight(QStringLiteral("W"));
+    return Result;
+}
+
+// ------------------------------------------------------------- properties
+
+void TCustomChartPanel::SetView3D(bool Value)
+{
+    if (Change(FView3D, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetColor(TColor Value)
+{
+    if (Change(FColor, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetParentColor(bool Value)
+{
+    if (Change(FParentColor, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetParentBackColor(TColor Value)
+{
+    if (Change(FParentBackColor, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetBorderRound(int Value)
+{
+    if (Change(FBorderRound, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetBevelOuter(TPanelBevel Value)
+{
+    if (Change(FBevelOuter, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetBevelInner(TPanelBevel Value)
+{
+    if (Change(FBevelInner, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetBevelWidth(int Value)
+{
+    if (Change(FBevelWidth, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetBorderWidth(int Value)
+{
+    if (Change(FBorderWidth, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetMarginLeft(int Value)
+{
+    if (Change(FMarginLeft, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetMarginTop(int Value)
+{
+    if (Change(FMarginTop, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetMarginRight(int Value)
+{
+    if (Change(FMarginRight, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetMarginBottom(int Value)
+{
+    if (Change(FMarginBottom, Value))
+        Invalidate();
+}
+
+void TCustomChartPanel::SetMarginUnits(TMarginUnits Value)
+{
+    if (Change(FMarginUnits, Value))
+        Invalidate();
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "chart/panel/FrameLayout.h"
+#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/ChartShadow.h"
+#include "chart/canvas/Rect.h"
+#include "core/Color.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPaintDevice;
+class TChartCanvas;
+class TChartFont;
+class TChartHost;
+
+enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+enum TMarginUnits { muPercent, muPixels };
+
+// Extent of a text of several lines (lines separated by code 13).
+struct TMultiLineTextSize {
+    int Width = 0;
+    int Height = 0;
+    int NumLines = 0;
+};
+
+// The panel layer of a chart: its surface, colour, border, shadow, margins,
+// the chart rectangle and the repaint-on-change mechanism. The chart never
+// owns a window: a host shows it, is asked to repaint after changes and calls
+// Paint, which copies the buffer when nothing changed and draws a frame
+// otherwise.
+class TCustomChartPanel {
+public:
+    TCustomChartPanel();
+    TCustomChartPanel(const TCustomChartPanel&) = delete;
+    TCustomChartPanel& operator=(const TCustomChartPanel&) = delete;
+    virtual ~TCustomChartPanel();
+
+    // ------------------------------------------------------------ repainting
+    // Marks the picture stale and asks the host for a repaint (once until its
+    // next Paint), unless AutoRepaint is off (while a frame is drawn, for
+    // instance).
+    void Invalidate();
+    // Effective invalidations so far.
+    int InvalidateCount() const { return FInvalidateCount; }
+    // A change since the last frame.
+    bool Dirty() const { return FDirty; }
+    void ClearDirty() { FDirty = false; }
+    // Called on every effective invalidation (the host's request is not).
+    void SetOnRepaintRequest(std::function<void()> Value) { FOnRepaintRequest = std::move(Value); }
+    TChartHost* Host() const { return FHost; }
+    void SetHost(TChartHost* Value) { FHost = Value; FRepaintPending = false; }
+    bool AutoRepaint() const { return FAutoRepaint; }
+    void SetAutoRepaint(bool Value) { FAutoRepaint = Value; }
+
+    // --------------------------------------------------------------- frames
+    // The drawing surface, made on first use.
+    TChartCanvas* Canvas();
+    // Replaces the surface (keeping its buffer flag); the next paint draws.
+    void SetCanvas(std::unique_ptr<TChartCanvas> Value);
+    // Draws a complete frame into `Destination` over `Rect`.
+    void Draw(QPaintDevice* Destination, const TRect& Rect);
+    // The host's paint: the buffer when it is still valid, a frame otherwise.
+    void Paint(QPaintDevice* Destination, const TRect& Rect);
+    // Full frames drawn so far.
+    int FrameCount() const { return FFrameCount; }
+    // What the last frame computed.
+    const TFrameLayout& LastLayout() const { return FLayout; }
+    bool Printing() const { return FPrinting; }
+
+    // The control's size as its host shows it; a change invalidates.
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetSize(int AWidth, int AHeight);
+    TRect GetRectangle() const { return {0, 0, FWidth, FHeight}; }
+
+    // ----------------------------------------------------------- properties
+    bool View3D() const { return FView3D; }
+    void SetView3D(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    // The colour of what the chart sits on (the main window's colour).
+    TColor ParentBackColor() const { return FParentBackColor; }
+    void SetParentBackColor(TColor Value);
+    TChartHiddenPen* Border() { return &FBorder; }
+    int BorderRound() const { return FBorderRound; }
+    void SetBorderRound(int Value);
+    TPanelBevel BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TPanelBevel Value);
+    TPanelBevel BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TPanelBevel Value);
+    int BevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int Value);
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int Value);
+    TChartShadow* Shadow() { return &FShadow; }
+    TChartEmboss* Emboss() { return &FEmboss; }
+    int MarginLeft() const { return FMarginLeft; }
+    void SetMarginLeft(int Value);
+    int MarginTop() const { return FMarginTop; }
+    void SetMarginTop(int Value);
+    int MarginRight() const { return FMarginRight; }
+    void SetMarginRight(int Value);
+    int MarginBottom() const { return FMarginBottom; }
+    void SetMarginBottom(int Value);
+    TMarginUnits MarginUnits() const { return FMarginUnits; }
+    void SetMarginUnits(TMarginUnits Value);
+
+    // ------------------------------------------------------- layout values
+    // The plot area; layout steps of a frame shrink it.
+    const TRect& ChartRect() const { return FChartRect; }
+    void SetChartRect(const TRect& Value) { FChartRect = Value; }
+    bool CustomChartRect() const { return FCustomChartRect; }
+    void SetCustomChartRect(bool Value) { FCustomChartRect = Value; }
+    const TRect& ChartBounds() const { return FChartBounds; }
+    int ChartWidth() const { return FChartWidth; }
+    int ChartHeight() const { return FChartHeight; }
+    int ChartXCenter() const { return FChartXCenter; }
+    int ChartYCenter() const { return FChartYCenter; }
+    // Keeps ChartRect inside the bounds and at least one pixel wide and high,
+    // then derives width, height and centre.
+    void ReCalcWidthHeight();
+    // Border width + bevels + the visible border pen.
+    int FrameWidth() const;
+
+    // ----------------------------------------------------------------- text
+    void PrepareFont3D(const TChartFont& Font);
+    // With the font on the surface: widest line, lines × height of "W".
+    TMultiLineTextSize MultiLineTextSize(const QString& Text);
+    int MultiLineTextWidth(const QString& Text) { return MultiLineTextSize(Text).Width; }
+
+protected:
+    // The frame between the chart rectangle and ShowImage.
+    virtual void InternalDraw(const TRect& UserRect);
+    // Background, shadow, emboss, frame and bevels over R.
+    void PanelPaint(const TRect& R);
+    void CalcChartRect();
+
+    bool FAutoRepaint = true;
+    bool FPrinting = false;
+    TRect FChartBounds;
+    TRect FChartRect;
+    int FChartWidth = 0;
+    int FChartHeight = 0;
+    int FChartXCenter = 0;
+    int FChartYCenter = 0;
+    TFrameLayout FLayout;
+
+private:
+    void DrawBevels(TRect& R);
+
+    std::unique_ptr<TChartCanvas> FCanvas;
+    TChartHost* FHost = nullptr;
+    bool FRepaintPending = false;
+    bool FDirty = true;
+    int FInvalidateCount = 0;
+    int FFrameCount = 0;
+    TRect FLastFrameRect;
+    std::function<void()> FOnRepaintRequest;
+    int FWidth = 0;
+    int FHeight = 0;
+
+    bool FView3D = true;
+    TColor FColor = clBtnFace;
+    bool FParentColor = false;
+    TColor FParentBackColor = clBtnFace;
+    TChartHiddenPen FBorder;
+    int FBorderRound = 0;
+    TPanelBevel FBevelOuter = bvNone;
+    TPanelBevel FBevelInner = bvNone;
+    int FBevelWidth = 1;
+    int FBorderWidth = 0;
+    TChartShadow FShadow;
+    TChartEmboss FEmboss;
+    int FMarginLeft = 3;
+    int FMarginTop = 4;
+    int FMarginRight = 3;
+    int FMarginBottom = 4;
+    TMarginUnits FMarginUnits = muPercent;
+    bool FCustomChartRect = false;
+};

@@ -1,0 +1,68 @@
+#include "chart/series/CustomChartSeries.h"
+
+#include "chart/panel/CustomAxisPanel.h"
+
+void TSeriesLegend::SetVisible(bool Value)
+{
+    if (FVisible != Value) {
+        FVisible = Value;
+        Repaint();
+    }
+}
+
+void TSeriesLegend::SetText(const QString& Value)
+{
+    if (FText != Value) {
+        FText = Value;
+        Repaint();
+    }
+}
+
+void TSeriesLegend::Repaint()
+{
+    if (FParentChart)
+        FParentChart->Invalidate();
+}
+
+TCustomChartSeries::TCustomChartSeries(TCustomAxisPanel* AOwner) : TCustomChartElement(AOwner) {}
+
+TCustomChartSeries::~TCustomChartSeries() = default;
+
+void TCustomChartSeries::SetActive(bool Value)
+{
+    if (FActive == Value)
+        return;
+    FActive = Value;
+    Repaint();
+    if (FParent)
+        FParent->BroadcastSeriesEvent(this, seChangeActive);
+}
+
+void TCustomChartSeries::SetTitle(const QString& Value)
+{
+    if (FTitle == Value)
+        return;
+    FTitle = Value;
+    Repaint();
+    if (FParent)
+        FParent->BroadcastSeriesEvent(this, seChangeTitle);
+}
+
+TSeriesLegend* TCustomChartSeries::Legend()
+{
+    if (!FLegend)
+        FLegend = std::make_unique<TSeriesLegend>(FParent);
+    return FLegend.get();
+}
+
+void TCustomChartSeries::SetShowInLegend(bool Value)
+{
+    if (Value != ShowInLegend())
+        Legend()->SetVisible(Value);
+}
+
+void TCustomChartSeries::SetLegendTitle(const QString& Value)
+{
+    if (Value != LegendTitle())
+        Legend()->SetText(Value);
+}

@@ -1,0 +1,562 @@
+#include "chart/series/CustomSeries.h"
+
+#include "chart/axes/ChartAxes.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/panel/CustomChart.h"
+#include "chart/series/SeriesPointer.h"
+#include "chart/series/SmoothingFunction.h"
+#include "core/ChangeNotifier.h"
+#include "chart/canvas/ChartCanvas.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+TCustomSeries::TCustomSeries(TCustomAxisPanel* AOwner)
+    : TCustomLineSeries(AOwner), FPointer(std::make_unique<TSeriesPointer>(this))
+{
+    FBrush->SetColor(clDefault);
+}
+
+TCustomSeries::~TCustomSeries()
+{
+    FreeSmoothFunction();
+}
+
+void TCustomSeries::SetDrawLine(bool Value)
+{
+    if (Change(FDrawLine, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetDrawArea(bool Value)
+{
+    if (Change(FDrawArea, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetDrawStyle(TCustomSeriesDrawStyle Value)
+{
+    if (Change(FDrawStyle, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetColorEachLine(bool Value)
+{
+    if (Change(FColorEachLine, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetInflateMargins(bool Value)
+{
+    if (Change(FInflateMargins, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetPointerBehind(bool Value)
+{
+    if (Change(FPointerBehind, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetStairs(bool Value)
+{
+    if (Change(FStairs, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetInvertedStairs(bool Value)
+{
+    if (Change(FInvertedStairs, Value))
+        Repaint();
+}
+
+void TCustomSeries::SetSmoothed(bool Value)
+{
+    if (Change(FSmoothed, Value))
+        Repaint();
+}
+
+// ------------------------------------------------------------ smoothing
+
+void TCustomSeries::PrepareForDrawing()
+{
+    if (!FDrawLine && !FDrawArea)
+        return;
+    if (FSmoothSeries && FDirty) {
+        // New data arrived while smoothed: it is what the series holds now,
+        // and the copy of the old data points must not come back over it.
+        FreeSmoothFunction();
+        FSmoothSeries.reset();
+        FDirty = false;
+    }
+    if (FSmoothed) {
+        if (!FSmoothSeries)
+            SetUpSmoothing();
+    } else if (FSmoothSeries) {
+        UndoSmoothing();
+    }
+}
+
+void TCustomSeries::SetUpSmoothing()
+{
+    auto Copy = std::make_unique<TCustomSeries>(nullptr);
+    Copy->IInternalUse = true;
+    Copy->SetShowInLegend(false);
+    Copy->CopyPoints(*this);
+
+    TCustomAxisPanel* Chart = ParentChart() ? ParentChart() : Owner();
+    auto* Function = new TSmoothingFunction(Chart);
+    Function->SetInterpolate(true);
+    Function->SetFactor(8);
+    FSmoothSeries = std::move(Copy);
+    FSmoothFunction = Function;
+    try {
+        Function->Attach(this, FSmoothSeries.get(), [this] { FSmoothFunction = nullptr; });
+    } catch (...) {
+        // Half-made samples are no use: the data points come back.
+        FreeSmoothFunction();
+        CopyPoints(*FSmoothSeries);
+        FSmoothSeries.reset();
+        throw;
+    }
+    FDirty = false;
+}
+
+void TCustomSeries::UndoSmoothing()
+{
+    FreeSmoothFunction();
+    // Whatever their number: the data points always come back.
+    CopyPoints(*FSmoothSeries);
+    FSmoothSeries.reset();
+    FDirty = false;
+    RefreshSeries();
+}
+
+void TCustomSeries::FreeSmoothFunction()
+{
+    if (TSmoothingFunction* Function = FSmoothFunction) {
+        FSmoothFunction = nullptr;
+        delete Function;
+    }
+}
+
+void TCustomSeries::CopyPoints(const TCustomSeries& Source)
+{
+    BeginUpdate();
+    try {
+        Clear();
+        const std::vector<double>& X = Source.FX->Value();
+        const std::vector<double>& Y = Source.FY->Value();
+        if (!Source.FColors && !Source.HasLabels()) {
+            AddXYArrays(X, Y);
+        } else {
+            // Stored points never descend, so each one is appended again.
+            for (int i = 0; i < Source.Count(); ++i) {
+                const TColor c = Source.FColors ? (*Source.FColors)[size_t(i)] : clDefault;
+                AddXY(X[size_t(i)], Y[size_t(i)], Source.Label(i), c);
+            }
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TCustomSeries::Clear()
+{
+    TCustomLineSeries::Clear();
+    if (FSmoothSeries && !(FSmoothFunction && FSmoothFunction->Updating()))
+        FDirty = true;
+}
+
+// -------------------------------------------------------------- markers
+
+void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueIndex)
+{
+    const TSeriesPointer* P = FPointer.get();
+    if (!P->Visible() || !FParent)
+        return;
+    if (P->Color() != clDefault && P->Brush()->Style() != bsClear)
+        ColorValue = P->Color();
+    TChartCanvas* C = FParent->Canvas();
+    TSeriesPointerStyle Style = P->Style();
+    if (OnGetPointerStyle)
+        Style = OnGetPointerStyle(this, ValueIndex);
+    P->PrepareCanvas(C, ColorValue);
+    // After the style handler, which may look at the canvas: the hover pen
+    // always marks the point under the mouse.
+    if (const TChartPen* Hover = PointerHoverPen(ValueIndex))
+        C->AssignVisiblePen(*Hover);
+    P->Draw(px, py, ColorValue, Style);
+}
+
+// ---- Line drawing -------------------------------------------------------
+
+namespace {
+
+bool Intersects(const TRect& A, const TRect& B)
+{
+    return std::max(A.Left, B.Left) < std::min(A.Right, B.Right) && std::max(A.Top, B.Top) < std::min(A.Bottom, B.Bottom);
+}
+
+constexpr int DeviceLimit = 32767;
+
+// Distance from (X, Y) to the segment (X0, Y0)-(X1, Y1).
+double SegmentDistance(int X, int Y, int X0, int Y0, int X1, int Y1)
+{
+    const double dx = X1 - X0;
+    const double dy = Y1 - Y0;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((X - X0) * dx + (Y - Y0) * dy) / length2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(X0 + t * dx - X, Y0 + t * dy - Y);
+}
+
+} // namespace
+
+bool TCustomSeries::PointerReaches(int ValueIndex, const TRect& R) const
+{
+    const int x = CalcXPos(ValueIndex);
+    const int y = CalcYPos(ValueIndex);
+    const TRect Box{x - FPointer->HorizSize(), y - FPointer->VertSize(), x + FPointer->HorizSize(),
+                    y + FPointer->VertSize()};
+    return Intersects(Box, R);
+}
+
+void TCustomSeries::CalcFirstLastVisibleIndex()
+{
+    FFirstVisibleIndex = -1;
+    FLastVisibleIndex = -1;
+    const int n = Count();
+    if (n == 0 || !FParent || !GetHorizAxis() || !GetVertAxis())
+        return;
+    const TChartAxis* Axis = GetHorizAxis();
+    const TRect& R = FParent->ChartRect();
+    const std::vector<double>& X = XValues()->Value();
+
+    // X ascends: the first point at or right of the left edge, and the first
+    // at or beyond the right edge, so that the segments leaving the plot are
+    // drawn and cut by the clip.
+    const double Low = Axis->InternalCalcPosPoint(Axis->Inverted() ? R.Right : R.Left);
+    int First = 0;
+    if (X[0] <= Low) {
+        First = int(std::lower_bound(X.begin(), X.end(), Low) - X.begin());
+        if (First >= n)
+            return;
+    }
+    const double High = Axis->InternalCalcPosPoint(Axis->Inverted() ? R.Left : R.Right);
+    int Last = n - 1;
+    if (X[size_t(n - 1)] > High) {
+        Last = int(std::lower_bound(X.begin() + First, X.end(), High) - X.begin());
+        Last = std::min(Last, n - 1);
+    }
+
+    // Markers of neighbours that reach into the plot, and points of equal X.
+    while (Last < n - 1 && PointerReaches(Last + 1, R))
+        ++Last;
+    while (Last < n - 1 && X[size_t(Last + 1)] == X[size_t(Last)])
+        ++Last;
+    while (First > 0 && PointerReaches(First - 1, R))
+        --First;
+    while (First > 0 && X[size_t(First - 1)] == X[size_t(First)])
+        --First;
+    FFirstVisibleIndex = First;
+    FLastVisibleIndex = Last;
+}
+
+void TCustomSeries::PaintValues()
+{
+    if (!FParent)
+        return;
+    TChartCanvas* C = FParent->Canvas();
+    IClientRect = FParent->ChartBounds();
+    // A series never vanishes by its settings alone.
+    if (FDrawLine && !LinePen()->Visible() && !FPointer->Visible() && !FDrawArea)
+        LinePen()->SetVisible(true);
+
+    TChartAxes* Axes = FParent->AxesList();
+    const bool OldFast = Axes->FastCalc();
+    Axes->SetFastCalc(true);
+    C->AssignBrush(*Brush());
+    OldColor = clDefault;
+    IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
+    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
+        PaintValue(i);
+    Axes->SetFastCalc(OldFast);
+}
+
+void TCustomSeries::PaintValue(int ValueIndex)
+{
+    const TColor c = GetValueColor(ValueIndex);
+    const int x = CalcXPos(ValueIndex);
+    const int y = CalcYPos(ValueIndex);
+    // After a null point the line starts again here.
+    if (OldColor == clNone && TreatNulls() == tnDontPaint) {
+        OldX = x;
+        OldY = y;
+    }
+    FParent->Canvas()->Brush()->SetColor(c);
+
+    if (ValueIndex == FFirstVisibleIndex) {
+        if (ValueIndex > 0)
+            DrawEntrySegment(ValueIndex, x, y, c);
+        if (ValueIndex == FLastVisibleIndex && c != clNone)
+            PaintPointer(x, y, c, ValueIndex);
+    } else {
+        PaintSegment(ValueIndex, x, y, c, true);
+    }
+    OldX = x;
+    OldY = y;
+    OldColor = c;
+}
+
+double TCustomSeries::YOnSegmentAt(int ValueIndex, double XValue) const
+{
+    const std::vector<double>& X = XValues()->Value();
+    const std::vector<double>& Y = YValues()->Value();
+    const size_t i = size_t(ValueIndex);
+    return Y[i - 1] + (XValue - X[i - 1]) * (Y[i] - Y[i - 1]) / (X[i] - X[i - 1]);
+}
+
+void TCustomSeries::DrawEntrySegment(int ValueIndex, int X, int Y, TColor Color)
+{
+    // The predecessor lies outside the plot: the line starts at the plot's
+    // edge, at the height the segment has there.
+    const TChartAxis* Axis = GetHorizAxis();
+    const TRect& R = FParent->ChartRect();
+    OldX = Axis->Inverted() ? R.Right : R.Left;
+    const double v = Axis->InternalCalcPosPoint(OldX);
+    const std::vector<double>& Xs = XValues()->Value();
+    if (Xs[size_t(ValueIndex)] == Xs[size_t(ValueIndex - 1)])
+        OldY = CalcYPos(ValueIndex - 1);
+    else
+        OldY = GetVertAxis()->CalcYPosValue(YOnSegmentAt(ValueIndex, v));
+    if (!IsNull(ValueIndex - 1))
+        PaintSegment(ValueIndex, X, Y, Color, false);
+}
+
+void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, bool DrawPreviousPointer)
+{
+    const bool Pointers = DrawPreviousPointer && FPointer->Visible();
+    const bool IsLast = ValueIndex == FLastVisibleIndex;
+    auto DrawPointers = [&] {
+        if (!Pointers)
+            return;
+        if (OldColor != clNone)
+            PaintPointer(OldX, OldY, OldColor, ValueIndex - 1);
+        else if (TreatNulls() != tnDontPaint)
+            PaintPointer(OldX, OldY, Color, ValueIndex - 1);
+        if (IsLast && Color != clNone)
+            PaintPointer(X, Y, Color, ValueIndex);
+    };
+    if (FPointerBehind)
+        DrawPointers();
+
+    if ((X != OldX || Y != OldY) && (Color != clNone || TreatNulls() == tnIgnore)) {
+        TRect Box{std::min(OldX, X), std::min(OldY, Y), std::max(OldX, X), std::max(OldY, Y)};
+        if (OldX == X)
+            ++Box.Right;
+        if (OldY == Y)
+            ++Box.Bottom;
+        if (Intersects(Box, IClientRect)) {
+            int x0 = OldX;
+            int y0 = OldY;
+            int x1 = X;
+            int y1 = Y;
+            if (x0 < 0 || x0 > FParent->Width())
+                ClampToDeviceRange(x0, y0, ValueIndex);
+            ClampToDeviceRange(x1, y1, ValueIndex);
+            TChartCanvas* C = FParent->Canvas();
+            if (HoverIndex() == ValueIndex - 1 && FSelected && FSelected->Hover()->Visible()) {
+                C->AssignVisiblePen(*FSelected->Hover()->Pen());
+            } else {
+                TColor LineColor = SeriesColor();
+                if (FColorEachLine || (ColorEachPoint() && !FPointer->Visible()))
+                    LineColor = GetValueColor(ValueIndex);
+                else if (LinePen()->Color() != SeriesColor())
+                    LineColor = LinePen()->Color();
+                PrepareLinePen(LineColor);
+            }
+            const int dx = x1 - x0;
+            const int dy = y1 - y0;
+            if (IDense && (C->Pen()->Width() & 1) && std::abs(dx) <= 29 && std::abs(dy) <= 29) {
+                // Far more points than pixel columns: the same short segment
+                // shapes come back over and over, and a segment's pixels
+                // only move with its start, so the canvas may replay them.
+                // (Even widths sit on pixel edges, where the raster engine
+                // itself varies with the position: those are drawn directly.)
+                const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
+                const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
+                C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
+            } else {
+                C->Line(x0, y0, x1, y1);
+            }
+        }
+    }
+
+    if (!FPointerBehind)
+        DrawPointers();
+}
+
+void TCustomSeries::PrepareLinePen(TColor Color)
+{
+    TChartCanvas* C = FParent->Canvas();
+    C->Brush()->SetStyle(bsClear);
+    if (!FDrawArea && !FPointer->Visible() && !LinePen()->Visible()) {
+        // Visible for this call only.
+        TChartPen Visible;
+        Visible.Assign(*LinePen());
+        Visible.SetVisible(true);
+        C->AssignVisiblePenColor(Visible, Color);
+        return;
+    }
+    C->AssignVisiblePenColor(*LinePen(), Color);
+}
+
+void TCustomSeries::ClampToDeviceRange(int& P, int& Q, int ValueIndex) const
+{
+    if (P >= -DeviceLimit && P <= DeviceLimit)
+        return;
+    int Edge = P < 0 ? -DeviceLimit : DeviceLimit;
+    const std::vector<double>& X = XValues()->Value();
+    const bool Sloped = ValueIndex > 0 && X[size_t(ValueIndex)] != X[size_t(ValueIndex - 1)];
+    for (int Round = 0; Round < 5 && Sloped; ++Round) {
+        const double v = GetHorizAxis()->InternalCalcPosPoint(Edge);
+        Q = GetVertAxis()->CalcYPosValue(YOnSegmentAt(ValueIndex, v));
+        if (Q >= -DeviceLimit && Q <= DeviceLimit)
+            break;
+        Edge /= 3;
+    }
+    Q = std::clamp(Q, -DeviceLimit, DeviceLimit);
+    P = Edge;
+}
+
+void TCustomSeries::PixelMarginsHoriz(int& Left, int& Right) const
+{
+    Left = Right = 0;
+    if (FPointer->Visible() && FPointer->InflateMargins()) {
+        const TChartPen* Pen = FPointer->Pen();
+        const int e = Pen->Visible() ? Pen->Width() / 2 + 1 : 1;
+        Left = Right = FPointer->HorizSize() + e;
+    }
+    if (FInflateMargins && FDrawLine && LinePen()->Width() >= 2) {
+        const int w = int(Numbers::Round(LinePen()->Width() * 0.5)) + 1;
+        Left = std::max(Left, w);
+        Right = std::max(Right, w);
+    }
+}
+
+void TCustomSeries::PixelMarginsVert(int& Top, int& Bottom) const
+{
+    Top = Bottom = 0;
+    if (FPointer->Visible() && FPointer->InflateMargins()) {
+        const TChartPen* Pen = FPointer->Pen();
+        // No + 1 on this side.
+        const int e = Pen->Visible() ? Pen->Width() / 2 : 1;
+        Top = Bottom = FPointer->VertSize() + e;
+    }
+    if (FInflateMargins && FDrawLine && LinePen()->Width() >= 2) {
+        const int w = int(Numbers::Round(LinePen()->Width() * 0.5)) + 1;
+        Top = std::max(Top, w);
+        Bottom = std::max(Bottom, w);
+    }
+}
+
+void TCustomSeries::DrawLegend(TChartCanvas& C, const TRect& R)
+{
+    const TColor c = SeriesColor();
+    if (c == clNone || !FParent)
+        return;
+    const int HalfHeight = (R.Bottom - R.Top) / 2;
+    C.Brush()->SetColor(c);
+    C.Brush()->SetStyle(Brush()->Style());
+
+    // The line across the box: the line pen in the series colour (a black
+    // line pen stands for "the series colour"), at most half the box high.
+    const TColor LineColor = LinePen()->Color() == clBlack ? c : LinePen()->Color();
+    PrepareLinePen(LineColor);
+    if (C.Pen()->Width() > HalfHeight)
+        C.Pen()->SetWidth(HalfHeight);
+    C.DoHorizLine(R.Left, R.Right, (R.Top + R.Bottom) / 2);
+
+    if (!FPointer->Visible())
+        return;
+    FPointer->PrepareCanvas(&C, c);
+    const int w = R.Right - R.Left;
+    const int h = R.Bottom - R.Top;
+    const int b = FPointer->Pen()->Visible() ? FPointer->Pen()->Width() : 0;
+    int e;
+    int f;
+    if (LinePen()->Visible()) {
+        if (w < 2 * b || h < 2 * b)
+            C.Pen()->SetWidth(std::min(w, h) / 2);
+        e = w / 2;
+        f = h / 2;
+    } else {
+        e = w / 2 + 1;
+        f = h / 2 + 1;
+    }
+    const int px = (R.Left + R.Right) / 2;
+    // Keep the marker's own proportions inside the box.
+    const float t = FPointer->HorizSize() == 0 ? 1.0f : float(FPointer->VertSize()) / float(FPointer->HorizSize());
+    if (e >= f * t)
+        e = std::min(e, int(Numbers::Round(f / t)));
+    else
+        f = std::min(f, int(Numbers::Round(e * t)));
+    e = std::min(e, FPointer->HorizSize());
+    f = std::min(f, FPointer->VertSize());
+    FPointer->DrawPointer(&C, false, px, (R.Top + R.Bottom) / 2, e, f, c, FPointer->Style());
+}
+
+TChartSelected* TCustomSeries::Selected()
+{
+    if (!FSelected)
+        FSelected = std::make_unique<TChartSelected>([this] { Repaint(); });
+    return FSelected.get();
+}
+
+int TCustomSeries::HoverIndex() const { return FSelected ? FSelected->HoverIndex() : -1; }
+
+const TChartPen* TCustomSeries::PointerHoverPen(int ValueIndex) const
+{
+    if (!FSelected || !FSelected->Hover()->Visible() || FSelected->HoverIndex() != ValueIndex)
+        return nullptr;
+    return FSelected->Hover()->Pen();
+}
+
+void TCustomSeries::CheckMouse(int X, int Y)
+{
+    const auto* Chart = dynamic_cast<const TCustomChart*>(FParent);
+    if (!FSelected || !FSelected->Hover()->Visible() || (Chart && !Chart->Hover()->Visible()))
+        return;
+    FSelected->SetHoverIndex(Clicked(X, Y));
+}
+
+int TCustomSeries::Clicked(int X, int Y)
+{
+    if (FFirstVisibleIndex < 0 || FLastVisibleIndex < 0 || !GetHorizAxis() || !GetVertAxis())
+        return -1;
+    const int Tolerance = FClickTolerance;
+    const bool Markers = FPointer->Visible() && FPointer->Style() != psNothing;
+    int PreviousX = 0;
+    int PreviousY = 0;
+    for (int i = std::max(FFirstVisibleIndex - 1, 0); i <= FLastVisibleIndex && i < Count(); ++i) {
+        const int px = CalcXPos(i);
+        const int py = CalcYPos(i);
+        if (Markers && std::abs(px - X) < Tolerance + FPointer->HorizSize()
+            && std::abs(py - Y) < Tolerance + FPointer->VertSize())
+            return i;
+        if (px == X && py == Y)
+            return i;
+        if (i > std::max(FFirstVisibleIndex - 1, 0) && FClickableLine
+            && SegmentDistance(X, Y, PreviousX, PreviousY, px, py) <= Tolerance + 1)
+            return i - 1;
+        PreviousX = px;
+        PreviousY = py;
+    }
+    return -1;
+}
