@@ -1,6 +1,6 @@
 #include "chart/axes/AxisLabelsFormat.h"
 
-TAxisLabelsFormat::TAxisLabelsFormat(TCustomChartPanel* AChart) : TCustomTextShape(AChart)
+TAxisLabelsFormat::TAxisLabelsFormat(TChartContext* AChart) : TCustomTextShape(AChart)
 {
     FTextAlign = taCenter;
     FTransparent = true;

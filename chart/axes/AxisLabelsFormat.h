@@ -7,7 +7,7 @@
 // so the label text is swapped in without counting as a change of the chart.
 class TAxisLabelsFormat : public TCustomTextShape {
 public:
-    explicit TAxisLabelsFormat(TCustomChartPanel* AChart);
+    explicit TAxisLabelsFormat(TChartContext* AChart);
     ~TAxisLabelsFormat() override;
 
     void LayoutText(const QString& Text) { FText = Text; }

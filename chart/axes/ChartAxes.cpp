@@ -1,52 +1,25 @@
 #include "chart/axes/ChartAxes.h"
 
 #include "chart/axes/ChartAxis.h"
-#include "chart/series/ChartSeries.h"
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/axes/ChartContext.h"
 #include "chart/axes/CustomTextShape.h"
 #include "chart/canvas/ChartCanvas.h"
 
 #include <algorithm>
 
-TChartAxes::TChartAxes(TCustomAxisPanel* AChart, std::vector<TChartAxis*> AItems)
+TChartAxes::TChartAxes(TChartContext* AChart, std::vector<TChartAxis*> AItems)
     : FChart(AChart), FItems(std::move(AItems))
 {
 }
 
-// Bound in the asked direction: its horizontal axis (or both) for X, its
-// vertical axis (or both) for Y.
-static bool BoundInDirection(const TChartSeries* Series, const TChartAxis* Axis, bool IsX)
-{
-    if (IsX)
-        return Series->GetHorizAxis() == Axis || Series->HorizAxis() == aBothHorizAxis;
-    return Series->GetVertAxis() == Axis || Series->VertAxis() == aBothVertAxis;
-}
-
 bool TChartAxes::NoActiveSeriesOnAxis(const TChartAxis* Axis) const
 {
-    return std::none_of(FChart->SeriesList()->begin(), FChart->SeriesList()->end(),
-                        [Axis](const TChartSeries* s) { return s->Active() && s->AssociatedToAxis(Axis); });
+    return FChart->NoActiveSeriesOnAxis(Axis);
 }
 
 double TChartAxes::AxisDataLimit(const TChartAxis* Axis, bool IsMin, bool IsX) const
 {
-    const bool TakeInactive = NoActiveSeriesOnAxis(Axis);
-    bool Found = false;
-    double Result = 0;
-    for (TChartSeries* Series : *FChart->SeriesList()) {
-        if (!(Series->Active() || TakeInactive) || Series->Count() == 0 || !BoundInDirection(Series, Axis, IsX))
-            continue;
-        double Value;
-        if (IsX)
-            Value = IsMin ? Series->MinXValue() : Series->MaxXValue();
-        else
-            Value = IsMin ? Series->MinYValue() : Series->MaxYValue();
-        if (!Found || (IsMin ? Value < Result : Value > Result)) {
-            Result = Value;
-            Found = true;
-        }
-    }
-    return Result;
+    return FChart->SeriesDataLimit(Axis, IsMin, IsX);
 }
 
 bool TChartAxes::IsAxisShown(const TChartAxis* Axis) const
@@ -54,17 +27,7 @@ bool TChartAxes::IsAxisShown(const TChartAxis* Axis) const
     // Everything here is drawn in 2D: the depth axes never show.
     if (!FChart->AxisVisible() || !Axis->Visible() || Axis->IsDepthAxis())
         return false;
-    bool AnyActive = false;
-    for (const TChartSeries* Series : *FChart->SeriesList()) {
-        if (!Series->Active())
-            continue;
-        AnyActive = true;
-        if (!Series->UseAxis())
-            return false;
-        if (Series->AssociatedToAxis(Axis))
-            return true;
-    }
-    return !AnyActive;
+    return FChart->SeriesShowAxis(Axis);
 }
 
 static TRect Intersect(const TRect& A, const TRect& B)

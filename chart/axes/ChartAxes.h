@@ -3,14 +3,14 @@
 #include <vector>
 
 class TChartAxis;
-class TCustomAxisPanel;
+class TChartContext;
 
 // The chart's axis list in its fixed order (bottom, top, left, right, depth,
 // depth-top) and the axis steps of a frame: layout before the walls, drawing
 // after them, and the label hover test of the mouse.
 class TChartAxes {
 public:
-    TChartAxes(TCustomAxisPanel* AChart, std::vector<TChartAxis*> AItems);
+    TChartAxes(TChartContext* AChart, std::vector<TChartAxis*> AItems);
     TChartAxes(const TChartAxes&) = delete;
     TChartAxes& operator=(const TChartAxes&) = delete;
 
@@ -42,7 +42,7 @@ public:
     void ClearLabelHover();
 
 private:
-    TCustomAxisPanel* FChart;
+    TChartContext* FChart;
     std::vector<TChartAxis*> FItems;
     bool IFastCalc = false;
     bool FHoverVisible = true;

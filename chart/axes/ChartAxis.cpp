@@ -4,8 +4,7 @@
 #include "chart/axes/AxisLabelsFormat.h"
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxisTitle.h"
-#include "chart/series/ChartSeries.h"
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/axes/ChartContext.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -37,7 +36,7 @@ int RoundInt(double Value)
 // Changes to the axis' own helper objects that must not ask for a repaint.
 class TQuietChart {
 public:
-    explicit TQuietChart(TCustomAxisPanel* Chart) : FChart(Chart), FOld(Chart && Chart->AutoRepaint())
+    explicit TQuietChart(TChartContext* Chart) : FChart(Chart), FOld(Chart && Chart->AutoRepaint())
     {
         if (FChart)
             FChart->SetAutoRepaint(false);
@@ -51,7 +50,7 @@ public:
     TQuietChart& operator=(const TQuietChart&) = delete;
 
 private:
-    TCustomAxisPanel* FChart;
+    TChartContext* FChart;
     bool FOld;
 };
 
@@ -62,7 +61,7 @@ double DegToRad(int Degrees)
 
 } // namespace
 
-TChartAxis::TChartAxis(TCustomAxisPanel* AChart, bool AHorizontal, bool AOtherSide)
+TChartAxis::TChartAxis(TChartContext* AChart, bool AHorizontal, bool AOtherSide)
     : FParentChart(AChart),
       FHorizontal(AHorizontal),
       FOtherSide(AOtherSide),
@@ -337,24 +336,19 @@ void TChartAxis::PadRangeForSeries()
 {
     TRect Margins;
     if ((FAutomaticMinimum || FAutomaticMaximum) && FParentChart) {
-        for (const TChartSeries* Series : *FParentChart->SeriesList()) {
-            if (!Series->Active() || !Series->AssociatedToAxis(this))
-                continue;
-            int Low = 0;
-            int High = 0;
-            if (FHorizontal) {
-                Series->PixelMarginsHoriz(Low, High);
-                if (FAutomaticMinimum)
-                    Margins.Left = std::max(Margins.Left, Low);
-                if (FAutomaticMaximum)
-                    Margins.Right = std::max(Margins.Right, High);
-            } else {
-                Series->PixelMarginsVert(High, Low);
-                if (FAutomaticMinimum)
-                    Margins.Bottom = std::max(Margins.Bottom, Low);
-                if (FAutomaticMaximum)
-                    Margins.Top = std::max(Margins.Top, High);
-            }
+        int Low = 0;
+        int High = 0;
+        FParentChart->SeriesPixelMargins(this, Low, High);
+        if (FHorizontal) {
+            if (FAutomaticMinimum)
+                Margins.Left = std::max(Margins.Left, Low);
+            if (FAutomaticMaximum)
+                Margins.Right = std::max(Margins.Right, High);
+        } else {
+            if (FAutomaticMinimum)
+                Margins.Bottom = std::max(Margins.Bottom, Low);
+            if (FAutomaticMaximum)
+                Margins.Top = std::max(Margins.Top, High);
         }
     }
     if (FMinimumOffset != 0 || FMaximumOffset != 0) {
@@ -574,11 +568,7 @@ bool TChartAxis::FewPointsOnAxis(int Count) const
 {
     if (!FParentChart || !FHorizontal)
         return false;
-    for (const TChartSeries* Series : *FParentChart->SeriesList())
-        if (Series->Active() && Series->YMandatory() && Series->AssociatedToAxis(this)
-            && Series->Count() <= Count)
-            return true;
-    return false;
+    return FParentChart->SeriesFewPoints(this, Count);
 }
 
 // -------------------------------------------------------------------- labels
@@ -587,18 +577,9 @@ TAxisLabelStyle TChartAxis::CalcLabelStyle() const
 {
     if (FLabelStyle != talAuto)
         return FLabelStyle;
-    TAxisLabelStyle Result = talNone;
     if (!FParentChart)
-        return Result;
-    for (const TChartSeries* Series : *FParentChart->SeriesList()) {
-        if (!Series->Active() || !Series->AssociatedToAxis(this))
-            continue;
-        const bool OwnAxis = Series->YMandatory() ? FHorizontal : !FHorizontal;
-        if (OwnAxis && Series->HasLabels())
-            return talText;
-        Result = talValue;
-    }
-    return Result;
+        return talNone;
+    return FParentChart->SeriesLabelStyle(this);
 }
 
 int TChartAxis::MaxLabelsWidth()

@@ -14,10 +14,10 @@
 class TAxisLabelsFormat;
 class TChartAxisTitle;
 class TChartFont;
-class TCustomAxisPanel;
+class TChartContext;
 class TCustomTextShape;
 
-enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointValue };
+enum TAxisLabelStyle : int { talAuto, talNone, talValue, talMark, talText, talPointValue };
 enum TAxisLabelAlign { alDefault, alOpposite, alCenter };
 enum TAxisLabelsPosition { lpAtTick, lpBeforeTick, lpAfterTick, lpCenter };
 
@@ -35,12 +35,12 @@ inline constexpr double EqualLimitsGap = 1e-10;
 // on every draw and are public so that the frame's layout can be reported.
 class TChartAxis {
 public:
-    TChartAxis(TCustomAxisPanel* AChart, bool AHorizontal, bool AOtherSide);
+    TChartAxis(TChartContext* AChart, bool AHorizontal, bool AOtherSide);
     TChartAxis(const TChartAxis&) = delete;
     TChartAxis& operator=(const TChartAxis&) = delete;
     virtual ~TChartAxis();
 
-    TCustomAxisPanel* ParentChart() const { return FParentChart; }
+    TChartContext* ParentChart() const { return FParentChart; }
     bool Horizontal() const { return FHorizontal; }
     bool OtherSide() const { return FOtherSide; }
     bool IsDepthAxis() const { return FIsDepthAxis; }
@@ -276,7 +276,7 @@ private:
     void DrawLabels();
     int TitlePositionAlongAxis();
 
-    TCustomAxisPanel* FParentChart;
+    TChartContext* FParentChart;
     bool FHorizontal;
     bool FOtherSide;
 

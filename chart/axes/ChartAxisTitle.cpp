@@ -2,7 +2,7 @@
 
 #include "core/ChangeNotifier.h"
 #include "chart/axes/ChartAxis.h"
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/axes/ChartContext.h"
 #include "chart/canvas/ChartCanvas.h"
 
 #include <QStringList>

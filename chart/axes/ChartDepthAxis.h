@@ -6,7 +6,7 @@
 // 3D, which this chart never draws, so they start hidden.
 class TChartDepthAxis : public TChartAxis {
 public:
-    TChartDepthAxis(TCustomAxisPanel* AChart, bool AOtherSide) : TChartAxis(AChart, false, AOtherSide)
+    TChartDepthAxis(TChartContext* AChart, bool AOtherSide) : TChartAxis(AChart, false, AOtherSide)
     {
         FIsDepthAxis = true;
         FVisible = false;

@@ -1,12 +1,12 @@
 #include "chart/axes/CustomShape.h"
 
 #include "core/ChangeNotifier.h"
-#include "chart/panel/CustomChartPanel.h"
+#include "chart/axes/ChartContext.h"
 #include "chart/canvas/ShadowPainter.h"
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 
-TCustomShape::TCustomShape(TCustomChartPanel* AChart) : TCustomShapeBrushPen(AChart)
+TCustomShape::TCustomShape(TChartContext* AChart) : TCustomShapeBrushPen(AChart)
 {
     FShadow.SetColor(clBlack);
     FShadow.SetHorizSize(3);

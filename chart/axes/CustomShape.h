@@ -15,7 +15,7 @@ enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle, fosEllipse };
 // Transparent), then what the subclass draws inside.
 class TCustomShape : public TCustomShapeBrushPen {
 public:
-    explicit TCustomShape(TCustomChartPanel* AChart);
+    explicit TCustomShape(TChartContext* AChart);
     ~TCustomShape() override;
 
     const TRect& ShapeBounds() const { return FShapeBounds; }

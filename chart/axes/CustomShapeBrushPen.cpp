@@ -1,8 +1,8 @@
 #include "chart/axes/CustomShapeBrushPen.h"
 
-#include "chart/panel/CustomChartPanel.h"
+#include "chart/axes/ChartContext.h"
 
-TCustomShapeBrushPen::TCustomShapeBrushPen(TCustomChartPanel* AChart) : FParentChart(AChart)
+TCustomShapeBrushPen::TCustomShapeBrushPen(TChartContext* AChart) : FParentChart(AChart)
 {
     FBrush.SetOnChange([this] { Repaint(); });
     FPen.SetOnChange([this] { Repaint(); });

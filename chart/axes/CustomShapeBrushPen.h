@@ -3,18 +3,18 @@
 #include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
 
-class TCustomChartPanel;
+class TChartContext;
 
 // A chart element with a fill, a frame pen and a visible flag; every change
 // repaints the chart it belongs to.
 class TCustomShapeBrushPen {
 public:
-    explicit TCustomShapeBrushPen(TCustomChartPanel* AChart);
+    explicit TCustomShapeBrushPen(TChartContext* AChart);
     TCustomShapeBrushPen(const TCustomShapeBrushPen&) = delete;
     TCustomShapeBrushPen& operator=(const TCustomShapeBrushPen&) = delete;
     virtual ~TCustomShapeBrushPen();
 
-    TCustomChartPanel* ParentChart() const { return FParentChart; }
+    TChartContext* ParentChart() const { return FParentChart; }
     TChartBrush* Brush() { return &FBrush; }
     const TChartBrush* Brush() const { return &FBrush; }
     TChartPen* Pen() { return &FPen; }
@@ -26,7 +26,7 @@ public:
     void Repaint();
 
 protected:
-    TCustomChartPanel* FParentChart;
+    TChartContext* FParentChart;
     TChartBrush FBrush;
     TChartPen FPen;
     bool FVisible = true;

@@ -1,12 +1,14 @@
 #include "chart/axes/CustomTextShape.h"
 
 #include "core/ChangeNotifier.h"
-#include "chart/panel/CustomChartPanel.h"
+#include "chart/axes/ChartContext.h"
 #include "chart/canvas/ChartCanvas.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
-TCustomTextShape::TCustomTextShape(TCustomChartPanel* AChart) : TCustomShape(AChart) {}
+TCustomTextShape::TCustomTextShape(TChartContext* AChart) : TCustomShape(AChart) {}
 
 TCustomTextShape::~TCustomTextShape() = default;
 

@@ -22,7 +22,7 @@ struct TShapeMargins {
 // Lines are separated by code 13.
 class TCustomTextShape : public TCustomShape {
 public:
-    explicit TCustomTextShape(TCustomChartPanel* AChart);
+    explicit TCustomTextShape(TChartContext* AChart);
     ~TCustomTextShape() override;
 
     const QString& Text() const { return FText; }

@@ -1,8 +1,8 @@
 #include "chart/axes/StoredAxisSettings.h"
 
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/axes/ChartContext.h"
 
-void ApplyStoredAxisSettings(TCustomAxisPanel& /*Chart*/)
+void ApplyStoredAxisSettings(TChartContext& /*Chart*/)
 {
     // The stored design keeps every axis property at its default (automatic
     // ranges, "#,##0.###" labels, the grey grid); the window, the headless

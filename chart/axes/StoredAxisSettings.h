@@ -1,6 +1,6 @@
 #pragma once
 
-class TCustomAxisPanel;
+class TChartContext;
 
 // The axis settings of the program's stored chart design.
-void ApplyStoredAxisSettings(TCustomAxisPanel& Chart);
+void ApplyStoredAxisSettings(TChartContext& Chart);

@@ -6,21 +6,21 @@
 // only its frame (and a picture) shows until it gets a colour.
 class TChartBackWall : public TChartWall {
 public:
-    explicit TChartBackWall(TCustomChartPanel* AChart) : TChartWall(AChart, clSilver) { FTransparent = true; }
+    explicit TChartBackWall(TChartContext* AChart) : TChartWall(AChart, clSilver) { FTransparent = true; }
 };
 
 // The side and floor walls, drawn only in 3D.
 class TChartLeftWall : public TChartWall {
 public:
-    explicit TChartLeftWall(TCustomChartPanel* AChart) : TChartWall(AChart, 0x80FFFF) {}
+    explicit TChartLeftWall(TChartContext* AChart) : TChartWall(AChart, 0x80FFFF) {}
 };
 
 class TChartBottomWall : public TChartWall {
 public:
-    explicit TChartBottomWall(TCustomChartPanel* AChart) : TChartWall(AChart, clWhite) {}
+    explicit TChartBottomWall(TChartContext* AChart) : TChartWall(AChart, clWhite) {}
 };
 
 class TChartRightWall : public TChartWall {
 public:
-    explicit TChartRightWall(TCustomChartPanel* AChart) : TChartWall(AChart, 0x80FFFF) {}
+    explicit TChartRightWall(TChartContext* AChart) : TChartWall(AChart, 0x80FFFF) {}
 };

@@ -11,7 +11,7 @@ constexpr TColor clBlue = 0xFF0000;
 }
 
 TChartTitle::TChartTitle(TCustomChartPanel* AChart, bool AOnTop)
-    : TStringsShape(AChart), FOnTop(AOnTop)
+    : TStringsShape(AChart), FPanel(AChart), FOnTop(AOnTop)
 {
     FTransparent = true;
     FTextAlign = taCenter;
@@ -54,7 +54,7 @@ QStringList TChartTitle::ShownLines() const
 
 void TChartTitle::DrawTitle()
 {
-    TCustomChartPanel& Chart = *FParentChart;
+    TCustomChartPanel& Chart = *FPanel;
     CalcBounds();
     const int ShapeWidth = FShapeBounds.Width();
     const int ShapeHeight = FShapeBounds.Height();

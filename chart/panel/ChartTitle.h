@@ -2,6 +2,8 @@
 
 #include "chart/panel/StringsShape.h"
 
+class TCustomChartPanel;
+
 // A title above (or, as a foot, below) the plot area. Transparent and
 // centred by default; it takes its height and VertMargin from the chart
 // rectangle.
@@ -28,6 +30,7 @@ public:
     QStringList ShownLines() const;
 
 private:
+    TCustomChartPanel* FPanel;
     TAlignment FAlignment = taCenter;
     bool FAdjustFrame = true;
     int FVertMargin = 5;

@@ -7,7 +7,7 @@
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 
-TChartWall::TChartWall(TCustomChartPanel* AChart, TColor AColor)
+TChartWall::TChartWall(TChartContext* AChart, TColor AColor)
     : TCustomChartWall(AChart, AColor), FPicture(std::make_unique<TBackImage>([this] { Repaint(); }))
 {
 }

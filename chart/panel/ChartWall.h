@@ -2,6 +2,8 @@
 
 #include "chart/panel/CustomChartWall.h"
 
+class TChartContext;
+
 #include <memory>
 
 class TBackImage;
@@ -9,7 +11,7 @@ class TBackImage;
 // A wall with a picture and the part of the plot height it covers.
 class TChartWall : public TCustomChartWall {
 public:
-    explicit TChartWall(TCustomChartPanel* AChart, TColor AColor = clSilver);
+    explicit TChartWall(TChartContext* AChart, TColor AColor = clSilver);
     ~TChartWall() override;
 
     TBackImage* Picture() const { return FPicture.get(); }

@@ -1,6 +1,6 @@
 #include "chart/panel/ChartWalls.h"
 
-TChartWalls::TChartWalls(TCustomChartPanel* AChart)
+TChartWalls::TChartWalls(TChartContext* AChart)
     : FChart(AChart),
       FBack(std::make_unique<TChartBackWall>(AChart)),
       FLeft(std::make_unique<TChartLeftWall>(AChart)),

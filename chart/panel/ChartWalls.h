@@ -7,7 +7,7 @@
 // The chart's four walls; the right one is made on first access.
 class TChartWalls {
 public:
-    explicit TChartWalls(TCustomChartPanel* AChart);
+    explicit TChartWalls(TChartContext* AChart);
     TChartWalls(const TChartWalls&) = delete;
     TChartWalls& operator=(const TChartWalls&) = delete;
     ~TChartWalls();
@@ -18,7 +18,7 @@ public:
     TChartRightWall* Right();
 
 private:
-    TCustomChartPanel* FChart;
+    TChartContext* FChart;
     std::unique_ptr<TChartBackWall> FBack;
     std::unique_ptr<TChartLeftWall> FLeft;
     std::unique_ptr<TChartBottomWall> FBottom;

@@ -20,10 +20,11 @@ TCustomAxisPanel::TCustomAxisPanel()
       FRightAxis(std::make_unique<TChartAxis>(this, false, true)),
       FDepthAxis(std::make_unique<TChartDepthAxis>(this, false)),
       FDepthTopAxis(std::make_unique<TChartDepthAxis>(this, true)),
-      FAxesList(std::make_unique<TChartAxes>(
+      FAxes(std::make_unique<TChartAxes>(
           this, std::vector<TChartAxis*>{FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(),
                                          FDepthAxis.get(), FDepthTopAxis.get()}))
 {
+    SetAxesList(FAxes.get());
 }
 
 TCustomAxisPanel::~TCustomAxisPanel()
@@ -347,4 +348,97 @@ void TCustomAxisPanel::SetChart3DPercent(int Value)
 {
     if (Change(FChart3DPercent, Value))
         Invalidate();
+}
+
+// ------------------------------------------- the series bound to an axis
+
+// Bound in the asked direction: its horizontal axis (or both) for X, its
+// vertical axis (or both) for Y.
+static bool BoundInDirection(const TChartSeries* Series, const TChartAxis* Axis, bool IsX)
+{
+    if (IsX)
+        return Series->GetHorizAxis() == Axis || Series->HorizAxis() == aBothHorizAxis;
+    return Series->GetVertAxis() == Axis || Series->VertAxis() == aBothVertAxis;
+}
+
+bool TCustomAxisPanel::NoActiveSeriesOnAxis(const TChartAxis* Axis) const
+{
+    return std::none_of(FSeriesList.begin(), FSeriesList.end(),
+                        [Axis](const TChartSeries* s) { return s->Active() && s->AssociatedToAxis(Axis); });
+}
+
+double TCustomAxisPanel::SeriesDataLimit(const TChartAxis* Axis, bool IsMin, bool IsX) const
+{
+    const bool TakeInactive = NoActiveSeriesOnAxis(Axis);
+    bool Found = false;
+    double Result = 0;
+    for (TChartSeries* Series : FSeriesList) {
+        if (!(Series->Active() || TakeInactive) || Series->Count() == 0 || !BoundInDirection(Series, Axis, IsX))
+            continue;
+        double Value;
+        if (IsX)
+            Value = IsMin ? Series->MinXValue() : Series->MaxXValue();
+        else
+            Value = IsMin ? Series->MinYValue() : Series->MaxYValue();
+        if (!Found || (IsMin ? Value < Result : Value > Result)) {
+            Result = Value;
+            Found = true;
+        }
+    }
+    return Result;
+}
+
+bool TCustomAxisPanel::SeriesShowAxis(const TChartAxis* Axis) const
+{
+    bool AnyActive = false;
+    for (const TChartSeries* Series : FSeriesList) {
+        if (!Series->Active())
+            continue;
+        AnyActive = true;
+        if (!Series->UseAxis())
+            return false;
+        if (Series->AssociatedToAxis(Axis))
+            return true;
+    }
+    return !AnyActive;
+}
+
+void TCustomAxisPanel::SeriesPixelMargins(const TChartAxis* Axis, int& Low, int& High) const
+{
+    Low = 0;
+    High = 0;
+    for (const TChartSeries* Series : FSeriesList) {
+        if (!Series->Active() || !Series->AssociatedToAxis(Axis))
+            continue;
+        int SeriesLow = 0;
+        int SeriesHigh = 0;
+        if (Axis->Horizontal())
+            Series->PixelMarginsHoriz(SeriesLow, SeriesHigh);
+        else
+            Series->PixelMarginsVert(SeriesHigh, SeriesLow);
+        Low = std::max(Low, SeriesLow);
+        High = std::max(High, SeriesHigh);
+    }
+}
+
+bool TCustomAxisPanel::SeriesFewPoints(const TChartAxis* Axis, int Count) const
+{
+    for (const TChartSeries* Series : FSeriesList)
+        if (Series->Active() && Series->YMandatory() && Series->AssociatedToAxis(Axis) && Series->Count() <= Count)
+            return true;
+    return false;
+}
+
+TAxisLabelStyle TCustomAxisPanel::SeriesLabelStyle(const TChartAxis* Axis) const
+{
+    TAxisLabelStyle Result = talNone;
+    for (const TChartSeries* Series : FSeriesList) {
+        if (!Series->Active() || !Series->AssociatedToAxis(Axis))
+            continue;
+        const bool OwnAxis = Series->YMandatory() ? Axis->Horizontal() : !Axis->Horizontal();
+        if (OwnAxis && Series->HasLabels())
+            return talText;
+        Result = talValue;
+    }
+    return Result;
 }

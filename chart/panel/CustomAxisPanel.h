@@ -3,7 +3,7 @@
 #include "chart/axes/ChartAxes.h"
 #include "chart/series/ChartSeriesEvent.h"
 #include "chart/series/ChartSeriesList.h"
-#include "chart/panel/CustomChartPanelExtended.h"
+#include "chart/panel/CustomChartPanel.h"
 #include "core/Color.h"
 
 #include <QString>
@@ -22,21 +22,21 @@ using TChartDrawEvent = std::function<void(TCustomAxisPanel* Sender)>;
 // The chart layer that holds the series and the axes: the series list, the
 // components the chart owns, the colour palette, the series notifications and
 // the frame's drawing order.
-class TCustomAxisPanel : public TCustomChartPanelExtended {
+class TCustomAxisPanel : public TCustomChartPanel {
 public:
     TCustomAxisPanel();
     ~TCustomAxisPanel() override;
 
     // Series list
     TChartSeries* AddSeries(TChartSeries* ASeries);
-    void RemoveSeries(TChartSeries* ASeries);
+    void RemoveSeries(TChartSeries* ASeries) override;
     void RemoveSeries(int SeriesIndex);
     // Frees every series the filter accepts (every series without one).
     void FreeAllSeries(const std::function<bool(const TChartSeries*)>& Filter = {});
     int SeriesCount() const { return FSeriesList.Count(); }
     // Throws std::out_of_range for an index outside 0 .. SeriesCount() - 1.
     TChartSeries* GetSeries(int Index) const { return FSeriesList.Items(Index); }
-    const TChartSeriesList* SeriesList() const { return &FSeriesList; }
+    const TChartSeriesList* SeriesList() const override { return &FSeriesList; }
     int CountActiveSeries() const;
     // The text the legend shows for the SeriesIndex-th series listed there.
     QString SeriesTitleLegend(int SeriesIndex, bool OnlyActive = false) const;
@@ -44,40 +44,46 @@ public:
     // Colours
     std::vector<TColor>& ColorPalette() { return FColorPalette; }
     const std::vector<TColor>& ColorPalette() const { return FColorPalette; }
-    TColor GetDefaultColor(int Index) const;
-    TColor GetFreeSeriesColor(bool CheckBackground, const TChartSeries* Series) const;
+    TColor GetDefaultColor(int Index) const override;
+    TColor GetFreeSeriesColor(bool CheckBackground, const TChartSeries* Series) const override;
     virtual bool IsFreeSeriesColor(TColor AColor, bool CheckBackground,
                                    const TChartSeries* ASeries) const;
 
     // Axes
-    TChartAxis* BottomAxis() const { return FBottomAxis.get(); }
-    TChartAxis* TopAxis() const { return FTopAxis.get(); }
-    TChartAxis* LeftAxis() const { return FLeftAxis.get(); }
-    TChartAxis* RightAxis() const { return FRightAxis.get(); }
+    TChartAxis* BottomAxis() const override { return FBottomAxis.get(); }
+    TChartAxis* TopAxis() const override { return FTopAxis.get(); }
+    TChartAxis* LeftAxis() const override { return FLeftAxis.get(); }
+    TChartAxis* RightAxis() const override { return FRightAxis.get(); }
     TChartAxis* DepthAxis() const { return FDepthAxis.get(); }
     TChartAxis* DepthTopAxis() const { return FDepthTopAxis.get(); }
     // In list order: bottom, top, left, right, depth, depth-top.
-    const std::vector<TChartAxis*>& Axes() const { return FAxesList->Items(); }
-    TChartAxes* AxesList() const { return FAxesList.get(); }
+    const std::vector<TChartAxis*>& Axes() const { return AxesList()->Items(); }
     // The data limits of the series bound to an axis.
-    double MinXValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, true, true); }
-    double MaxXValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, false, true); }
-    double MinYValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, true, false); }
-    double MaxYValue(const TChartAxis* Axis) const { return FAxesList->AxisDataLimit(Axis, false, false); }
-    bool IsAxisShown(const TChartAxis* Axis) const { return FAxesList->IsAxisShown(Axis); }
+    double MinXValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, true, true); }
+    double MaxXValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, false, true); }
+    double MinYValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, true, false); }
+    double MaxYValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, false, false); }
+    bool IsAxisShown(const TChartAxis* Axis) const { return AxesList()->IsAxisShown(Axis); }
     // The axis steps of a frame: ranges, bands and the final ChartRect (before
     // the walls), then every shown axis drawn (after them).
-    void LayoutAxes() { FAxesList->CalcLayout(); }
-    void DrawAllAxes() { FAxesList->Draw(); }
+    void LayoutAxes() { AxesList()->CalcLayout(); }
+    void DrawAllAxes() { AxesList()->Draw(); }
+    // What the axes ask of the series bound to them.
+    double SeriesDataLimit(const TChartAxis* Axis, bool IsMin, bool IsX) const override;
+    bool NoActiveSeriesOnAxis(const TChartAxis* Axis) const override;
+    bool SeriesShowAxis(const TChartAxis* Axis) const override;
+    void SeriesPixelMargins(const TChartAxis* Axis, int& Low, int& High) const override;
+    bool SeriesFewPoints(const TChartAxis* Axis, int Count) const override;
+    TAxisLabelStyle SeriesLabelStyle(const TChartAxis* Axis) const override;
     // Mouse tracking of the axis labels; true when a hover index changed.
-    bool CheckAxisLabelHover(int X, int Y) { return FAxesList->CheckLabelHover(X, Y); }
+    bool CheckAxisLabelHover(int X, int Y) { return AxesList()->CheckLabelHover(X, Y); }
     // The mouse left the chart: no label is hovered.
-    void ClearAxisLabelHover() { FAxesList->ClearLabelHover(); }
+    void ClearAxisLabelHover() { AxesList()->ClearLabelHover(); }
 
     // Notifications
     int AddSeriesEventListener(TSeriesEventListener Listener);
     void RemoveSeriesEventListener(int Id);
-    void BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent AEvent);
+    void BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartSeriesEvent AEvent) override;
     TSeriesNotifyEvent OnAddSeries;
     TSeriesNotifyEvent OnRemoveSeries;
 
@@ -87,7 +93,7 @@ public:
     // Drawing settings
     bool AxisBehind() const { return FAxisBehind; }
     void SetAxisBehind(bool Value);
-    bool AxisVisible() const { return FAxisVisible; }
+    bool AxisVisible() const override { return FAxisVisible; }
     void SetAxisVisible(bool Value);
     bool ClipPoints() const { return FClipPoints; }
     void SetClipPoints(bool Value);
@@ -121,13 +127,11 @@ protected:
     // destructor so that everything it owns is still there meanwhile.
     void DestroyContents();
 
-private:
-    friend class TCustomChartElement;
-    friend class TChartSeries;
+    void InsertComponent(TCustomChartElement* AComponent) override;
+    void RemoveComponent(TCustomChartElement* AComponent) override;
+    void AttachSeries(TChartSeries* ASeries) override;
 
-    void InsertComponent(TCustomChartElement* AComponent);
-    void RemoveComponent(TCustomChartElement* AComponent);
-    void AttachSeries(TChartSeries* ASeries);
+private:
 
     std::vector<std::unique_ptr<TCustomChartElement>> FComponents;
     TChartSeriesList FSeriesList;
@@ -138,7 +142,7 @@ private:
     std::unique_ptr<TChartAxis> FRightAxis;
     std::unique_ptr<TChartAxis> FDepthAxis;
     std::unique_ptr<TChartAxis> FDepthTopAxis;
-    std::unique_ptr<TChartAxes> FAxesList;
+    std::unique_ptr<TChartAxes> FAxes;
     std::vector<std::pair<int, TSeriesEventListener>> FSeriesListeners;
     int FNextListenerId = 1;
     bool FAxisBehind = true;

@@ -30,8 +30,17 @@ TCustomChart::~TCustomChart()
 
 void TCustomChart::SetColorPaletteIndex(int Value)
 {
-    if (FColorPaletteIndex != Value)
-        TColorPalettes::ApplyPalette(this, Value);
+    if (FColorPaletteIndex == Value)
+        return;
+    // Series that follow the palette take their colours from the new one.
+    TColorPalettes::GetPalette(Value, ColorPalette());
+    for (int t = 0; t < SeriesCount(); ++t) {
+        TChartSeries* Series = GetSeries(t);
+        if (Series->HasAutoColor())
+            Series->AssignAutoColor(GetFreeSeriesColor(true, Series));
+    }
+    StoreColorPaletteIndex(Value);
+    Invalidate();
 }
 
 bool TCustomChart::IsFreeSeriesColor(TColor AColor, bool CheckBackground,

@@ -41,6 +41,7 @@ public:
     // Hover highlighting of series, axis labels and legend items, on by default.
     TChartHover* Hover() { return &FHover; }
     const TChartHover* Hover() const { return &FHover; }
+    bool HoverVisible() const override { return FHover.Visible(); }
     // Mouse tracking of the legend: the item under (X, Y), else the item of
     // the last active series whose point or segment is under it, becomes the
     // legend's hover index. True when that changed (the chart repaints).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/panel/FrameLayout.h"
+#include "chart/series/SeriesChart.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Rect.h"
@@ -19,19 +20,13 @@ class TChartHost;
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 enum TMarginUnits { muPercent, muPixels };
 
-// Extent of a text of several lines (lines separated by code 13).
-struct TMultiLineTextSize {
-    int Width = 0;
-    int Height = 0;
-    int NumLines = 0;
-};
 
 // The panel layer of a chart: its surface, colour, border, shadow, margins,
 // the chart rectangle and the repaint-on-change mechanism. The chart never
 // owns a window: a host shows it, is asked to repaint after changes and calls
 // Paint, which copies the buffer when nothing changed and draws a frame
 // otherwise.
-class TCustomChartPanel {
+class TCustomChartPanel : public TSeriesChart {
 public:
     TCustomChartPanel();
     TCustomChartPanel(const TCustomChartPanel&) = delete;
@@ -42,7 +37,7 @@ public:
     // Marks the picture stale and asks the host for a repaint (once until its
     // next Paint), unless AutoRepaint is off (while a frame is drawn, for
     // instance).
-    void Invalidate();
+    void Invalidate() override;
     // Effective invalidations so far.
     int InvalidateCount() const { return FInvalidateCount; }
     // A change since the last frame.
@@ -52,12 +47,10 @@ public:
     void SetOnRepaintRequest(std::function<void()> Value) { FOnRepaintRequest = std::move(Value); }
     TChartHost* Host() const { return FHost; }
     void SetHost(TChartHost* Value) { FHost = Value; FRepaintPending = false; }
-    bool AutoRepaint() const { return FAutoRepaint; }
-    void SetAutoRepaint(bool Value) { FAutoRepaint = Value; }
 
     // --------------------------------------------------------------- frames
     // The drawing surface, made on first use.
-    TChartCanvas* Canvas();
+    TChartCanvas* Canvas() override;
     // Replaces the surface (keeping its buffer flag); the next paint draws.
     void SetCanvas(std::unique_ptr<TChartCanvas> Value);
     // Draws a complete frame into `Destination` over `Rect`.
@@ -71,13 +64,13 @@ public:
     bool Printing() const { return FPrinting; }
 
     // The control's size as its host shows it; a change invalidates.
-    int Width() const { return FWidth; }
+    int Width() const override { return FWidth; }
     int Height() const { return FHeight; }
     void SetSize(int AWidth, int AHeight);
     TRect GetRectangle() const { return {0, 0, FWidth, FHeight}; }
 
     // ----------------------------------------------------------- properties
-    bool View3D() const { return FView3D; }
+    bool View3D() const override { return FView3D; }
     void SetView3D(bool Value);
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
@@ -111,27 +104,10 @@ public:
     void SetMarginUnits(TMarginUnits Value);
 
     // ------------------------------------------------------- layout values
-    // The plot area; layout steps of a frame shrink it.
-    const TRect& ChartRect() const { return FChartRect; }
-    void SetChartRect(const TRect& Value) { FChartRect = Value; }
     bool CustomChartRect() const { return FCustomChartRect; }
     void SetCustomChartRect(bool Value) { FCustomChartRect = Value; }
-    const TRect& ChartBounds() const { return FChartBounds; }
-    int ChartWidth() const { return FChartWidth; }
-    int ChartHeight() const { return FChartHeight; }
-    int ChartXCenter() const { return FChartXCenter; }
-    int ChartYCenter() const { return FChartYCenter; }
-    // Keeps ChartRect inside the bounds and at least one pixel wide and high,
-    // then derives width, height and centre.
-    void ReCalcWidthHeight();
     // Border width + bevels + the visible border pen.
     int FrameWidth() const;
-
-    // ----------------------------------------------------------------- text
-    void PrepareFont3D(const TChartFont& Font);
-    // With the font on the surface: widest line, lines × height of "W".
-    TMultiLineTextSize MultiLineTextSize(const QString& Text);
-    int MultiLineTextWidth(const QString& Text) { return MultiLineTextSize(Text).Width; }
 
 protected:
     // The frame between the chart rectangle and ShowImage.
@@ -140,14 +116,7 @@ protected:
     void PanelPaint(const TRect& R);
     void CalcChartRect();
 
-    bool FAutoRepaint = true;
     bool FPrinting = false;
-    TRect FChartBounds;
-    TRect FChartRect;
-    int FChartWidth = 0;
-    int FChartHeight = 0;
-    int FChartXCenter = 0;
-    int FChartYCenter = 0;
     TFrameLayout FLayout;
 
 private:

@@ -6,7 +6,7 @@ namespace {
 constexpr TColor clGray = 0x808080;
 }
 
-TCustomChartWall::TCustomChartWall(TCustomChartPanel* AChart, TColor AColor) : TCustomShape(AChart)
+TCustomChartWall::TCustomChartWall(TChartContext* AChart, TColor AColor) : TCustomShape(AChart)
 {
     FColor = AColor;
     // Defaults are set before the hooks that would repaint.

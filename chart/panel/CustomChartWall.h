@@ -2,10 +2,12 @@
 
 #include "chart/axes/CustomShape.h"
 
+class TChartContext;
+
 // A wall of the chart: a framed, optionally filled rectangle behind the plot.
 class TCustomChartWall : public TCustomShape {
 public:
-    TCustomChartWall(TCustomChartPanel* AChart, TColor AColor);
+    TCustomChartWall(TChartContext* AChart, TColor AColor);
     ~TCustomChartWall() override;
 
     // 3D thickness; no effect in 2D.

@@ -2,7 +2,7 @@
 
 #include "core/ChangeNotifier.h"
 
-TCustomShapePosition::TCustomShapePosition(TCustomChartPanel* AChart) : TCustomTextShape(AChart) {}
+TCustomShapePosition::TCustomShapePosition(TChartContext* AChart) : TCustomTextShape(AChart) {}
 
 TCustomShapePosition::~TCustomShapePosition() = default;
 

@@ -2,10 +2,12 @@
 
 #include "chart/axes/CustomTextShape.h"
 
+class TChartContext;
+
 // A text shape the chart places itself unless given a position of its own.
 class TCustomShapePosition : public TCustomTextShape {
 public:
-    explicit TCustomShapePosition(TCustomChartPanel* AChart);
+    explicit TCustomShapePosition(TChartContext* AChart);
     ~TCustomShapePosition() override;
 
     // On: the shape stays where Left and Top put it and takes no space.

@@ -1,6 +1,6 @@
 #include "chart/panel/StringsShape.h"
 
-TStringsShape::TStringsShape(TCustomChartPanel* AChart) : TCustomTextShape(AChart) {}
+TStringsShape::TStringsShape(TChartContext* AChart) : TCustomTextShape(AChart) {}
 
 TStringsShape::~TStringsShape() = default;
 

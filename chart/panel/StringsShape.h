@@ -2,12 +2,14 @@
 
 #include "chart/axes/CustomTextShape.h"
 
+class TChartContext;
+
 #include <QStringList>
 
 // A text shape whose text is a list of lines.
 class TStringsShape : public TCustomTextShape {
 public:
-    explicit TStringsShape(TCustomChartPanel* AChart);
+    explicit TStringsShape(TChartContext* AChart);
     ~TStringsShape() override;
 
     const QStringList& Text() const { return FLinesText; }

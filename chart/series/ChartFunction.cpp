@@ -4,7 +4,7 @@
 
 #include <utility>
 
-TChartFunction::TChartFunction(TCustomAxisPanel* AOwner) : TCustomChartElement(AOwner) {}
+TChartFunction::TChartFunction(TSeriesChart* AOwner) : TCustomChartElement(AOwner) {}
 
 TChartFunction::~TChartFunction()
 {

@@ -11,12 +11,12 @@ class TChartSeries;
 // series it serves frees it when it no longer needs it.
 class TChartFunction : public TCustomChartElement {
 public:
-    explicit TChartFunction(TCustomAxisPanel* AOwner);
+    explicit TChartFunction(TSeriesChart* AOwner);
     // Tells the parent series, when there is one, that the function is gone.
     ~TChartFunction() override;
 
     // A function is drawn by nobody: it has no chart of its own to join.
-    void SetParentChart(TCustomAxisPanel*) override {}
+    void SetParentChart(TSeriesChart*) override {}
 
     TChartSeries* ParentSeries() const { return FParent; }
     TChartSeries* Source() const { return FSource; }

@@ -3,7 +3,8 @@
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartException.h"
 #include "chart/series/ColorPalettes.h"
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/SeriesChart.h"
+#include "chart/series/ChartSeriesList.h"
 #include "chart/canvas/ChartCanvas.h"
 
 #include <QStringLiteral>
@@ -14,7 +15,7 @@
 #include <stdexcept>
 #include <utility>
 
-TChartSeries::TChartSeries(TCustomAxisPanel* AOwner)
+TChartSeries::TChartSeries(TSeriesChart* AOwner)
     : TCustomChartSeries(AOwner),
       FPercentFormat(QStringLiteral("##0.## %")),
       FValueFormat(QStringLiteral("#,##0.###"))
@@ -32,7 +33,7 @@ TChartSeries::~TChartSeries()
         FParent->RemoveSeries(this);
 }
 
-void TChartSeries::SetParentChart(TCustomAxisPanel* Value)
+void TChartSeries::SetParentChart(TSeriesChart* Value)
 {
     if (FParent == Value)
         return;

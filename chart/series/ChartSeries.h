@@ -30,11 +30,11 @@ using TSeriesOnAfterAdd = std::function<void(TChartSeries* Sender, int ValueInde
 // and labels, axis binding and data limits.
 class TChartSeries : public TCustomChartSeries {
 public:
-    explicit TChartSeries(TCustomAxisPanel* AOwner);
+    explicit TChartSeries(TSeriesChart* AOwner);
     // Detaches from the chart first, then releases what the series owns.
     ~TChartSeries() override;
 
-    void SetParentChart(TCustomAxisPanel* Value) override;
+    void SetParentChart(TSeriesChart* Value) override;
     int SeriesIndex() const;
 
     // Points

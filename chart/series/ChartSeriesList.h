@@ -5,15 +5,15 @@
 #include <vector>
 
 class TChartSeries;
-class TCustomAxisPanel;
+class TSeriesChart;
 
 // The chart's series in insertion order; a series' position is its index.
 // The list does not own its series (their owner component does).
 class TChartSeriesList {
 public:
-    explicit TChartSeriesList(TCustomAxisPanel* AOwner) : FOwner(AOwner) {}
+    explicit TChartSeriesList(TSeriesChart* AOwner) : FOwner(AOwner) {}
 
-    TCustomAxisPanel* Owner() const { return FOwner; }
+    TSeriesChart* Owner() const { return FOwner; }
     int Count() const { return int(FItems.size()); }
     // Checked access: a bad index throws std::out_of_range.
     TChartSeries* Items(int Index) const
@@ -38,6 +38,6 @@ public:
 
 private:
     friend class TCustomAxisPanel;
-    TCustomAxisPanel* FOwner;
+    TSeriesChart* FOwner;
     std::vector<TChartSeries*> FItems;
 };

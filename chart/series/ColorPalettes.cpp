@@ -1,7 +1,6 @@
 #include "chart/series/ColorPalettes.h"
 
 #include "chart/series/ChartSeries.h"
-#include "chart/panel/CustomChart.h"
 
 #include <array>
 
@@ -99,18 +98,6 @@ std::vector<TColor> TColorPalettes::GetPalette(int Index)
     std::vector<TColor> Palette;
     GetPalette(Index, Palette);
     return Palette;
-}
-
-void TColorPalettes::ApplyPalette(TCustomChart* Chart, int Index)
-{
-    GetPalette(Index, Chart->ColorPalette());
-    for (int t = 0; t < Chart->SeriesCount(); ++t) {
-        TChartSeries* Series = Chart->GetSeries(t);
-        if (Series->HasAutoColor())
-            Series->AssignAutoColor(Chart->GetFreeSeriesColor(true, Series));
-    }
-    Chart->StoreColorPaletteIndex(Index);
-    Chart->Invalidate();
 }
 
 TColor TColorPalettes::BuiltInColor(int Index)

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-class TCustomChart;
-
 // The numbered colour palettes (1 to 21) a chart can take its automatic
 // series colours from.
 class TColorPalettes {
@@ -15,9 +13,6 @@ public:
     // A copy of palette Index; empty for a number outside 1 to 21.
     static void GetPalette(int Index, std::vector<TColor>& Palette);
     static std::vector<TColor> GetPalette(int Index);
-    // Loads palette Index into the chart, recolours the series that follow the
-    // palette, stores the index and repaints.
-    static void ApplyPalette(TCustomChart* Chart, int Index);
     // The colours a chart without a palette uses.
     static TColor BuiltInColor(int Index);
 };

@@ -1,8 +1,8 @@
 #include "chart/series/CustomChartElement.h"
 
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/SeriesChart.h"
 
-TCustomChartElement::TCustomChartElement(TCustomAxisPanel* AOwner)
+TCustomChartElement::TCustomChartElement(TSeriesChart* AOwner)
     : FBrush(std::make_unique<TChartBrush>([this] { Repaint(); })),
       FPen(std::make_unique<TChartPen>([this] { Repaint(); })),
       FOwner(AOwner)

@@ -7,21 +7,21 @@
 
 #include <memory>
 
-class TCustomAxisPanel;
+class TSeriesChart;
 
 // Base of everything a chart owns as a component (series now, tools later).
 // An element created with an owner is kept by that owner and freed with it at
 // the latest; `delete` on it is safe at any time and leaves the owner's list.
 class TCustomChartElement {
 public:
-    explicit TCustomChartElement(TCustomAxisPanel* AOwner);
+    explicit TCustomChartElement(TSeriesChart* AOwner);
     TCustomChartElement(const TCustomChartElement&) = delete;
     TCustomChartElement& operator=(const TCustomChartElement&) = delete;
     virtual ~TCustomChartElement();
 
     void Free() { delete this; }
 
-    TCustomAxisPanel* Owner() const { return FOwner; }
+    TSeriesChart* Owner() const { return FOwner; }
     const QString& Name() const { return FName; }
     void SetName(const QString& Value) { FName = Value; }
 
@@ -31,8 +31,8 @@ public:
     void SetBrush(const TChartBrush& Value) { FBrush->Assign(Value); }
     TChartPen* Pen() const { return FPen.get(); }
     virtual void SetPen(const TChartPen& Value) { FPen->Assign(Value); }
-    TCustomAxisPanel* ParentChart() const { return FParent; }
-    virtual void SetParentChart(TCustomAxisPanel* Value) = 0;
+    TSeriesChart* ParentChart() const { return FParent; }
+    virtual void SetParentChart(TSeriesChart* Value) = 0;
 
     // An auxiliary element the chart must not treat as user data.
     bool IInternalUse = false;
@@ -44,10 +44,10 @@ protected:
     bool FActive = true;
     std::unique_ptr<TChartBrush> FBrush;
     std::unique_ptr<TChartPen> FPen;
-    TCustomAxisPanel* FParent = nullptr;
+    TSeriesChart* FParent = nullptr;
 
 private:
     friend class TCustomAxisPanel; // clears FOwner while it frees its components
-    TCustomAxisPanel* FOwner;
+    TSeriesChart* FOwner;
     QString FName;
 };

@@ -1,6 +1,6 @@
 #include "chart/series/CustomChartSeries.h"
 
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/SeriesChart.h"
 
 void TSeriesLegend::SetVisible(bool Value)
 {
@@ -24,7 +24,7 @@ void TSeriesLegend::Repaint()
         FParentChart->Invalidate();
 }
 
-TCustomChartSeries::TCustomChartSeries(TCustomAxisPanel* AOwner) : TCustomChartElement(AOwner) {}
+TCustomChartSeries::TCustomChartSeries(TSeriesChart* AOwner) : TCustomChartElement(AOwner) {}
 
 TCustomChartSeries::~TCustomChartSeries() = default;
 

@@ -9,19 +9,19 @@
 // The legend settings of one series, created on first use.
 class TSeriesLegend {
 public:
-    explicit TSeriesLegend(TCustomAxisPanel* AChart) : FParentChart(AChart) {}
+    explicit TSeriesLegend(TSeriesChart* AChart) : FParentChart(AChart) {}
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
     const QString& Text() const { return FText; }
     void SetText(const QString& Value);
-    TCustomAxisPanel* ParentChart() const { return FParentChart; }
-    void SetParentChart(TCustomAxisPanel* Value) { FParentChart = Value; }
+    TSeriesChart* ParentChart() const { return FParentChart; }
+    void SetParentChart(TSeriesChart* Value) { FParentChart = Value; }
 
 private:
     void Repaint();
 
-    TCustomAxisPanel* FParentChart;
+    TSeriesChart* FParentChart;
     bool FVisible = true;
     QString FText;
 };
@@ -29,7 +29,7 @@ private:
 // A chart element with a title and legend settings.
 class TCustomChartSeries : public TCustomChartElement {
 public:
-    explicit TCustomChartSeries(TCustomAxisPanel* AOwner);
+    explicit TCustomChartSeries(TSeriesChart* AOwner);
     ~TCustomChartSeries() override;
 
     void SetActive(bool Value) override;

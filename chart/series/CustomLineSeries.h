@@ -5,7 +5,7 @@
 // A series drawn with a line; its line pen is the element's Pen.
 class TCustomLineSeries : public TChartSeries {
 public:
-    explicit TCustomLineSeries(TCustomAxisPanel* AOwner) : TChartSeries(AOwner) {}
+    explicit TCustomLineSeries(TSeriesChart* AOwner) : TChartSeries(AOwner) {}
 
     TChartPen* LinePen() const { return Pen(); }
     void SetLinePen(const TChartPen& Value) { SetPen(Value); }

@@ -2,8 +2,7 @@
 
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxis.h"
-#include "chart/panel/CustomAxisPanel.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/series/SeriesChart.h"
 #include "chart/series/SeriesPointer.h"
 #include "chart/series/SmoothingFunction.h"
 #include "core/ChangeNotifier.h"
@@ -14,7 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 
-TCustomSeries::TCustomSeries(TCustomAxisPanel* AOwner)
+TCustomSeries::TCustomSeries(TSeriesChart* AOwner)
     : TCustomLineSeries(AOwner), FPointer(std::make_unique<TSeriesPointer>(this))
 {
     FBrush->SetColor(clDefault);
@@ -107,7 +106,7 @@ void TCustomSeries::SetUpSmoothing()
     Copy->SetShowInLegend(false);
     Copy->CopyPoints(*this);
 
-    TCustomAxisPanel* Chart = ParentChart() ? ParentChart() : Owner();
+    TSeriesChart* Chart = ParentChart() ? ParentChart() : Owner();
     auto* Function = new TSmoothingFunction(Chart);
     Function->SetInterpolate(true);
     Function->SetFactor(8);
@@ -530,8 +529,7 @@ const TChartPen* TCustomSeries::PointerHoverPen(int ValueIndex) const
 
 void TCustomSeries::CheckMouse(int X, int Y)
 {
-    const auto* Chart = dynamic_cast<const TCustomChart*>(FParent);
-    if (!FSelected || !FSelected->Hover()->Visible() || (Chart && !Chart->Hover()->Visible()))
+    if (!FSelected || !FSelected->Hover()->Visible() || (FParent && !FParent->HoverVisible()))
         return;
     FSelected->SetHoverIndex(Clicked(X, Y));
 }

@@ -19,7 +19,7 @@ using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TCustomSeries* Send
 // A line series with markers: the pointer and the line and area switches.
 class TCustomSeries : public TCustomLineSeries {
 public:
-    explicit TCustomSeries(TCustomAxisPanel* AOwner);
+    explicit TCustomSeries(TSeriesChart* AOwner);
     ~TCustomSeries() override;
 
     TSeriesPointer* Pointer() const { return FPointer.get(); }

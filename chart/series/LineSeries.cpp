@@ -2,7 +2,7 @@
 
 #include "chart/series/SeriesPointer.h"
 
-TLineSeries::TLineSeries(TCustomAxisPanel* AOwner) : TCustomSeries(AOwner)
+TLineSeries::TLineSeries(TSeriesChart* AOwner) : TCustomSeries(AOwner)
 {
     FDrawLine = true;
     AllowSinglePoint = false;

@@ -6,5 +6,5 @@
 // points, markers off until switched on.
 class TLineSeries : public TCustomSeries {
 public:
-    explicit TLineSeries(TCustomAxisPanel* AOwner);
+    explicit TLineSeries(TSeriesChart* AOwner);
 };

@@ -3,7 +3,7 @@
 
 #include "chart/axes/ChartAxis.h"
 #include "chart/series/ChartSeries.h"
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/SeriesChart.h"
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
@@ -204,7 +204,7 @@ void TSeriesPointer::PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) con
 
 void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle) const
 {
-    TCustomAxisPanel* Chart = FSeries ? FSeries->ParentChart() : nullptr;
+    TSeriesChart* Chart = FSeries ? FSeries->ParentChart() : nullptr;
     if (!Chart)
         return;
     // Axis units: the size measured in values of the series' vertical axis.

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 
-TSmoothingFunction::TSmoothingFunction(TCustomAxisPanel* AOwner) : TChartFunction(AOwner)
+TSmoothingFunction::TSmoothingFunction(TSeriesChart* AOwner) : TChartFunction(AOwner)
 {
     CanUsePeriod = false;
     SingleSource = true;

@@ -6,7 +6,7 @@
 // source's points: Factor samples per point, at most 601 in all.
 class TSmoothingFunction : public TChartFunction {
 public:
-    explicit TSmoothingFunction(TCustomAxisPanel* AOwner);
+    explicit TSmoothingFunction(TSeriesChart* AOwner);
 
     // The curve passes through the points (True) or only near them.
     bool Interpolate() const { return FInterpolate; }
