@@ -1,0 +1,75 @@
+# Fails when a source file includes a header its layer must not see.
+#   cmake -DROOT=<tree> [-DWIDGETS_DIR=<QtWidgets include folder>] -P CheckIncludes.cmake
+#
+# The layers, bottom to top; each may include its own folder and those below:
+#   core; settings -> core; chart/canvas -> core; chart/axes -> chart/canvas;
+#   chart/series -> chart/axes; chart/panel -> chart/series; app -> everything.
+# Nothing below app/ includes a Qt Widgets header.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT ROOT)
+    message(FATAL_ERROR "ROOT not set")
+endif()
+
+set(allowed_core "core")
+set(allowed_settings "core;settings")
+set(allowed_chart_canvas "core;chart/canvas")
+set(allowed_chart_axes "core;chart/canvas;chart/axes")
+set(allowed_chart_series "core;chart/canvas;chart/axes;chart/series")
+set(allowed_chart_panel "core;chart/canvas;chart/axes;chart/series;chart/panel")
+set(allowed_app "core;settings;chart/canvas;chart/axes;chart/series;chart/panel;app")
+set(layers core settings chart/canvas chart/axes chart/series chart/panel app)
+
+# Header names of Qt Widgets: those in its include folder, plus the module itself.
+set(widget_headers "QtWidgets")
+if(WIDGETS_DIR AND IS_DIRECTORY "${WIDGETS_DIR}")
+    file(GLOB names RELATIVE "${WIDGETS_DIR}" "${WIDGETS_DIR}/Q*")
+    list(APPEND widget_headers ${names})
+endif()
+
+set(errors "")
+set(checked 0)
+foreach(layer IN LISTS layers)
+    string(REPLACE "/" "_" key "${layer}")
+    set(allowed "${allowed_${key}}")
+    file(GLOB_RECURSE sources "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
+    foreach(source IN LISTS sources)
+        math(EXPR checked "${checked} + 1")
+        file(RELATIVE_PATH shown "${ROOT}" "${source}")
+        file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+        foreach(line IN LISTS lines)
+            if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+                set(target "${CMAKE_MATCH_1}")
+                # The layer of a project header is its longest known folder prefix.
+                set(target_layer "")
+                foreach(candidate IN LISTS layers)
+                    string(LENGTH "${candidate}/" n)
+                    string(SUBSTRING "${target}" 0 ${n} prefix)
+                    if(prefix STREQUAL "${candidate}/")
+                        set(target_layer "${candidate}")
+                    endif()
+                endforeach()
+                if(target_layer STREQUAL "")
+                    string(APPEND errors "${shown}: \"${target}\" is in no known layer\n")
+                elseif(NOT target_layer IN_LIST allowed)
+                    string(APPEND errors "${shown}: ${layer} must not include ${target_layer} (\"${target}\")\n")
+                endif()
+            elseif(NOT layer STREQUAL "app" AND line MATCHES "#[ \t]*include[ \t]*<([^>/]+)(/[^>]*)?>")
+                set(module "${CMAKE_MATCH_1}")
+                set(name "${CMAKE_MATCH_1}${CMAKE_MATCH_2}")
+                if(module IN_LIST widget_headers OR name IN_LIST widget_headers)
+                    string(APPEND errors "${shown}: ${layer} must not include the Widgets header <${name}>\n")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(checked EQUAL 0)
+    message(FATAL_ERROR "No sources found under ${ROOT}")
+endif()
+if(errors)
+    message(NOTICE "${errors}")
+    message(FATAL_ERROR "Includes against the layering (above)")
+endif()
+message(STATUS "${checked} files follow the layering")
