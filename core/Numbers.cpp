@@ -37,6 +37,11 @@ int64_t Round(double value)
     return ClampToInt64(std::nearbyint(value));
 }
 
+int RoundInt(double value)
+{
+    return int(std::clamp<int64_t>(Round(value), -PixelLimit, PixelLimit));
+}
+
 int64_t Trunc(double value) { return ClampToInt64(std::trunc(value)); }
 
 double Int(double value) { return std::trunc(value); }

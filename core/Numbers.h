@@ -12,6 +12,11 @@ namespace Numbers {
 
 // Round half to even, as the chart engine's pixel and label arithmetic expects.
 int64_t Round(double value);
+// Round to an int for pixels and sizes: half to even, saturated at
+// ±PixelLimit so that a huge or infinite value neither wraps nor overflows the
+// arithmetic that follows (NaN gives 0).
+inline constexpr int PixelLimit = 1'000'000'000;
+int RoundInt(double value);
 // Toward zero.
 int64_t Trunc(double value);
 double Int(double value);

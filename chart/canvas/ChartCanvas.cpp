@@ -45,7 +45,7 @@ void TChartCanvas::AssignFont(const TChartFont& Value)
 {
     FFont.Assign(Value);
     if (IZoomText && FFontZoom != 100)
-        FFont.SetSize(int(Numbers::Round(Value.Size() * FFontZoom * 0.01)));
+        FFont.SetSize(Numbers::RoundInt(Value.Size() * FFontZoom * 0.01));
 }
 
 void TChartCanvas::ResetState()

@@ -63,7 +63,7 @@ void TChartTitle::DrawTitle()
     // The control is the rectangle the frame is drawn over.
     const TRect& Bounds = Chart.ChartBounds();
     const int ControlWidth = Bounds.Width();
-    const int a = Chart.FrameWidth() + int(Numbers::Round(0.02 * ControlWidth));
+    const int a = Chart.FrameWidth() + Numbers::RoundInt(0.02 * ControlWidth);
 
     TRect Chartrect = Chart.ChartRect();
     const int y = FOnTop ? Chartrect.Top + h : Chartrect.Bottom - ShapeHeight - h;

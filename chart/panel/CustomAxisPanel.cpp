@@ -344,12 +344,6 @@ void TCustomAxisPanel::SetView3DWalls(bool Value)
         Invalidate();
 }
 
-void TCustomAxisPanel::SetChart3DPercent(int Value)
-{
-    if (Change(FChart3DPercent, Value))
-        Invalidate();
-}
-
 // ------------------------------------------- the series bound to an axis
 
 // Bound in the asked direction: its horizontal axis (or both) for X, its

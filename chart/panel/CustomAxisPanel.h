@@ -99,8 +99,6 @@ public:
     void SetClipPoints(bool Value);
     bool View3DWalls() const { return FView3DWalls; }
     void SetView3DWalls(bool Value);
-    int Chart3DPercent() const { return FChart3DPercent; }
-    void SetChart3DPercent(int Value);
 
     // Drawing events, at their places in the frame.
     TChartDrawEvent OnBeforeDrawChart;
@@ -149,5 +147,4 @@ private:
     bool FAxisVisible = true;
     bool FClipPoints = true;
     bool FView3DWalls = true;
-    int FChart3DPercent = 15;
 };

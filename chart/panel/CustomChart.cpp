@@ -207,8 +207,8 @@ void TCustomChart::DrawWalls()
     const TRect& CR = FChartRect;
     TRect R{CR.Left, CR.Top, CR.Right + 1, CR.Bottom + 1};
     if (Back->StartPosition() != 0 || Back->EndPosition() != 100) {
-        R.Top = CR.Top + int(Numbers::Round(Back->StartPosition() * FChartHeight / 100.0));
-        R.Bottom = CR.Bottom - int(Numbers::Round((100 - Back->EndPosition()) * FChartHeight / 100.0));
+        R.Top = CR.Top + Numbers::RoundInt(Back->StartPosition() * FChartHeight / 100.0);
+        R.Bottom = CR.Bottom - Numbers::RoundInt((100 - Back->EndPosition()) * FChartHeight / 100.0);
     }
     Back->DrawWall(R, CR);
 }

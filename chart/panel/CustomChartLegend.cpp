@@ -199,7 +199,7 @@ void TCustomChartLegend::CalcItemHeight()
         if (FSymbol.HeightUnits() == lcsPixels)
             Height = std::max(Height, FSymbol.Height());
         else if (FSymbol.Height() > 100)
-            Height = int(Numbers::Round(TextHeight * FSymbol.Height() / 100.0));
+            Height = Numbers::RoundInt(TextHeight * FSymbol.Height() / 100.0);
     }
     if (FCheckBoxes && Height <= 16)
         Height = 17;
@@ -237,11 +237,11 @@ void TCustomChartLegend::CalcWidths(int Count)
         else if (FSymbol.Height() > 100)
             IColorWidth = FChart->Canvas()->TextHeight(QStringLiteral("W"));
         else
-            IColorWidth = int(Numbers::Round((IItemHeight - 4) * FSymbol.Height() / 100.0));
+            IColorWidth = Numbers::RoundInt((IItemHeight - 4) * FSymbol.Height() / 100.0);
     } else if (FSymbol.WidthUnits() == lcsPixels) {
         IColorWidth = FSymbol.Width();
     } else {
-        IColorWidth = int(Numbers::Round(IMaxWidth * FSymbol.Width() / 100.0));
+        IColorWidth = Numbers::RoundInt(IMaxWidth * FSymbol.Width() / 100.0);
     }
     IColorWidth = std::max(0, IColorWidth);
 }
@@ -268,7 +268,7 @@ int TCustomChartLegend::LegendHeight(int Rows, int F) const
 
 bool TCustomChartLegend::CalcVertical(const TRect& CR, int F)
 {
-    const int Top = CR.Top + int(Numbers::Round(FTopPos * double(CR.Bottom - CR.Top) / 100)) + F / 2;
+    const int Top = CR.Top + Numbers::RoundInt(FTopPos * double(CR.Bottom - CR.Top) / 100) + F / 2;
     const int FirstItemTop = Top + F / 2;
     int Rows = std::min((CR.Bottom - F - FirstItemTop) / IItemHeight, ITotalItems);
     if (FMaxNumRows > 0)
@@ -281,7 +281,7 @@ bool TCustomChartLegend::CalcVertical(const TRect& CR, int F)
     IItemOffsets.assign(size_t(Rows), 0);
 
     CalcWidths(Rows);
-    IItemsTopMargin = int(Numbers::Round(IItemHeight * 0.1));
+    IItemsTopMargin = Numbers::RoundInt(IItemHeight * 0.1);
     const int Height = LegendHeight(Rows, F);
     int Width = IMaxWidth + FTextSymbolGap + 2 + F;
     if (FSymbol.Visible()) {
@@ -307,7 +307,7 @@ bool TCustomChartLegend::CalcHorizontal(const TRect& CR, int F)
     CalcWidths(ITotalItems);
 
     const int BoundsWidth = FChart->ChartBounds().Width();
-    const int SideGap = int(Numbers::Round(FTopPos * BoundsWidth / 100.0));
+    const int SideGap = Numbers::RoundInt(FTopPos * BoundsWidth / 100.0);
     const int Available = BoundsWidth - 2 * F
         - (FChart->FrameWidth() + BoundsWidth * FHorizMargin / 100 + SideGap);
     const int Slot = IMaxWidth + IColorWidth + 8 + (FTextSymbolGap > 0 ? FTextSymbolGap + 4 : 0);
@@ -336,7 +336,7 @@ bool TCustomChartLegend::CalcHorizontal(const TRect& CR, int F)
     INumRows = Rows;
     IShownItems = std::min(Cols * Rows, ITotalItems);
 
-    IItemsTopMargin = int(Numbers::Round(IItemHeight * 0.1));
+    IItemsTopMargin = Numbers::RoundInt(IItemHeight * 0.1);
     const int Height = LegendHeight(Rows, F);
     int Top;
     if (FAlignment == laTop) {
@@ -467,7 +467,7 @@ TRect TCustomChartLegend::SymbolRect(int k) const
             R.Bottom = y + IItemHeight + 1;
     }
     if (FSymbol.Height() <= 100)
-        R.Bottom = R.Top + int(Numbers::Round((R.Bottom - R.Top) * FSymbol.Height() / 100.0));
+        R.Bottom = R.Top + Numbers::RoundInt((R.Bottom - R.Top) * FSymbol.Height() / 100.0);
     return R;
 }
 

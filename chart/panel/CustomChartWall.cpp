@@ -28,15 +28,3 @@ void TCustomChartWall::SetSize(int Value)
     if (Change(FSize, Value))
         Repaint();
 }
-
-void TCustomChartWall::SetDark3D(bool Value)
-{
-    if (Change(FDark3D, Value))
-        Repaint();
-}
-
-void TCustomChartWall::SetAutoHide(bool Value)
-{
-    if (Change(FAutoHide, Value))
-        Repaint();
-}

@@ -13,13 +13,7 @@ public:
     // 3D thickness; no effect in 2D.
     int Size() const { return FSize; }
     void SetSize(int Value);
-    bool Dark3D() const { return FDark3D; }
-    void SetDark3D(bool Value);
-    bool AutoHide() const { return FAutoHide; }
-    void SetAutoHide(bool Value);
 
 protected:
     int FSize = 0;
-    bool FDark3D = true;
-    bool FAutoHide = false;
 };

@@ -1,15 +1,15 @@
 #include "chart/panel/StringsShape.h"
 
+#include "core/ChangeNotifier.h"
+
 TStringsShape::TStringsShape(TChartContext* AChart) : TCustomTextShape(AChart) {}
 
 TStringsShape::~TStringsShape() = default;
 
 void TStringsShape::SetText(const QStringList& Value)
 {
-    if (FLinesText != Value) {
-        FLinesText = Value;
+    if (Change(FLinesText, Value))
         Repaint();
-    }
 }
 
 void TStringsShape::ClearText()

@@ -1,5 +1,6 @@
 #include "chart/series/ChartSeries.h"
 
+#include "core/ChangeNotifier.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartException.h"
 #include "chart/series/ColorPalettes.h"
@@ -333,10 +334,8 @@ void TChartSeries::SetSeriesColor(TColor Value)
 {
     if (FColor == clDefault && Value == ISeriesColor)
         return;
-    if (FColor != Value) {
-        FColor = Value;
+    if (Change(FColor, Value))
         Repaint();
-    }
     ISeriesColor = FColor;
     if (FParent)
         FParent->BroadcastSeriesEvent(this, seChangeColor);
@@ -350,10 +349,8 @@ void TChartSeries::AssignAutoColor(TColor Value)
 
 void TChartSeries::SetColorEachPoint(bool Value)
 {
-    if (FColorEachPoint != Value) {
-        FColorEachPoint = Value;
+    if (Change(FColorEachPoint, Value))
         Repaint();
-    }
 }
 
 TColor TChartSeries::GetValueColor(int ValueIndex) const
@@ -386,26 +383,20 @@ void TChartSeries::SetNull(int ValueIndex, bool Null)
 
 void TChartSeries::SetTreatNulls(TTreatNullsStyle Value)
 {
-    if (FTreatNulls != Value) {
-        FTreatNulls = Value;
+    if (Change(FTreatNulls, Value))
         Repaint();
-    }
 }
 
 void TChartSeries::SetValueFormat(const QString& Value)
 {
-    if (FValueFormat != Value) {
-        FValueFormat = Value;
+    if (Change(FValueFormat, Value))
         Repaint();
-    }
 }
 
 void TChartSeries::SetPercentFormat(const QString& Value)
 {
-    if (FPercentFormat != Value) {
-        FPercentFormat = Value;
+    if (Change(FPercentFormat, Value))
         Repaint();
-    }
 }
 
 // ----------------------------------------------------------- data limits
@@ -470,20 +461,18 @@ void TChartSeries::PixelMarginsVert(int& Top, int& Bottom) const
 
 void TChartSeries::SetHorizAxis(THorizAxis Value)
 {
-    if (FHorizAxis != Value) {
-        FHorizAxis = Value;
-        ResolveAxes();
-        Repaint();
-    }
+    if (!Change(FHorizAxis, Value))
+        return;
+    ResolveAxes();
+    Repaint();
 }
 
 void TChartSeries::SetVertAxis(TVertAxis Value)
 {
-    if (FVertAxis != Value) {
-        FVertAxis = Value;
-        ResolveAxes();
-        Repaint();
-    }
+    if (!Change(FVertAxis, Value))
+        return;
+    ResolveAxes();
+    Repaint();
 }
 
 bool TChartSeries::AssociatedToAxis(const TChartAxis* Axis) const

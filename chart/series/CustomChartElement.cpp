@@ -1,5 +1,6 @@
 #include "chart/series/CustomChartElement.h"
 
+#include "core/ChangeNotifier.h"
 #include "chart/series/SeriesChart.h"
 
 TCustomChartElement::TCustomChartElement(TSeriesChart* AOwner)
@@ -21,10 +22,8 @@ TCustomChartElement::~TCustomChartElement()
 
 void TCustomChartElement::SetActive(bool Value)
 {
-    if (FActive != Value) {
-        FActive = Value;
+    if (Change(FActive, Value))
         Repaint();
-    }
 }
 
 void TCustomChartElement::Repaint()

@@ -1,21 +1,18 @@
 #include "chart/series/CustomChartSeries.h"
 
+#include "core/ChangeNotifier.h"
 #include "chart/series/SeriesChart.h"
 
 void TSeriesLegend::SetVisible(bool Value)
 {
-    if (FVisible != Value) {
-        FVisible = Value;
+    if (Change(FVisible, Value))
         Repaint();
-    }
 }
 
 void TSeriesLegend::SetText(const QString& Value)
 {
-    if (FText != Value) {
-        FText = Value;
+    if (Change(FText, Value))
         Repaint();
-    }
 }
 
 void TSeriesLegend::Repaint()
@@ -30,9 +27,8 @@ TCustomChartSeries::~TCustomChartSeries() = default;
 
 void TCustomChartSeries::SetActive(bool Value)
 {
-    if (FActive == Value)
+    if (!Change(FActive, Value))
         return;
-    FActive = Value;
     Repaint();
     if (FParent)
         FParent->BroadcastSeriesEvent(this, seChangeActive);
@@ -40,9 +36,8 @@ void TCustomChartSeries::SetActive(bool Value)
 
 void TCustomChartSeries::SetTitle(const QString& Value)
 {
-    if (FTitle == Value)
+    if (!Change(FTitle, Value))
         return;
-    FTitle = Value;
     Repaint();
     if (FParent)
         FParent->BroadcastSeriesEvent(this, seChangeTitle);

@@ -36,12 +36,6 @@ void TCustomSeries::SetDrawArea(bool Value)
         Repaint();
 }
 
-void TCustomSeries::SetDrawStyle(TCustomSeriesDrawStyle Value)
-{
-    if (Change(FDrawStyle, Value))
-        Repaint();
-}
-
 void TCustomSeries::SetColorEachLine(bool Value)
 {
     if (Change(FColorEachLine, Value))
@@ -57,18 +51,6 @@ void TCustomSeries::SetInflateMargins(bool Value)
 void TCustomSeries::SetPointerBehind(bool Value)
 {
     if (Change(FPointerBehind, Value))
-        Repaint();
-}
-
-void TCustomSeries::SetStairs(bool Value)
-{
-    if (Change(FStairs, Value))
-        Repaint();
-}
-
-void TCustomSeries::SetInvertedStairs(bool Value)
-{
-    if (Change(FInvertedStairs, Value))
         Repaint();
 }
 
@@ -443,7 +425,7 @@ void TCustomSeries::PixelMarginsHoriz(int& Left, int& Right) const
         Left = Right = FPointer->HorizSize() + e;
     }
     if (FInflateMargins && FDrawLine && LinePen()->Width() >= 2) {
-        const int w = int(Numbers::Round(LinePen()->Width() * 0.5)) + 1;
+        const int w = Numbers::RoundInt(LinePen()->Width() * 0.5) + 1;
         Left = std::max(Left, w);
         Right = std::max(Right, w);
     }
@@ -459,7 +441,7 @@ void TCustomSeries::PixelMarginsVert(int& Top, int& Bottom) const
         Top = Bottom = FPointer->VertSize() + e;
     }
     if (FInflateMargins && FDrawLine && LinePen()->Width() >= 2) {
-        const int w = int(Numbers::Round(LinePen()->Width() * 0.5)) + 1;
+        const int w = Numbers::RoundInt(LinePen()->Width() * 0.5) + 1;
         Top = std::max(Top, w);
         Bottom = std::max(Bottom, w);
     }
@@ -503,9 +485,9 @@ void TCustomSeries::DrawLegend(TChartCanvas& C, const TRect& R)
     // Keep the marker's own proportions inside the box.
     const float t = FPointer->HorizSize() == 0 ? 1.0f : float(FPointer->VertSize()) / float(FPointer->HorizSize());
     if (e >= f * t)
-        e = std::min(e, int(Numbers::Round(f / t)));
+        e = std::min(e, Numbers::RoundInt(f / t));
     else
-        f = std::min(f, int(Numbers::Round(e * t)));
+        f = std::min(f, Numbers::RoundInt(e * t));
     e = std::min(e, FPointer->HorizSize());
     f = std::min(f, FPointer->VertSize());
     FPointer->DrawPointer(&C, false, px, (R.Top + R.Bottom) / 2, e, f, c, FPointer->Style());

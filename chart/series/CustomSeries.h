@@ -10,7 +10,6 @@
 class TChartPen;
 class TSmoothingFunction;
 
-enum TCustomSeriesDrawStyle { dsSegments, dsAll, dsCurve };
 
 class TCustomSeries;
 // Chooses the marker style of one point.
@@ -28,8 +27,6 @@ public:
     void SetDrawLine(bool Value);
     bool DrawArea() const { return FDrawArea; }
     void SetDrawArea(bool Value);
-    TCustomSeriesDrawStyle DrawStyle() const { return FDrawStyle; }
-    void SetDrawStyle(TCustomSeriesDrawStyle Value);
     bool ColorEachLine() const { return FColorEachLine; }
     void SetColorEachLine(bool Value);
     bool ClickableLine() const { return FClickableLine; }
@@ -40,10 +37,6 @@ public:
     void SetInflateMargins(bool Value);
     bool PointerBehind() const { return FPointerBehind; }
     void SetPointerBehind(bool Value);
-    bool Stairs() const { return FStairs; }
-    void SetStairs(bool Value);
-    bool InvertedStairs() const { return FInvertedStairs; }
-    void SetInvertedStairs(bool Value);
 
     // Smoothed: from the next frame on the series' points are samples of a
     // smooth curve through its data points, which wait in a hidden copy;
@@ -95,10 +88,7 @@ protected:
     bool FColorEachLine = true;
     bool FDrawArea = false;
     bool FDrawLine = false;
-    TCustomSeriesDrawStyle FDrawStyle = dsSegments;
     bool FInflateMargins = true;
-    bool FInvertedStairs = false;
-    bool FStairs = false;
     std::unique_ptr<TSeriesPointer> FPointer;
     bool FPointerBehind = false;
     bool FSmoothed = false;

@@ -211,13 +211,13 @@ void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle
     auto AxisPixels = [this](double Size) {
         const TChartAxis* Axis = FSeries->GetVertAxis();
         if (!Axis)
-            return int(Numbers::Round(Size));
+            return Numbers::RoundInt(Size);
         return std::abs(Axis->CalcPosValue(Axis->Minimum() + Size) - Axis->CalcPosValue(Axis->Minimum()));
     };
     int H = FHorizSize;
     int V = FVertSize;
     if (FSizeFloat != 0) {
-        H = V = FSizeUnits == suAxis ? AxisPixels(FSizeFloat) : int(Numbers::Round(FSizeFloat));
+        H = V = FSizeUnits == suAxis ? AxisPixels(FSizeFloat) : Numbers::RoundInt(FSizeFloat);
     } else if (FSizeUnits == suAxis) {
         H = AxisPixels(FHorizSize);
         V = AxisPixels(FVertSize);

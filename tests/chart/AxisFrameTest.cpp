@@ -3,7 +3,6 @@
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/series/LineSeries.h"
 #include "chart/panel/PlotvaneChart.h"
-#include "chart/axes/StoredAxisSettings.h"
 #include "chart/canvas/ChartCanvas.h"
 
 #include <QImage>
@@ -30,7 +29,6 @@ struct TAxisFrame {
     TAxisFrame()
     {
         ConfigurePlotvaneChart(Chart);
-        ApplyStoredAxisSettings(Chart);
         Image.fill(Qt::magenta);
     }
     void Frame() { Chart.Draw(&Image, {0, 0, Image.width(), Image.height()}); }

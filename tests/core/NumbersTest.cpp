@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 using namespace Numbers;
 
@@ -21,6 +22,19 @@ TEST(Rounding, HalvesGoToEvenAndTruncGoesTowardZero)
     EXPECT_EQ(IntDiv(-7, 2), -3);
     EXPECT_EQ(Round(1e300), INT64_MAX);
     EXPECT_EQ(Round(std::nan("")), 0);
+}
+
+TEST(Rounding, RoundIntRoundsHalvesToEvenAndSaturatesInsteadOfWrapping)
+{
+    EXPECT_EQ(RoundInt(2.5), 2);
+    EXPECT_EQ(RoundInt(-3.5), -4);
+    // Past the int range a bare cast wraps or is undefined; here it stops at
+    // the pixel limit, leaving room to add two such values.
+    EXPECT_EQ(RoundInt(3e9), PixelLimit);
+    EXPECT_EQ(RoundInt(-1e300), -PixelLimit);
+    EXPECT_EQ(RoundInt(std::numeric_limits<double>::infinity()), PixelLimit);
+    EXPECT_EQ(RoundInt(std::nan("")), 0);
+    EXPECT_EQ(RoundInt(PixelLimit - 0.5), PixelLimit);
 }
 
 TEST(Rounding, SameValueAndZeroTests)
