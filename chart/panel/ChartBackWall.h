@@ -8,19 +8,3 @@ class TChartBackWall : public TChartWall {
 public:
     explicit TChartBackWall(TChartContext* AChart) : TChartWall(AChart, clSilver) { FTransparent = true; }
 };
-
-// The side and floor walls, drawn only in 3D.
-class TChartLeftWall : public TChartWall {
-public:
-    explicit TChartLeftWall(TChartContext* AChart) : TChartWall(AChart, 0x80FFFF) {}
-};
-
-class TChartBottomWall : public TChartWall {
-public:
-    explicit TChartBottomWall(TChartContext* AChart) : TChartWall(AChart, clWhite) {}
-};
-
-class TChartRightWall : public TChartWall {
-public:
-    explicit TChartRightWall(TChartContext* AChart) : TChartWall(AChart, 0x80FFFF) {}
-};

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "chart/panel/ChartBackWall.h"
+#include "chart/panel/ChartBottomWall.h"
+#include "chart/panel/ChartLeftWall.h"
+#include "chart/panel/ChartRightWall.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/series/ChartHover.h"
+#include "chart/series/ChartSelected.h"
 #include "chart/panel/CustomShapePosition.h"
 #include "chart/panel/LegendSymbol.h"
 #include "chart/canvas/ChartPen.h"

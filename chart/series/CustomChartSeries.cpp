@@ -3,24 +3,6 @@
 #include "core/ChangeNotifier.h"
 #include "chart/series/SeriesChart.h"
 
-void TSeriesLegend::SetVisible(bool Value)
-{
-    if (Change(FVisible, Value))
-        Repaint();
-}
-
-void TSeriesLegend::SetText(const QString& Value)
-{
-    if (Change(FText, Value))
-        Repaint();
-}
-
-void TSeriesLegend::Repaint()
-{
-    if (FParentChart)
-        FParentChart->Invalidate();
-}
-
 TCustomChartSeries::TCustomChartSeries(TSeriesChart* AOwner) : TCustomChartElement(AOwner) {}
 
 TCustomChartSeries::~TCustomChartSeries() = default;

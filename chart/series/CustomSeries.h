@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/series/ChartHover.h"
+#include "chart/series/ChartSelected.h"
 #include "chart/series/CustomLineSeries.h"
 #include "chart/series/SeriesPointer.h"
 
