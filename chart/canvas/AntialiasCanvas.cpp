@@ -2,6 +2,7 @@
 
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Graphic.h"
+#include "chart/canvas/Stamp.h"
 #include "chart/canvas/StampCache.h"
 #include "core/Numbers.h"
 
