@@ -3,6 +3,7 @@
 #include "chart/axes/AxisGridPen.h"
 #include "chart/axes/AxisItem.h"
 #include "chart/axes/ChartAxisPen.h"
+#include "chart/canvas/ChartHiddenPen.h"
 #include "chart/canvas/Rect.h"
 
 #include <QString>

@@ -3,6 +3,8 @@
 #include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartFont.h"
 #include "chart/canvas/ChartPen.h"
+#include "chart/canvas/Point.h"
+#include "chart/canvas/PointFloat.h"
 #include "chart/canvas/Rect.h"
 #include "chart/canvas/StampPaint.h"
 #include "core/Color.h"
