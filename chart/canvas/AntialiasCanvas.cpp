@@ -2,6 +2,8 @@
 
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Graphic.h"
+#include "chart/canvas/PainterGeometry.h"
+#include "chart/canvas/SoftShadow.h"
 #include "chart/canvas/Stamp.h"
 #include "chart/canvas/StampCache.h"
 #include "core/Numbers.h"
@@ -24,45 +26,6 @@ namespace {
 
 // Qt drops zero-length dashes; dots keep this much length so their caps draw.
 constexpr qreal kMinDash = 1e-3;
-
-// The corner ellipse of a rounded rectangle: even, at least 1, at most the
-// rectangle's extent.
-qreal CornerSize(int Size, qreal Extent)
-{
-    int even = Size & ~1;
-    if (even < 1)
-        even = 1;
-    return std::min<qreal>(even, std::max<qreal>(Extent, 0));
-}
-
-QPainterPath RoundedPath(const QRectF& Box, int CornerWidth, int CornerHeight)
-{
-    QPainterPath path;
-    path.addRoundedRect(Box, CornerSize(CornerWidth, Box.width()) / 2, CornerSize(CornerHeight, Box.height()) / 2,
-                        Qt::AbsoluteSize);
-    return path;
-}
-
-QRectF BoxOf(int L, int T, int R, int B) { return QRectF(L, T, R - L, B - T); }
-
-template <class TPointList>
-QPolygonF PolygonOf(const TPointList& Points, qreal Offset)
-{
-    QPolygonF polygon;
-    polygon.reserve(qsizetype(Points.size()));
-    for (const auto& p : Points)
-        polygon.append(QPointF(qreal(p.X) + Offset, qreal(p.Y) + Offset));
-    return polygon;
-}
-
-std::vector<TPointFloat> FloatPoints(const std::vector<TPoint>& Points)
-{
-    std::vector<TPointFloat> result;
-    result.reserve(Points.size());
-    for (const TPoint& p : Points)
-        result.push_back({float(p.X), float(p.Y)});
-    return result;
-}
 
 Qt::BrushStyle QtBrushStyle(TBrushStyle Style)
 {
@@ -830,73 +793,6 @@ void TAntialiasCanvas::ShadowPolygon(const std::vector<TPoint>& Points, const TC
     FillShadowPath(path, FloatPoints(Points), Shadow, -1);
 }
 
-namespace {
-
-// Where a point lies between the centre (0) and the outline (1) of a shape
-// scaled about its centre: the largest ratio over the outline's edges. Exact
-// for convex outlines, which is what shadows are cast by.
-struct TScaleField {
-    struct TEdge {
-        double Nx, Ny, InvDistance;
-    };
-    double Cx = 0, Cy = 0;
-    std::vector<TEdge> Edges;
-
-    explicit TScaleField(const std::vector<TPointFloat>& Outline)
-    {
-        // The centre is the area centroid, or the mean of the corners when the
-        // outline has no area.
-        double area = 0, ax = 0, ay = 0, mx = 0, my = 0;
-        const size_t n = Outline.size();
-        for (size_t i = 0; i < n; ++i) {
-            const TPointFloat& p = Outline[i];
-            const TPointFloat& q = Outline[(i + 1) % n];
-            const double cross = double(p.X) * q.Y - double(q.X) * p.Y;
-            area += cross;
-            ax += (double(p.X) + q.X) * cross;
-            ay += (double(p.Y) + q.Y) * cross;
-            mx += p.X;
-            my += p.Y;
-        }
-        if (std::abs(area) > 1e-9) {
-            Cx = ax / (3 * area);
-            Cy = ay / (3 * area);
-        } else if (n > 0) {
-            Cx = mx / double(n);
-            Cy = my / double(n);
-        }
-        for (size_t i = 0; i < n; ++i) {
-            const TPointFloat& p = Outline[i];
-            const TPointFloat& q = Outline[(i + 1) % n];
-            double nx = double(q.Y) - p.Y;
-            double ny = double(p.X) - q.X;
-            const double len = std::hypot(nx, ny);
-            if (len < 1e-9)
-                continue;
-            nx /= len;
-            ny /= len;
-            double distance = nx * (p.X - Cx) + ny * (p.Y - Cy);
-            if (distance < 0) {
-                nx = -nx;
-                ny = -ny;
-                distance = -distance;
-            }
-            if (distance > 1e-9)
-                Edges.push_back({nx, ny, 1 / distance});
-        }
-    }
-
-    double At(double x, double y) const
-    {
-        double s = 0;
-        for (const TEdge& e : Edges)
-            s = std::max(s, (e.Nx * (x - Cx) + e.Ny * (y - Cy)) * e.InvDistance);
-        return s;
-    }
-};
-
-} // namespace
-
 void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vector<TPointFloat>& outline,
                                       const TChartShadow& Shadow, int CornerInset)
 {
@@ -910,88 +806,7 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
         return;
     }
 
-    // Soft: a gradient from transparent white at the outline to the shadow colour
-    // at `reach` of the way to the centre, built as an image over the shape.
-    QRect bounds = path.boundingRect().toAlignedRect();
-    const QRect deviceRect
-        = FGraphics->worldTransform().inverted().mapRect(QRect(0, 0, IDevice->width(), IDevice->height()));
-    bounds &= deviceRect;
-    if (bounds.isEmpty())
-        return;
-
-    const unsigned argb = ArgbOf(color);
-    const QRgb full = qPremultiply(argb);
-    const double alpha = qAlpha(argb);
-    const double red = qRed(argb), green = qGreen(argb), blue = qBlue(argb);
-    const double reach = std::clamp(0.1 + 0.002 * Shadow.SmoothBlur(), 1e-6, 1.0);
-    const double inner = 1 - reach;
-    const TScaleField field(outline);
-
-    // A rectangle's middle is all shadow colour: filled directly, and left out
-    // of the per-pixel work.
-    QRect solid;
-    if (CornerInset >= 0 && outline.size() == 4) {
-        const double hw = (double(outline[1].X) - outline[0].X) / 2;
-        const double hh = (double(outline[2].Y) - outline[1].Y) / 2;
-        const double mx = std::max(reach * hw, double(CornerInset));
-        const double my = std::max(reach * hh, double(CornerInset));
-        const int l = int(std::ceil(outline[0].X + mx)), r = int(std::floor(outline[1].X - mx));
-        const int t = int(std::ceil(outline[0].Y + my)), b = int(std::floor(outline[2].Y - my));
-        if (r > l && b > t)
-            solid = QRect(l, t, r - l, b - t) & bounds;
-    }
-
-    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    if (mask.isNull())
-        return;
-    mask.fill(Qt::transparent);
-    {
-        QPainter coverage(&mask);
-        coverage.setRenderHint(QPainter::Antialiasing, FAnti);
-        coverage.translate(-bounds.topLeft());
-        coverage.fillPath(path, Qt::white);
-    }
-    const QRect skip = solid.translated(-bounds.topLeft());
-    for (int y = 0; y < mask.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        const double py = bounds.top() + y + 0.5;
-        const bool skipRow = y >= skip.top() && y <= skip.bottom();
-        for (int x = 0; x < mask.width(); ++x) {
-            if (skipRow && x == skip.left()) {
-                x = skip.right();
-                continue;
-            }
-            const int cover = qAlpha(line[x]);
-            if (cover == 0)
-                continue;
-            const double s = field.At(bounds.left() + x + 0.5, py);
-            if (s <= inner && cover == 255) {
-                line[x] = full;
-                continue;
-            }
-            // Colour and alpha both run from transparent white to the shadow colour.
-            const double g = std::min((1 - s) / reach, 1.0);
-            const double a = alpha * g * cover / 255.0;
-            const double k = a / 255.0;
-            auto channel = [&](double c) { return int((255 + (c - 255) * g) * k + 0.5); };
-            line[x] = qRgba(channel(red), channel(green), channel(blue), int(a + 0.5));
-        }
-    }
-    if (solid.isEmpty()) {
-        FGraphics->drawImage(bounds.topLeft(), mask);
-        return;
-    }
-    FGraphics->fillRect(solid, QColor::fromRgba(argb));
-    // The band around the middle, in four pieces.
-    const QRect pieces[] = {
-        QRect(bounds.left(), bounds.top(), bounds.width(), solid.top() - bounds.top()),
-        QRect(bounds.left(), solid.bottom() + 1, bounds.width(), bounds.bottom() - solid.bottom()),
-        QRect(bounds.left(), solid.top(), solid.left() - bounds.left(), solid.height()),
-        QRect(solid.right() + 1, solid.top(), bounds.right() - solid.right(), solid.height()),
-    };
-    for (const QRect& piece : pieces)
-        if (!piece.isEmpty())
-            FGraphics->drawImage(piece.topLeft(), mask, piece.translated(-bounds.topLeft()));
+    FillSoftShadow(*FGraphics, *IDevice, path, outline, ArgbOf(color), Shadow.SmoothBlur(), FAnti, CornerInset);
 }
 
 // ---------------------------------------------------------------------------
