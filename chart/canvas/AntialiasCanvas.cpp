@@ -4,8 +4,9 @@
 #include "chart/canvas/Graphic.h"
 #include "chart/canvas/PainterGeometry.h"
 #include "chart/canvas/SoftShadow.h"
-#include "chart/canvas/Stamp.h"
 #include "chart/canvas/StampCache.h"
+#include "chart/canvas/StampKey.h"
+#include "chart/canvas/StampReplay.h"
 #include "core/Numbers.h"
 
 #include <QFont>
@@ -72,7 +73,10 @@ struct TAntialiasCanvas::TPrivate {
     QImage MeasureImage{1, 1, QImage::Format_ARGB32_Premultiplied};
 };
 
-TAntialiasCanvas::TAntialiasCanvas() : D(std::make_unique<TPrivate>()), IStamps(std::make_unique<TStampCache>())
+TAntialiasCanvas::TAntialiasCanvas()
+    : D(std::make_unique<TPrivate>()),
+      IStamps(std::make_unique<TStampReplay>(
+          [this](QImage& Scratch, const std::function<void()>& Draw) { return DrawOnScratch(Scratch, Draw); }))
 {
     FSupportsAlpha = true;
 }
@@ -408,21 +412,10 @@ QImage* TAntialiasCanvas::StampTarget(const QRect& Inside, TClipBox& Clip) const
     return image;
 }
 
-std::unique_ptr<TStamp> TAntialiasCanvas::RenderStamp(int Reach, TStampPaint Paint)
+bool TAntialiasCanvas::DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw)
 {
-    // Two rings beyond the reach show a figure that reaches further.
-    constexpr int margin = 2;
-    const int side = 2 * (Reach + margin) + 1;
-    const int centre = Reach + margin;
-    const size_t area = size_t(side) * size_t(side);
-    QImage scratch(side, side, QImage::Format_ARGB32_Premultiplied);
-    if (scratch.isNull())
-        return nullptr;
-    uint32_t* pixels = reinterpret_cast<uint32_t*>(scratch.bits());
-    std::vector<uint32_t> renders(256 * area);
-
-    // The figure is drawn by this surface's own operations with its current
-    // state, only on the scratch picture; the frame's painter waits meanwhile.
+    // Only the painter, its device and the clips change; the frame's painter
+    // waits meanwhile.
     struct TFrameSave {
         TAntialiasCanvas& C;
         std::unique_ptr<QPainter> Graphics;
@@ -446,17 +439,13 @@ std::unique_ptr<TStamp> TAntialiasCanvas::RenderStamp(int Reach, TStampPaint Pai
     IClipBoxes.clear();
     IClipDepth = 0;
     FGraphics = std::make_unique<QPainter>();
-    if (!FGraphics->begin(&scratch))
-        return nullptr;
-    IDevice = &scratch;
+    if (!FGraphics->begin(&Scratch))
+        return false;
+    IDevice = &Scratch;
     ForgetPainterState();
     FGraphics->setRenderHint(QPainter::TextAntialiasing, true);
-    for (int g = 0; g < 256; ++g) {
-        std::fill(pixels, pixels + area, uint32_t(g) * 0x01010101u);
-        Paint(centre, centre);
-        std::copy(pixels, pixels + area, renders.begin() + ptrdiff_t(size_t(g) * area));
-    }
-    return TStamp::FromRenders(renders, side, margin);
+    Draw();
+    return true;
 }
 
 void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
@@ -473,24 +462,17 @@ void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStamp
         && (FBrush.Style() == bsSolid || FBrush.Style() == bsClear)) {
         target = StampTarget(QRect(X - Reach, Y - Reach, 2 * Reach + 1, 2 * Reach + 1), clip);
     }
-    if (!target) {
-        Paint(X, Y);
-        return;
+    if (target) {
+        const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
+                            FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
+                            FBrush.BackColor(), FTransparency, FAnti};
+        const QRect box(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom));
+        if (IStamps->Draw(*target, box, X, Y, key, Paint)) {
+            ++IStampedCount;
+            return;
+        }
     }
-    const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
-                        FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
-                        FBrush.BackColor(), FTransparency, FAnti};
-    TStampCache::TEntry& entry = IStamps->Entry(key);
-    if (entry.State == TStampCache::ssYoung && ++entry.Uses > TStampCache::kDirectUses)
-        IStamps->Store(entry, RenderStamp(Reach, Paint));
-    if (entry.State != TStampCache::ssReady) {
-        Paint(X, Y);
-        return;
-    }
-    if (clip.Right >= clip.Left && clip.Bottom >= clip.Top)
-        entry.Stamp->Blend(const_cast<uchar*>(target->constBits()), target->bytesPerLine(), X, Y,
-                           QRect(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom)));
-    ++IStampedCount;
+    Paint(X, Y);
 }
 
 // ---------------------------------------------------------------------------

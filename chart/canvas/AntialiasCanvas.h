@@ -3,6 +3,7 @@
 #include "chart/canvas/ChartCanvas.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,8 +13,7 @@ class QRect;
 class QPainter;
 class QPainterPath;
 class QPaintDevice;
-class TStamp;
-class TStampCache;
+class TStampReplay;
 
 // How glyphs are rasterised: antialiased without grid fitting, one bit per
 // pixel grid-fitted, or antialiased grid-fitted (what ClearType becomes here).
@@ -122,7 +122,7 @@ private:
     std::vector<TClipBox> IClipBoxes;
     bool FStamping = true;
     long long IStampedCount = 0;
-    std::unique_ptr<TStampCache> IStamps;
+    std::unique_ptr<TStampReplay> IStamps;
 
     // What the painter currently holds, so that unchanged state is not resent.
     int ICachedAntialias = -1; // -1: unknown
@@ -163,6 +163,7 @@ private:
     void PushClipBox(bool Rectangular, int Left, int Top, int Right, int Bottom);
     // The picture a stamp covering Inside can be copied into, or null.
     QImage* StampTarget(const QRect& Inside, TClipBox& Clip) const;
-    std::unique_ptr<TStamp> RenderStamp(int Reach, TStampPaint Paint);
+    // Runs Draw with this surface's drawing redirected onto Scratch.
+    bool DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw);
     void CopyBuffer(QPaintDevice* destination, const TRect& rect) const;
 };
