@@ -3,13 +3,14 @@
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Graphic.h"
 #include "chart/canvas/PainterGeometry.h"
+#include "chart/canvas/PlatformFont.h"
+#include "chart/canvas/PlatformPen.h"
 #include "chart/canvas/SoftShadow.h"
 #include "chart/canvas/StampCache.h"
 #include "chart/canvas/StampKey.h"
 #include "chart/canvas/StampReplay.h"
 #include "core/Numbers.h"
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -18,15 +19,10 @@
 #include <QPolygonF>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-// Qt drops zero-length dashes; dots keep this much length so their caps draw.
-constexpr qreal kMinDash = 1e-3;
 
 Qt::BrushStyle QtBrushStyle(TBrushStyle Style)
 {
@@ -57,16 +53,7 @@ struct TPainterSave {
 struct TAntialiasCanvas::TPrivate {
     QPen Pen;
 
-    // The platform font and what it was built from.
-    bool FontValid = false;
-    QString FontName;
-    double FontSize = 0;
-    int FontStyle = 0;
-    TTextHint FontHint = thAntiAlias;
-    int FontDpi = 0;
-    QFont Font;
-    std::optional<QFontMetricsF> Metrics;
-    double Padding = 0; // the side padding of measured text, one sixth of the em
+    TPlatformFont Font;
     bool PainterHasFont = false;
 
     // Text measured between frames is measured at the buffer's resolution.
@@ -157,49 +144,7 @@ void TAntialiasCanvas::BuildPen()
     IBuiltPenKey = key;
     IPainterPen = IPainterPen == ppStroke ? ppUnknown : IPainterPen;
 
-    const int width = std::max(0, FPen.Width());
-    QPen pen(QColor::fromRgba(ArgbOf(FPen.Color())));
-    pen.setWidthF(width); // 0: Qt's one-pixel cosmetic pen
-
-    Qt::PenCapStyle cap = Qt::RoundCap;
-    switch (FPen.EndStyle()) {
-    case esRound: cap = Qt::RoundCap; break;
-    case esSquare: cap = Qt::SquareCap; break;
-    case esFlat: cap = Qt::FlatCap; break;
-    }
-    pen.setCapStyle(cap);
-    switch (FPen.JoinStyle()) {
-    case jsRound: pen.setJoinStyle(Qt::RoundJoin); break;
-    case jsBevel: pen.setJoinStyle(Qt::BevelJoin); break;
-    case jsMitter: pen.setJoinStyle(Qt::MiterJoin); break;
-    }
-
-    // Dash patterns in units of the pen width (Qt's own unit for them).
-    QList<qreal> pattern;
-    switch (FPen.Style()) {
-    case psDash: pattern = {3, 1}; break;
-    case psDot: pattern = {1, 1}; break;
-    case psDashDot: pattern = {3, 1, 1, 1}; break;
-    case psDashDotDot: pattern = {3, 1, 1, 1, 1, 1}; break;
-    case psSolid:
-    case psClear: break;
-    }
-    if (!pattern.isEmpty()) {
-        // Qt puts round and square caps on every dash of a wide pen, outside its
-        // length, which would close the gaps. Each dash gives up one width to its
-        // two caps and the gap takes it, so dashes and gaps keep their lengths
-        // with the caps included, and the first dash starts where a solid line's
-        // cap would. Pens up to one pixel wide are dashed pixel by pixel already.
-        if (width > 1 && cap != Qt::FlatCap) {
-            for (qsizetype i = 0; i < pattern.size(); i += 2) {
-                const qreal dash = std::max(pattern[i] - 1, kMinDash);
-                pattern[i + 1] += pattern[i] - dash;
-                pattern[i] = dash;
-            }
-        }
-        pen.setDashPattern(pattern);
-    }
-    D->Pen = pen;
+    D->Pen = PlatformPen(FPen, ArgbOf(FPen.Color()));
 }
 
 bool TAntialiasCanvas::PrepareStroke()
@@ -531,65 +476,26 @@ void TAntialiasCanvas::EnsureFont()
     // A metafile keeps the text as large, in device pixels, as on screen.
     if (FMetafiling && dpi > 0)
         size = size * D->MeasureImage.logicalDpiY() / dpi;
-    const TTextHint hint = TextHint();
-    TPrivate& d = *D;
-    if (d.FontValid && d.FontSize == size && d.FontStyle == FFont.Style() && d.FontHint == hint && d.FontDpi == dpi
-        && d.FontName == FFont.Name())
-        return;
-
-    QFont font(FFont.Name());
-    // Unknown faces fall back to the generic sans-serif family.
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(size);
-    const int style = FFont.Style();
-    font.setBold(style & fsBold);
-    font.setItalic(style & fsItalic);
-    font.setUnderline(style & fsUnderline);
-    font.setStrikeOut(style & fsStrikeOut);
-    switch (hint) {
-    case thAntiAlias:
-        font.setStyleStrategy(QFont::PreferAntialias);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        break;
-    case thSingleBitPerPixelGridFit:
-        font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-        break;
-    case thClearTypeGridFit:
-        // No sub-pixel rendering here: antialiased glyphs fitted to the grid.
-        font.setStyleStrategy(QFont::PreferAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-        break;
-    }
-
-    d.FontValid = true;
-    d.FontName = FFont.Name();
-    d.FontSize = size;
-    d.FontStyle = style;
-    d.FontHint = hint;
-    d.FontDpi = dpi;
-    d.Font = font;
-    d.Metrics.emplace(font, device);
-    d.Padding = size * dpi / 72.0 / 6.0;
-    d.PainterHasFont = false;
+    if (D->Font.Update(FFont.Name(), size, FFont.Style(), TextHint(), dpi, device))
+        D->PainterHasFont = false;
 }
 
 int TAntialiasCanvas::TextWidth(const QString& Text)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding));
+    return int(Numbers::Round(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding()));
 }
 
 int TAntialiasCanvas::TextHeight(const QString& /*Text*/)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Metrics->height() + 0.5));
+    return int(Numbers::Round(D->Font.Metrics().height() + 0.5));
 }
 
 QSizeF TAntialiasCanvas::TextSize(const QString& Text)
 {
     EnsureFont();
-    return QSizeF(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding, D->Metrics->height());
+    return QSizeF(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding(), D->Font.Metrics().height());
 }
 
 void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
@@ -597,14 +503,14 @@ void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
     if (!FGraphics)
         return;
     EnsureFont();
-    const TPrivate& d = *D;
+    const TPlatformFont& font = D->Font;
 
     // The layout origin: the left end of the padded text box, at the top of the line.
     qreal x = X;
     qreal y = Y;
     switch (FTextAlign) {
-    case ta_Right: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))); break;
-    case ta_Center: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))) / 2; break;
+    case ta_Right: x = X - qreal(Numbers::Round(font.Metrics().horizontalAdvance(Text))); break;
+    case ta_Center: x = X - qreal(Numbers::Round(font.Metrics().horizontalAdvance(Text))) / 2; break;
     case ta_CenterBottom: {
         const QSizeF size = TextSize(Text);
         x = X - size.width() / 2;
@@ -633,15 +539,15 @@ void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
         FillShape([&] { FGraphics->drawRect(box); });
     }
 
-    if (!d.PainterHasFont) {
-        FGraphics->setFont(d.Font);
+    if (!D->PainterHasFont) {
+        FGraphics->setFont(font.Font());
         D->PainterHasFont = true;
     }
     FGraphics->setPen(QColor::fromRgba(ArgbOf(FFont.Color())));
     IPainterPen = ppText;
     // Glyphs start after the box's side padding, as measured by TextWidth, so a
     // text keeps equal margins inside a box of its measured width.
-    FGraphics->drawText(QPointF(x + d.Padding, y + d.Metrics->ascent()), Text);
+    FGraphics->drawText(QPointF(x + font.Padding(), y + font.Metrics().ascent()), Text);
 
     if (rotated)
         FGraphics->setWorldTransform(saved);

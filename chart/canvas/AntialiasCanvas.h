@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/canvas/ChartCanvas.h"
+#include "chart/canvas/TextHint.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,10 +15,6 @@ class QPainter;
 class QPainterPath;
 class QPaintDevice;
 class TStampReplay;
-
-// How glyphs are rasterised: antialiased without grid fitting, one bit per
-// pixel grid-fitted, or antialiased grid-fitted (what ClearType becomes here).
-enum TTextHint { thAntiAlias, thSingleBitPerPixelGridFit, thClearTypeGridFit };
 
 // The antialiased surface the chart draws on: one QPainter over the surface's
 // own 32-bit buffer (buffered display) or over whatever device InitWindow is
