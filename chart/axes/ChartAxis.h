@@ -4,6 +4,7 @@
 #include "chart/axes/AxisItem.h"
 #include "chart/axes/ChartAxisPen.h"
 #include "chart/axes/Ticks.h"
+#include "chart/canvas/ChartHiddenPen.h"
 #include "chart/canvas/Rect.h"
 
 #include <QString>

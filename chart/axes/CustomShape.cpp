@@ -2,6 +2,7 @@
 
 #include "core/ChangeNotifier.h"
 #include "chart/axes/ChartContext.h"
+#include "chart/canvas/ChartEmboss.h"
 #include "chart/canvas/ShadowPainter.h"
 #include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"

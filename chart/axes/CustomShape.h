@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class TChartEmboss;
+
 enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle, fosEllipse };
 
 // A rectangle on the chart with a background, a frame, a shadow and a font.

@@ -2,10 +2,15 @@
 
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Graphic.h"
+#include "chart/canvas/PainterGeometry.h"
+#include "chart/canvas/PlatformFont.h"
+#include "chart/canvas/PlatformPen.h"
+#include "chart/canvas/SoftShadow.h"
 #include "chart/canvas/StampCache.h"
+#include "chart/canvas/StampKey.h"
+#include "chart/canvas/StampReplay.h"
 #include "core/Numbers.h"
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -14,54 +19,10 @@
 #include <QPolygonF>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-// Qt drops zero-length dashes; dots keep this much length so their caps draw.
-constexpr qreal kMinDash = 1e-3;
-
-// The corner ellipse of a rounded rectangle: even, at least 1, at most the
-// rectangle's extent.
-qreal CornerSize(int Size, qreal Extent)
-{
-    int even = Size & ~1;
-    if (even < 1)
-        even = 1;
-    return std::min<qreal>(even, std::max<qreal>(Extent, 0));
-}
-
-QPainterPath RoundedPath(const QRectF& Box, int CornerWidth, int CornerHeight)
-{
-    QPainterPath path;
-    path.addRoundedRect(Box, CornerSize(CornerWidth, Box.width()) / 2, CornerSize(CornerHeight, Box.height()) / 2,
-                        Qt::AbsoluteSize);
-    return path;
-}
-
-QRectF BoxOf(int L, int T, int R, int B) { return QRectF(L, T, R - L, B - T); }
-
-template <class TPointList>
-QPolygonF PolygonOf(const TPointList& Points, qreal Offset)
-{
-    QPolygonF polygon;
-    polygon.reserve(qsizetype(Points.size()));
-    for (const auto& p : Points)
-        polygon.append(QPointF(qreal(p.X) + Offset, qreal(p.Y) + Offset));
-    return polygon;
-}
-
-std::vector<TPointFloat> FloatPoints(const std::vector<TPoint>& Points)
-{
-    std::vector<TPointFloat> result;
-    result.reserve(Points.size());
-    for (const TPoint& p : Points)
-        result.push_back({float(p.X), float(p.Y)});
-    return result;
-}
 
 Qt::BrushStyle QtBrushStyle(TBrushStyle Style)
 {
@@ -92,23 +53,17 @@ struct TPainterSave {
 struct TAntialiasCanvas::TPrivate {
     QPen Pen;
 
-    // The platform font and what it was built from.
-    bool FontValid = false;
-    QString FontName;
-    double FontSize = 0;
-    int FontStyle = 0;
-    TTextHint FontHint = thAntiAlias;
-    int FontDpi = 0;
-    QFont Font;
-    std::optional<QFontMetricsF> Metrics;
-    double Padding = 0; // the side padding of measured text, one sixth of the em
+    TPlatformFont Font;
     bool PainterHasFont = false;
 
     // Text measured between frames is measured at the buffer's resolution.
     QImage MeasureImage{1, 1, QImage::Format_ARGB32_Premultiplied};
 };
 
-TAntialiasCanvas::TAntialiasCanvas() : D(std::make_unique<TPrivate>()), IStamps(std::make_unique<TStampCache>())
+TAntialiasCanvas::TAntialiasCanvas()
+    : D(std::make_unique<TPrivate>()),
+      IStamps(std::make_unique<TStampReplay>(
+          [this](QImage& Scratch, const std::function<void()>& Draw) { return DrawOnScratch(Scratch, Draw); }))
 {
     FSupportsAlpha = true;
 }
@@ -189,49 +144,7 @@ void TAntialiasCanvas::BuildPen()
     IBuiltPenKey = key;
     IPainterPen = IPainterPen == ppStroke ? ppUnknown : IPainterPen;
 
-    const int width = std::max(0, FPen.Width());
-    QPen pen(QColor::fromRgba(ArgbOf(FPen.Color())));
-    pen.setWidthF(width); // 0: Qt's one-pixel cosmetic pen
-
-    Qt::PenCapStyle cap = Qt::RoundCap;
-    switch (FPen.EndStyle()) {
-    case esRound: cap = Qt::RoundCap; break;
-    case esSquare: cap = Qt::SquareCap; break;
-    case esFlat: cap = Qt::FlatCap; break;
-    }
-    pen.setCapStyle(cap);
-    switch (FPen.JoinStyle()) {
-    case jsRound: pen.setJoinStyle(Qt::RoundJoin); break;
-    case jsBevel: pen.setJoinStyle(Qt::BevelJoin); break;
-    case jsMitter: pen.setJoinStyle(Qt::MiterJoin); break;
-    }
-
-    // Dash patterns in units of the pen width (Qt's own unit for them).
-    QList<qreal> pattern;
-    switch (FPen.Style()) {
-    case psDash: pattern = {3, 1}; break;
-    case psDot: pattern = {1, 1}; break;
-    case psDashDot: pattern = {3, 1, 1, 1}; break;
-    case psDashDotDot: pattern = {3, 1, 1, 1, 1, 1}; break;
-    case psSolid:
-    case psClear: break;
-    }
-    if (!pattern.isEmpty()) {
-        // Qt puts round and square caps on every dash of a wide pen, outside its
-        // length, which would close the gaps. Each dash gives up one width to its
-        // two caps and the gap takes it, so dashes and gaps keep their lengths
-        // with the caps included, and the first dash starts where a solid line's
-        // cap would. Pens up to one pixel wide are dashed pixel by pixel already.
-        if (width > 1 && cap != Qt::FlatCap) {
-            for (qsizetype i = 0; i < pattern.size(); i += 2) {
-                const qreal dash = std::max(pattern[i] - 1, kMinDash);
-                pattern[i + 1] += pattern[i] - dash;
-                pattern[i] = dash;
-            }
-        }
-        pen.setDashPattern(pattern);
-    }
-    D->Pen = pen;
+    D->Pen = PlatformPen(FPen, ArgbOf(FPen.Color()));
 }
 
 bool TAntialiasCanvas::PrepareStroke()
@@ -444,21 +357,10 @@ QImage* TAntialiasCanvas::StampTarget(const QRect& Inside, TClipBox& Clip) const
     return image;
 }
 
-std::unique_ptr<TStamp> TAntialiasCanvas::RenderStamp(int Reach, TStampPaint Paint)
+bool TAntialiasCanvas::DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw)
 {
-    // Two rings beyond the reach show a figure that reaches further.
-    constexpr int margin = 2;
-    const int side = 2 * (Reach + margin) + 1;
-    const int centre = Reach + margin;
-    const size_t area = size_t(side) * size_t(side);
-    QImage scratch(side, side, QImage::Format_ARGB32_Premultiplied);
-    if (scratch.isNull())
-        return nullptr;
-    uint32_t* pixels = reinterpret_cast<uint32_t*>(scratch.bits());
-    std::vector<uint32_t> renders(256 * area);
-
-    // The figure is drawn by this surface's own operations with its current
-    // state, only on the scratch picture; the frame's painter waits meanwhile.
+    // Only the painter, its device and the clips change; the frame's painter
+    // waits meanwhile.
     struct TFrameSave {
         TAntialiasCanvas& C;
         std::unique_ptr<QPainter> Graphics;
@@ -482,17 +384,13 @@ std::unique_ptr<TStamp> TAntialiasCanvas::RenderStamp(int Reach, TStampPaint Pai
     IClipBoxes.clear();
     IClipDepth = 0;
     FGraphics = std::make_unique<QPainter>();
-    if (!FGraphics->begin(&scratch))
-        return nullptr;
-    IDevice = &scratch;
+    if (!FGraphics->begin(&Scratch))
+        return false;
+    IDevice = &Scratch;
     ForgetPainterState();
     FGraphics->setRenderHint(QPainter::TextAntialiasing, true);
-    for (int g = 0; g < 256; ++g) {
-        std::fill(pixels, pixels + area, uint32_t(g) * 0x01010101u);
-        Paint(centre, centre);
-        std::copy(pixels, pixels + area, renders.begin() + ptrdiff_t(size_t(g) * area));
-    }
-    return TStamp::FromRenders(renders, side, margin);
+    Draw();
+    return true;
 }
 
 void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
@@ -509,24 +407,17 @@ void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStamp
         && (FBrush.Style() == bsSolid || FBrush.Style() == bsClear)) {
         target = StampTarget(QRect(X - Reach, Y - Reach, 2 * Reach + 1, 2 * Reach + 1), clip);
     }
-    if (!target) {
-        Paint(X, Y);
-        return;
+    if (target) {
+        const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
+                            FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
+                            FBrush.BackColor(), FTransparency, FAnti};
+        const QRect box(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom));
+        if (IStamps->Draw(*target, box, X, Y, key, Paint)) {
+            ++IStampedCount;
+            return;
+        }
     }
-    const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
-                        FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
-                        FBrush.BackColor(), FTransparency, FAnti};
-    TStampCache::TEntry& entry = IStamps->Entry(key);
-    if (entry.State == TStampCache::ssYoung && ++entry.Uses > TStampCache::kDirectUses)
-        IStamps->Store(entry, RenderStamp(Reach, Paint));
-    if (entry.State != TStampCache::ssReady) {
-        Paint(X, Y);
-        return;
-    }
-    if (clip.Right >= clip.Left && clip.Bottom >= clip.Top)
-        entry.Stamp->Blend(const_cast<uchar*>(target->constBits()), target->bytesPerLine(), X, Y,
-                           QRect(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom)));
-    ++IStampedCount;
+    Paint(X, Y);
 }
 
 // ---------------------------------------------------------------------------
@@ -585,65 +476,26 @@ void TAntialiasCanvas::EnsureFont()
     // A metafile keeps the text as large, in device pixels, as on screen.
     if (FMetafiling && dpi > 0)
         size = size * D->MeasureImage.logicalDpiY() / dpi;
-    const TTextHint hint = TextHint();
-    TPrivate& d = *D;
-    if (d.FontValid && d.FontSize == size && d.FontStyle == FFont.Style() && d.FontHint == hint && d.FontDpi == dpi
-        && d.FontName == FFont.Name())
-        return;
-
-    QFont font(FFont.Name());
-    // Unknown faces fall back to the generic sans-serif family.
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(size);
-    const int style = FFont.Style();
-    font.setBold(style & fsBold);
-    font.setItalic(style & fsItalic);
-    font.setUnderline(style & fsUnderline);
-    font.setStrikeOut(style & fsStrikeOut);
-    switch (hint) {
-    case thAntiAlias:
-        font.setStyleStrategy(QFont::PreferAntialias);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        break;
-    case thSingleBitPerPixelGridFit:
-        font.setStyleStrategy(QFont::NoAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-        break;
-    case thClearTypeGridFit:
-        // No sub-pixel rendering here: antialiased glyphs fitted to the grid.
-        font.setStyleStrategy(QFont::PreferAntialias);
-        font.setHintingPreference(QFont::PreferFullHinting);
-        break;
-    }
-
-    d.FontValid = true;
-    d.FontName = FFont.Name();
-    d.FontSize = size;
-    d.FontStyle = style;
-    d.FontHint = hint;
-    d.FontDpi = dpi;
-    d.Font = font;
-    d.Metrics.emplace(font, device);
-    d.Padding = size * dpi / 72.0 / 6.0;
-    d.PainterHasFont = false;
+    if (D->Font.Update(FFont.Name(), size, FFont.Style(), TextHint(), dpi, device))
+        D->PainterHasFont = false;
 }
 
 int TAntialiasCanvas::TextWidth(const QString& Text)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding));
+    return int(Numbers::Round(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding()));
 }
 
 int TAntialiasCanvas::TextHeight(const QString& /*Text*/)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Metrics->height() + 0.5));
+    return int(Numbers::Round(D->Font.Metrics().height() + 0.5));
 }
 
 QSizeF TAntialiasCanvas::TextSize(const QString& Text)
 {
     EnsureFont();
-    return QSizeF(D->Metrics->horizontalAdvance(Text) + 2 * D->Padding, D->Metrics->height());
+    return QSizeF(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding(), D->Font.Metrics().height());
 }
 
 void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
@@ -651,14 +503,14 @@ void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
     if (!FGraphics)
         return;
     EnsureFont();
-    const TPrivate& d = *D;
+    const TPlatformFont& font = D->Font;
 
     // The layout origin: the left end of the padded text box, at the top of the line.
     qreal x = X;
     qreal y = Y;
     switch (FTextAlign) {
-    case ta_Right: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))); break;
-    case ta_Center: x = X - qreal(Numbers::Round(d.Metrics->horizontalAdvance(Text))) / 2; break;
+    case ta_Right: x = X - qreal(Numbers::Round(font.Metrics().horizontalAdvance(Text))); break;
+    case ta_Center: x = X - qreal(Numbers::Round(font.Metrics().horizontalAdvance(Text))) / 2; break;
     case ta_CenterBottom: {
         const QSizeF size = TextSize(Text);
         x = X - size.width() / 2;
@@ -687,15 +539,15 @@ void TAntialiasCanvas::TextOut(int X, int Y, const QString& Text)
         FillShape([&] { FGraphics->drawRect(box); });
     }
 
-    if (!d.PainterHasFont) {
-        FGraphics->setFont(d.Font);
+    if (!D->PainterHasFont) {
+        FGraphics->setFont(font.Font());
         D->PainterHasFont = true;
     }
     FGraphics->setPen(QColor::fromRgba(ArgbOf(FFont.Color())));
     IPainterPen = ppText;
     // Glyphs start after the box's side padding, as measured by TextWidth, so a
     // text keeps equal margins inside a box of its measured width.
-    FGraphics->drawText(QPointF(x + d.Padding, y + d.Metrics->ascent()), Text);
+    FGraphics->drawText(QPointF(x + font.Padding(), y + font.Metrics().ascent()), Text);
 
     if (rotated)
         FGraphics->setWorldTransform(saved);
@@ -829,73 +681,6 @@ void TAntialiasCanvas::ShadowPolygon(const std::vector<TPoint>& Points, const TC
     FillShadowPath(path, FloatPoints(Points), Shadow, -1);
 }
 
-namespace {
-
-// Where a point lies between the centre (0) and the outline (1) of a shape
-// scaled about its centre: the largest ratio over the outline's edges. Exact
-// for convex outlines, which is what shadows are cast by.
-struct TScaleField {
-    struct TEdge {
-        double Nx, Ny, InvDistance;
-    };
-    double Cx = 0, Cy = 0;
-    std::vector<TEdge> Edges;
-
-    explicit TScaleField(const std::vector<TPointFloat>& Outline)
-    {
-        // The centre is the area centroid, or the mean of the corners when the
-        // outline has no area.
-        double area = 0, ax = 0, ay = 0, mx = 0, my = 0;
-        const size_t n = Outline.size();
-        for (size_t i = 0; i < n; ++i) {
-            const TPointFloat& p = Outline[i];
-            const TPointFloat& q = Outline[(i + 1) % n];
-            const double cross = double(p.X) * q.Y - double(q.X) * p.Y;
-            area += cross;
-            ax += (double(p.X) + q.X) * cross;
-            ay += (double(p.Y) + q.Y) * cross;
-            mx += p.X;
-            my += p.Y;
-        }
-        if (std::abs(area) > 1e-9) {
-            Cx = ax / (3 * area);
-            Cy = ay / (3 * area);
-        } else if (n > 0) {
-            Cx = mx / double(n);
-            Cy = my / double(n);
-        }
-        for (size_t i = 0; i < n; ++i) {
-            const TPointFloat& p = Outline[i];
-            const TPointFloat& q = Outline[(i + 1) % n];
-            double nx = double(q.Y) - p.Y;
-            double ny = double(p.X) - q.X;
-            const double len = std::hypot(nx, ny);
-            if (len < 1e-9)
-                continue;
-            nx /= len;
-            ny /= len;
-            double distance = nx * (p.X - Cx) + ny * (p.Y - Cy);
-            if (distance < 0) {
-                nx = -nx;
-                ny = -ny;
-                distance = -distance;
-            }
-            if (distance > 1e-9)
-                Edges.push_back({nx, ny, 1 / distance});
-        }
-    }
-
-    double At(double x, double y) const
-    {
-        double s = 0;
-        for (const TEdge& e : Edges)
-            s = std::max(s, (e.Nx * (x - Cx) + e.Ny * (y - Cy)) * e.InvDistance);
-        return s;
-    }
-};
-
-} // namespace
-
 void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vector<TPointFloat>& outline,
                                       const TChartShadow& Shadow, int CornerInset)
 {
@@ -909,88 +694,7 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
         return;
     }
 
-    // Soft: a gradient from transparent white at the outline to the shadow colour
-    // at `reach` of the way to the centre, built as an image over the shape.
-    QRect bounds = path.boundingRect().toAlignedRect();
-    const QRect deviceRect
-        = FGraphics->worldTransform().inverted().mapRect(QRect(0, 0, IDevice->width(), IDevice->height()));
-    bounds &= deviceRect;
-    if (bounds.isEmpty())
-        return;
-
-    const unsigned argb = ArgbOf(color);
-    const QRgb full = qPremultiply(argb);
-    const double alpha = qAlpha(argb);
-    const double red = qRed(argb), green = qGreen(argb), blue = qBlue(argb);
-    const double reach = std::clamp(0.1 + 0.002 * Shadow.SmoothBlur(), 1e-6, 1.0);
-    const double inner = 1 - reach;
-    const TScaleField field(outline);
-
-    // A rectangle's middle is all shadow colour: filled directly, and left out
-    // of the per-pixel work.
-    QRect solid;
-    if (CornerInset >= 0 && outline.size() == 4) {
-        const double hw = (double(outline[1].X) - outline[0].X) / 2;
-        const double hh = (double(outline[2].Y) - outline[1].Y) / 2;
-        const double mx = std::max(reach * hw, double(CornerInset));
-        const double my = std::max(reach * hh, double(CornerInset));
-        const int l = int(std::ceil(outline[0].X + mx)), r = int(std::floor(outline[1].X - mx));
-        const int t = int(std::ceil(outline[0].Y + my)), b = int(std::floor(outline[2].Y - my));
-        if (r > l && b > t)
-            solid = QRect(l, t, r - l, b - t) & bounds;
-    }
-
-    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    if (mask.isNull())
-        return;
-    mask.fill(Qt::transparent);
-    {
-        QPainter coverage(&mask);
-        coverage.setRenderHint(QPainter::Antialiasing, FAnti);
-        coverage.translate(-bounds.topLeft());
-        coverage.fillPath(path, Qt::white);
-    }
-    const QRect skip = solid.translated(-bounds.topLeft());
-    for (int y = 0; y < mask.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        const double py = bounds.top() + y + 0.5;
-        const bool skipRow = y >= skip.top() && y <= skip.bottom();
-        for (int x = 0; x < mask.width(); ++x) {
-            if (skipRow && x == skip.left()) {
-                x = skip.right();
-                continue;
-            }
-            const int cover = qAlpha(line[x]);
-            if (cover == 0)
-                continue;
-            const double s = field.At(bounds.left() + x + 0.5, py);
-            if (s <= inner && cover == 255) {
-                line[x] = full;
-                continue;
-            }
-            // Colour and alpha both run from transparent white to the shadow colour.
-            const double g = std::min((1 - s) / reach, 1.0);
-            const double a = alpha * g * cover / 255.0;
-            const double k = a / 255.0;
-            auto channel = [&](double c) { return int((255 + (c - 255) * g) * k + 0.5); };
-            line[x] = qRgba(channel(red), channel(green), channel(blue), int(a + 0.5));
-        }
-    }
-    if (solid.isEmpty()) {
-        FGraphics->drawImage(bounds.topLeft(), mask);
-        return;
-    }
-    FGraphics->fillRect(solid, QColor::fromRgba(argb));
-    // The band around the middle, in four pieces.
-    const QRect pieces[] = {
-        QRect(bounds.left(), bounds.top(), bounds.width(), solid.top() - bounds.top()),
-        QRect(bounds.left(), solid.bottom() + 1, bounds.width(), bounds.bottom() - solid.bottom()),
-        QRect(bounds.left(), solid.top(), solid.left() - bounds.left(), solid.height()),
-        QRect(solid.right() + 1, solid.top(), bounds.right() - solid.right(), solid.height()),
-    };
-    for (const QRect& piece : pieces)
-        if (!piece.isEmpty())
-            FGraphics->drawImage(piece.topLeft(), mask, piece.translated(-bounds.topLeft()));
+    FillSoftShadow(*FGraphics, *IDevice, path, outline, ArgbOf(color), Shadow.SmoothBlur(), FAnti, CornerInset);
 }
 
 // ---------------------------------------------------------------------------

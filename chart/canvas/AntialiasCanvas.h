@@ -1,8 +1,10 @@
 #pragma once
 
 #include "chart/canvas/ChartCanvas.h"
+#include "chart/canvas/TextHint.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,12 +14,7 @@ class QRect;
 class QPainter;
 class QPainterPath;
 class QPaintDevice;
-class TStamp;
-class TStampCache;
-
-// How glyphs are rasterised: antialiased without grid fitting, one bit per
-// pixel grid-fitted, or antialiased grid-fitted (what ClearType becomes here).
-enum TTextHint { thAntiAlias, thSingleBitPerPixelGridFit, thClearTypeGridFit };
+class TStampReplay;
 
 // The antialiased surface the chart draws on: one QPainter over the surface's
 // own 32-bit buffer (buffered display) or over whatever device InitWindow is
@@ -122,7 +119,7 @@ private:
     std::vector<TClipBox> IClipBoxes;
     bool FStamping = true;
     long long IStampedCount = 0;
-    std::unique_ptr<TStampCache> IStamps;
+    std::unique_ptr<TStampReplay> IStamps;
 
     // What the painter currently holds, so that unchanged state is not resent.
     int ICachedAntialias = -1; // -1: unknown
@@ -163,6 +160,7 @@ private:
     void PushClipBox(bool Rectangular, int Left, int Top, int Right, int Bottom);
     // The picture a stamp covering Inside can be copied into, or null.
     QImage* StampTarget(const QRect& Inside, TClipBox& Clip) const;
-    std::unique_ptr<TStamp> RenderStamp(int Reach, TStampPaint Paint);
+    // Runs Draw with this surface's drawing redirected onto Scratch.
+    bool DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw);
     void CopyBuffer(QPaintDevice* destination, const TRect& rect) const;
 };

@@ -3,7 +3,10 @@
 #include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartFont.h"
 #include "chart/canvas/ChartPen.h"
+#include "chart/canvas/Point.h"
+#include "chart/canvas/PointFloat.h"
 #include "chart/canvas/Rect.h"
+#include "chart/canvas/StampPaint.h"
 #include "core/Color.h"
 
 #include <QString>
@@ -26,22 +29,6 @@ enum TCanvasTextAlign {
     ta_Center = 6,
     ta_Bottom = 8,
     ta_CenterBottom = ta_Center | ta_Bottom, // 14
-};
-
-// A non-owning reference to code that draws one small figure centred on
-// (X, Y) with the surface's current pen and brush (see DrawStamp).
-class TStampPaint {
-public:
-    template <class F>
-    TStampPaint(const F& Paint)
-        : FContext(&Paint), FCall([](const void* c, int X, int Y) { (*static_cast<const F*>(c))(X, Y); })
-    {
-    }
-    void operator()(int X, int Y) const { FCall(FContext, X, Y); }
-
-private:
-    const void* FContext;
-    void (*FCall)(const void*, int, int);
 };
 
 // The surface every chart element draws through. Integer coordinates name

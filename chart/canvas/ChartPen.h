@@ -56,13 +56,3 @@ protected:
     TPenEndStyle FEndStyle = esRound;
     TPenJoinStyle FJoinStyle = jsRound;
 };
-
-// A pen that starts hidden (frames and outlines that are off unless asked for).
-class TChartHiddenPen : public TChartPen {
-public:
-    TChartHiddenPen() { FVisible = false; }
-    explicit TChartHiddenPen(std::function<void()> OnChange) : TChartPen(std::move(OnChange))
-    {
-        FVisible = false;
-    }
-};

@@ -42,16 +42,3 @@ protected:
     int FSmoothBlur = 0;
     TShadowDirection FDirection = sdRightBottom;
 };
-
-class TChartEmboss : public TChartShadow {
-public:
-    TChartEmboss() { Init(); }
-    explicit TChartEmboss(std::function<void()> OnChange) : TChartShadow(std::move(OnChange)) { Init(); }
-
-private:
-    void Init()
-    {
-        FVisible = false;
-        FDirection = sdLeftTop;
-    }
-};

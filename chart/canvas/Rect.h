@@ -1,17 +1,6 @@
 #pragma once
 
-// Device-pixel geometry. Right and bottom are exclusive for fills.
-struct TPoint {
-    int X = 0;
-    int Y = 0;
-    friend bool operator==(const TPoint&, const TPoint&) = default;
-};
-
-struct TPointFloat {
-    float X = 0;
-    float Y = 0;
-};
-
+// Device-pixel rectangle. Right and bottom are exclusive for fills.
 struct TRect {
     int Left = 0;
     int Top = 0;

@@ -3,7 +3,9 @@
 #include "chart/series/ChartSelected.h"
 #include "chart/panel/CustomShapePosition.h"
 #include "chart/panel/LegendSymbol.h"
+#include "chart/canvas/ChartHiddenPen.h"
 #include "chart/canvas/ChartPen.h"
+#include "chart/canvas/Point.h"
 #include "chart/canvas/Rect.h"
 
 #include <QString>

@@ -2,7 +2,8 @@
 
 #include "chart/panel/FrameLayout.h"
 #include "chart/series/SeriesChart.h"
-#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/ChartEmboss.h"
+#include "chart/canvas/ChartHiddenPen.h"
 #include "chart/canvas/ChartShadow.h"
 #include "chart/canvas/Rect.h"
 #include "core/Color.h"

@@ -1,6 +1,7 @@
 #include "chart/panel/CustomChartWall.h"
 
 #include "core/ChangeNotifier.h"
+#include "chart/canvas/ChartEmboss.h"
 
 namespace {
 constexpr TColor clGray = 0x808080;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ChangeNotifier.h"
+#include "chart/canvas/ChartEmboss.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/canvas/ChartShadow.h"
 #include "core/Color.h"

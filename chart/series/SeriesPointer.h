@@ -2,7 +2,7 @@
 
 #include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
-#include "chart/canvas/Rect.h"
+#include "chart/canvas/Point.h"
 #include "core/Color.h"
 
 #include <memory>

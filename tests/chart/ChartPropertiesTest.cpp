@@ -2,6 +2,7 @@
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/panel/ChartWall.h"
+#include "chart/canvas/ChartHiddenPen.h"
 #include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>

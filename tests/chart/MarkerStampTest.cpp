@@ -1,7 +1,10 @@
 #include "MarkerCanvas.h"
 
 #include "chart/series/SeriesPointer.h"
+#include "chart/canvas/Stamp.h"
 #include "chart/canvas/StampCache.h"
+
+#include <QRect>
 
 #include <gtest/gtest.h>
 
