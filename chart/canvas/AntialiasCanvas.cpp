@@ -65,7 +65,6 @@ TAntialiasCanvas::TAntialiasCanvas()
       IStamps(std::make_unique<TStampReplay>(
           [this](QImage& Scratch, const std::function<void()>& Draw) { return DrawOnScratch(Scratch, Draw); }))
 {
-    FSupportsAlpha = true;
 }
 
 TAntialiasCanvas::~TAntialiasCanvas() { EndPainter(); }
@@ -483,13 +482,13 @@ void TAntialiasCanvas::EnsureFont()
 int TAntialiasCanvas::TextWidth(const QString& Text)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding()));
+    return Numbers::RoundInt(D->Font.Metrics().horizontalAdvance(Text) + 2 * D->Font.Padding());
 }
 
 int TAntialiasCanvas::TextHeight(const QString& /*Text*/)
 {
     EnsureFont();
-    return int(Numbers::Round(D->Font.Metrics().height() + 0.5));
+    return Numbers::RoundInt(D->Font.Metrics().height() + 0.5);
 }
 
 QSizeF TAntialiasCanvas::TextSize(const QString& Text)

@@ -64,7 +64,6 @@ public:
     void SetFontZoom(double Value) { FFontZoom = Value; }
     bool ZoomText() const { return IZoomText; }
     void SetZoomText(bool Value) { IZoomText = Value; }
-    bool SupportsAlpha() const { return FSupportsAlpha; }
     // Optional centre of rotated text.
     void SetTextCenter(bool Use, TPoint Center)
     {
@@ -163,7 +162,6 @@ protected:
     bool FMetafiling = false;
     double FFontZoom = 100;
     bool IZoomText = false;
-    bool FSupportsAlpha = false;
     bool IUseTextCenter = false;
     TPoint ITextCenter;
     bool FDirty = true;

@@ -1,4 +1,4 @@
-#include "MarkerCanvas.h"
+#include "InkProbe.h"
 
 #include "chart/series/SeriesPointer.h"
 #include "chart/canvas/Stamp.h"
@@ -29,7 +29,7 @@ protected:
 
     QImage Render(bool Stamping, const std::function<void(TAntialiasCanvas&)>& Draw, long long* Stamped = nullptr)
     {
-        TMarkerFrame Frame;
+        TBufferedFrame Frame;
         Frame.Canvas.SetStamping(Stamping);
         Frame.Begin(kWidth, kHeight);
         std::mt19937 Random(7);
@@ -143,7 +143,7 @@ TEST_F(MarkerStampTest, FigureReachingFurtherThanItSaysIsDrawnDirectly)
 
 TEST_F(MarkerStampTest, StampIsMadeAfterAFewDirectDrawsAndKeptAcrossFrames)
 {
-    TMarkerFrame Frame;
+    TBufferedFrame Frame;
     const int Uses = TStampCache::kDirectUses;
     Pointer.SetSize(2);
     auto Draw = [&](int n) {

@@ -1,4 +1,4 @@
-#include "MarkerCanvas.h"
+#include "InkProbe.h"
 
 #include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
@@ -19,7 +19,7 @@ constexpr QRgb kBlackArgb = 0xFF000000u;
 class PointerDrawTest : public testing::Test {
 protected:
     TSeriesPointer Pointer{nullptr};
-    TMarkerFrame Frame;
+    TBufferedFrame Frame;
 
     QImage Marker(TSeriesPointerStyle Style, int Size, int px = 20, int py = 20)
     {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "chart/canvas/AntialiasCanvas.h"
-
-#include <QImage>
+#include "BufferedFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,22 +8,15 @@
 // transparent text background so that text draws only its glyphs.
 class CanvasTest : public testing::Test {
 protected:
-    TAntialiasCanvas Canvas;
+    TBufferedFrame Frame;
+    TAntialiasCanvas& Canvas = Frame.Canvas;
 
     void Begin(int Width = 120, int Height = 80)
     {
-        Canvas.InitWindow(nullptr, {0, 0, Width, Height}, false, clWhite);
-        Canvas.Brush()->SetColor(clWhite);
-        Canvas.Pen()->SetVisible(false);
-        Canvas.FillRect({0, 0, Width, Height});
-        Canvas.Pen()->SetVisible(true);
+        Frame.Begin(Width, Height);
         Canvas.SetBackMode(cbmTransparent);
     }
-    const QImage& End()
-    {
-        Canvas.ShowImage(nullptr, {0, 0, Canvas.Buffer().width(), Canvas.Buffer().height()});
-        return Canvas.Buffer();
-    }
+    QImage End() { return Frame.End(); }
 };
 
 // How much black ink covers a pixel of a white picture: 0 (none) .. 255.

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Fonts need a GUI application; the offscreen platform keeps it headless.
+// The main of every test that draws: fonts, the palette and images need a GUI
+// application; the offscreen platform keeps it headless.
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
