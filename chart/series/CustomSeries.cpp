@@ -222,14 +222,14 @@ void TCustomSeries::CalcFirstLastVisibleIndex()
     // X ascends: the first point at or right of the left edge, and the first
     // at or beyond the right edge, so that the segments leaving the plot are
     // drawn and cut by the clip.
-    const double Low = Axis->InternalCalcPosPoint(Axis->Inverted() ? R.Right : R.Left);
+    const double Low = Axis->InternalCalcPosPoint(R.Left);
     int First = 0;
     if (X[0] <= Low) {
         First = int(std::lower_bound(X.begin(), X.end(), Low) - X.begin());
         if (First >= n)
             return;
     }
-    const double High = Axis->InternalCalcPosPoint(Axis->Inverted() ? R.Left : R.Right);
+    const double High = Axis->InternalCalcPosPoint(R.Right);
     int Last = n - 1;
     if (X[size_t(n - 1)] > High) {
         Last = int(std::lower_bound(X.begin() + First, X.end(), High) - X.begin());
@@ -309,7 +309,7 @@ void TCustomSeries::DrawEntrySegment(int ValueIndex, int X, int Y, TColor Color)
     // edge, at the height the segment has there.
     const TChartAxis* Axis = GetHorizAxis();
     const TRect& R = FParent->ChartRect();
-    OldX = Axis->Inverted() ? R.Right : R.Left;
+    OldX = R.Left;
     const double v = Axis->InternalCalcPosPoint(OldX);
     const std::vector<double>& Xs = XValues()->Value();
     if (Xs[size_t(ValueIndex)] == Xs[size_t(ValueIndex - 1)])
