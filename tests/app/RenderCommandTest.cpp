@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 struct TRun {
@@ -213,4 +216,122 @@ TEST(RenderCommand, AxesInTheLayoutAndTheScaleTabFlags)
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("Axis Minimum Value must be <= Maximum")) << run.Err.constData();
     EXPECT_FALSE(QFile::exists(out));
+}
+
+namespace {
+
+// One frame of two series with the given styling flags: its layout and picture.
+struct TFrame {
+    TRun Run;
+    QJsonObject Layout;
+    QImage Image;
+
+    QJsonArray Rect(const char* key, const char* stage = nullptr) const
+    {
+        const QJsonObject o = Layout[QLatin1String(key)].toObject();
+        return (stage ? o[QLatin1String(stage)] : o[QStringLiteral("bounds")]).toArray();
+    }
+    QJsonObject Series(int i) const { return Layout["series"].toArray()[i].toObject(); }
+};
+
+TFrame RenderFrame(const QStringList& flags)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("f.png"));
+    const QString json = dir.filePath(QStringLiteral("f.json"));
+    TFrame frame{Render(QStringList{"-", "-o", png, "--layout", json} + flags, "X,A,B\n0,1,5\n10,9,2\n"), {}, {}};
+    QFile f(json);
+    if (f.open(QIODevice::ReadOnly))
+        frame.Layout = QJsonDocument::fromJson(f.readAll()).object();
+    frame.Image = QImage(png);
+    EXPECT_EQ(frame.Run.ExitCode, 0) << flags.join(' ').toUtf8().constData() << ": " << frame.Run.Err.constData();
+    return frame;
+}
+
+} // namespace
+
+TEST(RenderCommand, LegendFlagPutsTheLegendOnThatSideOfThePlot)
+{
+    // [left, top, right, bottom] of the legend against the plot area it left.
+    const std::pair<const char*, std::function<bool(const QJsonArray&, const QJsonArray&)>> sides[] = {
+        {"left", [](const QJsonArray& l, const QJsonArray& p) { return l[2].toInt() <= p[0].toInt(); }},
+        {"right", [](const QJsonArray& l, const QJsonArray& p) { return l[0].toInt() >= p[2].toInt(); }},
+        {"top", [](const QJsonArray& l, const QJsonArray& p) { return l[3].toInt() <= p[1].toInt(); }},
+        {"bottom", [](const QJsonArray& l, const QJsonArray& p) { return l[1].toInt() >= p[3].toInt(); }},
+    };
+    for (const auto& [side, beside] : sides) {
+        const TFrame frame = RenderFrame({"--legend", side});
+        EXPECT_TRUE(beside(frame.Rect("legend"), frame.Rect("chartRect", "afterTitlesAndLegend"))) << side;
+    }
+}
+
+TEST(RenderCommand, SeriesFlagsReachTheirSeries)
+{
+    const TFrame base = RenderFrame({});
+    TFrame frame = RenderFrame({"--series", "0:name=Foo,color=#FF0000,visible=off", //
+                                "--series", "1:smooth=on,marker=off", "--series", "0:name=Bar"});
+    EXPECT_EQ(frame.Series(0)["title"].toString(), "Bar"); // the later flag wins
+    EXPECT_EQ(frame.Series(0)["color"].toString(), "#FF0000");
+    EXPECT_FALSE(frame.Series(0)["active"].toBool());
+    EXPECT_EQ(frame.Series(1)["title"].toString(), "B");
+    EXPECT_TRUE(frame.Series(1)["active"].toBool());
+    // Smoothed: the frame drew samples of the curve; no marker: no margins.
+    EXPECT_GT(frame.Series(1)["count"].toInt(), base.Series(1)["count"].toInt());
+    EXPECT_EQ(frame.Series(1)["margins"].toArray(), QJsonArray({0, 0, 0, 0}));
+
+    frame = RenderFrame({"--series", "1:marker-size=10"});
+    EXPECT_GT(frame.Series(1)["margins"].toArray()[0].toInt(), base.Series(1)["margins"].toArray()[0].toInt());
+    EXPECT_EQ(frame.Series(0)["margins"].toArray(), base.Series(0)["margins"].toArray());
+
+    // What only the picture shows.
+    for (const char* setting : {"0:width=6", "0:style=dash", "0:marker-style=diamond"})
+        EXPECT_NE(RenderFrame({"--series", setting}).Image, base.Image) << setting;
+}
+
+TEST(RenderCommand, WallColorShadowAndAxisFontChangeTheFrame)
+{
+    const TFrame base = RenderFrame({"--y-title", "Volts"});
+    const auto wallPixels = [](const TFrame& frame) {
+        const QJsonArray r = frame.Rect("chartRect", "final");
+        int count = 0;
+        for (int y = r[1].toInt() + 1; y < r[3].toInt() - 1; ++y)
+            for (int x = r[0].toInt() + 1; x < r[2].toInt() - 1; ++x)
+                count += frame.Image.pixel(x, y) == qRgb(0, 255, 0);
+        return double(count) / ((r[2].toInt() - r[0].toInt()) * (r[3].toInt() - r[1].toInt()));
+    };
+    EXPECT_EQ(wallPixels(base), 0);
+    EXPECT_GT(wallPixels(RenderFrame({"--wall-color", "#00FF00"})), 0.8);
+
+    // The shadow takes its room off the panel and darkens the corner.
+    const TFrame shadow = RenderFrame({"--y-title", "Volts", "--shadow"});
+    EXPECT_LT(shadow.Rect("chartRect", "initial")[2].toInt(), base.Rect("chartRect", "initial")[2].toInt());
+    EXPECT_LT(shadow.Rect("chartRect", "initial")[3].toInt(), base.Rect("chartRect", "initial")[3].toInt());
+    EXPECT_LT(qGray(shadow.Image.pixel(770, 580)), qGray(base.Image.pixel(770, 580)));
+
+    // Larger axis titles push the plot area in from the left and the bottom.
+    const TFrame big = RenderFrame({"--y-title", "Volts", "--axis-font", "Serif,30,bold"});
+    EXPECT_GT(big.Rect("chartRect", "final")[0].toInt(), base.Rect("chartRect", "final")[0].toInt());
+    EXPECT_LT(big.Rect("chartRect", "final")[3].toInt(), base.Rect("chartRect", "final")[3].toInt());
+}
+
+TEST(RenderCommand, BadStylingValuesFailWithoutWriting)
+{
+    const QStringList bad[] = {
+        {"--series", "2:name=x"}, // there are two series
+        {"--series", "-1:name=x"},     {"--series", "x:name=a"},       {"--series", "0"},
+        {"--series", "0:bogus=1"},     {"--series", "0:width=0"},      {"--series", "0:width=101"},
+        {"--series", "0:width=x"},     {"--series", "0:marker-size=0"}, {"--series", "0:style=wavy"},
+        {"--series", "0:visible=yes"}, {"--series", "0:color=red"},    {"--series", "0:marker-style=star"},
+        {"--legend", "middle"},        {"--wall-color", "#GG0000"},    {"--wall-color", "00FF00"},
+        {"--axis-font", "Serif"},      {"--axis-font", "Serif,0"},     {"--axis-font", "Serif,12,underline"},
+        {"--series"},                  {"--legend"},
+    };
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("x.png"));
+    for (const QStringList& flags : bad) {
+        const TRun run = Render(QStringList{"-", "-o", out} + flags, "X,A,B\n0,1,5\n10,9,2\n");
+        EXPECT_EQ(run.ExitCode, 1) << flags.join(' ').toUtf8().constData();
+        EXPECT_TRUE(run.Err.contains("plotvane-render: ")) << run.Err.constData();
+        EXPECT_FALSE(QFile::exists(out)) << flags.join(' ').toUtf8().constData();
+    }
 }
