@@ -20,18 +20,9 @@ namespace {
 
 const QString W = QStringLiteral("W");
 
-// Pixels far outside any surface; keeps the position arithmetic of values far
-// outside the range from overflowing.
-constexpr int64_t PixelLimit = 1'000'000'000;
-
-int ToPixel(int64_t Value)
-{
-    return int(std::clamp<int64_t>(Value, -PixelLimit, PixelLimit));
-}
-
 int RoundInt(double Value)
 {
-    return ToPixel(Numbers::Round(Value));
+    return TAxisScale::RoundPixel(Value);
 }
 
 // Changes to the axis' own helper objects that must not ask for a repaint.
@@ -63,8 +54,8 @@ double DegToRad(int Degrees)
 } // namespace
 
 TChartAxis::TChartAxis(TCustomAxisPanel* AChart, bool AHorizontal, bool AOtherSide)
-    : FParentChart(AChart),
-      FHorizontal(AHorizontal),
+    : TAxisScale(AHorizontal),
+      FParentChart(AChart),
       FOtherSide(AOtherSide),
       FAxis([this] { Repaint(); }),
       FTicks([this] { Repaint(); }),
@@ -266,13 +257,6 @@ void TChartAxis::AdjustMaxMin()
     RoundLimits();
 }
 
-void TChartAxis::RecalcRange()
-{
-    IRange = IMaximum - IMinimum;
-    IRangeZero = std::fabs(IRange) <= 1e-12;
-    IAxisSizeRange = IRangeZero ? 0 : IAxisSize / IRange;
-}
-
 void TChartAxis::RoundLimits()
 {
     if (IAxisSize == 0 || IRangeZero)
@@ -307,30 +291,17 @@ void TChartAxis::PlaceOnChartRect()
     const TRect& R = FParentChart->ChartRect();
     const int Base = FHorizontal ? R.Left : R.Top;
     const int Length = FHorizontal ? FParentChart->ChartWidth() : FParentChart->ChartHeight();
-    IStartPos = Base + RoundInt(Length * 0.01 * FStartPosition);
-    IEndPos = Base + RoundInt(Length * 0.01 * FEndPosition);
-    IAxisSize = IEndPos - IStartPos;
-    ICenterPos = (IStartPos + IEndPos) / 2;
-    RecalcRange();
+    Place(Base, Length, FStartPosition, FEndPosition);
 }
 
 void TChartAxis::AdjustMaxMinRect(const TRect& Rect)
 {
-    const int A = FHorizontal ? Rect.Left : Rect.Top;
-    const int B = FHorizontal ? Rect.Right : Rect.Bottom;
-    const int OldStart = IStartPos;
-    const int OldEnd = IEndPos;
-    IStartPos += A;
-    IEndPos -= B;
-    IAxisSize = IEndPos - IStartPos;
-    const double Low = InternalCalcPosPoint(OldStart);
-    const double High = InternalCalcPosPoint(OldEnd);
+    if (FHorizontal)
+        PadRange(Rect.Left, Rect.Right);
+    else
+        PadRange(Rect.Top, Rect.Bottom);
+    // The ends follow the chart rectangle, as the range does from here on.
     PlaceOnChartRect();
-    IMaximum = High;
-    IMinimum = Low;
-    if (IMaximum < IMinimum)
-        std::swap(IMaximum, IMinimum);
-    RecalcRange();
 }
 
 void TChartAxis::PadRangeForSeries()
@@ -378,40 +349,6 @@ void TChartAxis::PadRangeForSeries()
 
 // ------------------------------------------------------------ value to pixel
 
-int TChartAxis::CalcPosDefault(double Value) const
-{
-    if (IRangeZero)
-        return ICenterPos;
-    const double d = (Value - IMinimum) * IAxisSizeRange;
-    const int Offset = RoundInt(d);
-    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-}
-
-int TChartAxis::CalcPosFast(double Value) const
-{
-    if (IRangeZero)
-        return ICenterPos;
-    // The product is rounded without being stored as a double first. The
-    // double product rounds the same way unless it lies within a rounding
-    // error of a half pixel, so only those few go the slow extended way.
-    const double Quick = (Value - IMinimum) * IAxisSizeRange;
-    if (Quick > -1e9 && Quick < 1e9) {
-        // Integer conversions instead of floor(): this runs once per point.
-        int64_t Floor = int64_t(Quick);
-        if (double(Floor) > Quick)
-            --Floor;
-        const double Fraction = Quick - double(Floor);
-        if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
-            const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
-            return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-        }
-    }
-    const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
-    const long double r = std::nearbyintl(std::clamp<long double>(d, -PixelLimit, PixelLimit));
-    const int Offset = std::isnan(r) ? 0 : int(r);
-    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-}
-
 int TChartAxis::CalcXPosValue(double Value) const
 {
     const bool Fast = FParentChart && FParentChart->AxesList()->FastCalc();
@@ -426,17 +363,6 @@ int TChartAxis::CalcYPosValue(double Value) const
 int TChartAxis::CalcPosValue(double Value) const
 {
     return CalcXPosValue(Value);
-}
-
-double TChartAxis::InternalCalcPosPoint(int Value) const
-{
-    if (IAxisSize < 1)
-        return 0;
-    // In extended precision the product is exact, so an axis mapped onto
-    // itself gets its limits back unchanged (a manual limit on a multiple of
-    // the step keeps its label).
-    const long double a = static_cast<long double>(Value - IStartPos) * IRange / IAxisSize;
-    return double(FHorizontal ? IMinimum + a : IMaximum - a);
 }
 
 // ---------------------------------------------------------------- label step
@@ -471,103 +397,32 @@ int TChartAxis::LabelHeight(double Value)
     return InternalLabelSize(Value, false);
 }
 
+TAxisStepper TChartAxis::Stepper() const
+{
+    return TAxisStepper(*this, {FDesiredIncrement, FRoundFirstLabel, FLabelsSeparation, FLabelsAlternate},
+                        [this](int Count) { return FewPointsOnAxis(Count); });
+}
+
 double TChartAxis::CalcIncrement()
 {
-    double Lo;
-    double Hi;
-    if (FRoundFirstLabel && FDesiredIncrement != 0) {
-        if (std::fabs(IMinimum) <= 9223372036854775807.0)
-            Lo = double(Numbers::Round(IMinimum)) * FDesiredIncrement;
-        else
-            Lo = FDesiredIncrement * IMinimum;
-        Hi = Numbers::Int(IMaximum) * FDesiredIncrement;
-    } else {
-        Lo = IMinimum;
-        Hi = IMaximum;
-    }
-    // A sample with decimals, so that the measured text is as long as real
-    // labels get (50 -> 25 -> 12.5).
-    double Mid = (Hi + Lo) * 0.5;
-    if (std::isinf(Mid))
-        Mid = 0;
-    while (Mid != 0 && !std::isnan(Mid) && Mid == std::trunc(Mid))
-        Mid *= 0.5;
-
-    auto Measure = [this](double Value) { return FHorizontal ? LabelWidth(Value) : LabelHeight(Value); };
-    int Largest = std::max({Measure(Mid), Measure(Lo), Measure(Hi)});
-    if (FDesiredIncrement != 0)
-        Largest = std::max({Largest, Measure(Lo + FDesiredIncrement), Measure(Hi - FDesiredIncrement)});
-
-    double Step = CalcXYIncrement(Largest);
-    if (FLabelsAlternate)
-        Step *= 0.5;
-    return Step;
+    return Stepper().CalcIncrement([this](double Value) {
+        return FHorizontal ? LabelWidth(Value) : LabelHeight(Value);
+    });
 }
 
 double TChartAxis::CalcXYIncrement(int MaxLabelSize)
 {
-    int Count;
-    if (MaxLabelSize > 0 && IAxisSize > 0) {
-        if (FLabelsSeparation > 0)
-            MaxLabelSize += RoundInt(FLabelsSeparation * 0.01 * MaxLabelSize);
-        Count = RoundInt(double(IAxisSize) / MaxLabelSize);
-    } else {
-        Count = 1;
-    }
-    return StepForLabelCount(Count);
+    return Stepper().CalcXYIncrement(MaxLabelSize);
 }
 
 double TChartAxis::StepForLabelCount(int Count)
 {
-    if (Count < 1)
-        return SmallestAxisStep;
-    double Step;
-    if (FDesiredIncrement > 0)
-        Step = FDesiredIncrement;
-    else if (IRangeZero)
-        Step = 1;
-    else {
-        Step = std::fabs(IRange) / (Count + 1.0);
-        if (IRange >= 1.1 && FewPointsOnAxis(Count))
-            Step = std::max(Step, 1.0);
-    }
-    if (Step != 0) {
-        int64_t n = int64_t(Count) + 1;
-        do {
-            const double Quotient = IRange / Step;
-            const bool TooLarge = !(std::fabs(Quotient) < 2147483647.0);
-            if (!TooLarge)
-                n = Numbers::Round(Quotient);
-            if (n > Count || TooLarge) {
-                // A wanted step is only ever doubled, never made "nice".
-                if (FDesiredIncrement > 0 && !TooLarge)
-                    Step *= 2;
-                else
-                    Step = NextNiceStep(Step);
-            }
-        } while (n > Count && IRange >= Step && std::isfinite(Step));
-    }
-    if (std::isinf(Step))
-        return IRange;
-    return std::max(Step, SmallestAxisStep);
+    return Stepper().StepForLabelCount(Count);
 }
 
 double TChartAxis::NextNiceStep(double X)
 {
-    if (std::isinf(X))
-        return 1;
-    // Nothing above zero is reached from here by powers of ten.
-    if (!(X > 0))
-        return 1;
-    if (X >= 10)
-        return double(NextNiceStep(double(X * 0.1L)) * 10.0L);
-    if (X < 1)
-        return double(NextNiceStep(double(X * 10.0L)) * 0.1L);
-    if (X < 2)
-        return 2;
-    if (X < 5)
-        return 5;
-    return 10;
+    return TAxisStepper::NextNiceStep(X);
 }
 
 bool TChartAxis::FewPointsOnAxis(int Count) const
@@ -606,23 +461,9 @@ int TChartAxis::MaxLabelsWidth()
     if (CalcLabelStyle() == talNone)
         return 0;
     const double Step = CalcIncrement();
-    double Lo = IMinimum;
-    double Hi = IMaximum;
-    if (FRoundFirstLabel && Step != 0) {
-        Lo = Numbers::Int(IMinimum / Step) * Step;
-        Hi = Numbers::Int(IMaximum / Step) * Step;
-    }
-    int Widest = 0;
-    if (Step == 0) {
-        Widest = std::max(FParentChart->MultiLineTextWidth(LabelValue(Lo)),
-                          FParentChart->MultiLineTextWidth(LabelValue(Hi)));
-    } else {
-        int Count = 0;
-        do {
-            Widest = std::max(Widest, FParentChart->MultiLineTextWidth(LabelValue(Hi)));
-            Hi -= Step;
-        } while (Hi >= Lo && ++Count < 5000);
-    }
+    const int Widest = Stepper().WidestLabel(Step, [this](double Value) {
+        return FParentChart->MultiLineTextWidth(LabelValue(Value));
+    });
     return Widest + FParentChart->Canvas()->TextWidth(QStringLiteral(" "));
 }
 
@@ -643,43 +484,9 @@ void TChartAxis::BuildLabelItems()
     FLabelIncrement = Step;
     // Text labels would come from the series' points; this chart's series
     // carry none, so only value labels (and grid ticks without labels) exist.
-    if (Step > 0 && IMinimum <= IMaximum && (Style == talValue || Style == talNone))
-        WalkValueLabels(Step);
-}
-
-void TChartAxis::WalkValueLabels(double Step)
-{
-    if (std::fabs(IRange / Step) >= 10000)
-        return;
-    double v;
-    if (Numbers::SameValue(IMaximum, IMinimum) || !FRoundFirstLabel)
-        v = IMaximum;
-    else
-        v = double(Numbers::Trunc(IMaximum / Step)) * Step;
-    while (IMaximum < v) {
-        const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
-            break;
-        v = Next;
-    }
-    if (IRangeZero) {
-        AddValueLabel(v);
-        return;
-    }
-    if (Numbers::SameValue(IMinimum, IMaximum) || Numbers::SameValue(v, v - Step)) {
-        AddValueLabel(v);
-        return;
-    }
-    // Just below a non-negative minimum, so that a label exactly at the
-    // minimum survives the rounding of the repeated subtraction.
-    const double Lowest = IMinimum < 0 ? IMinimum : (IMinimum - 1e-12) / (1 + 1e-12);
-    while (v >= Lowest) {
-        AddValueLabel(v);
-        const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
-            break;
-        v = Next;
-    }
+    if (Style == talValue || Style == talNone)
+        for (const double Value : Stepper().LabelValues(Step))
+            AddValueLabel(Value);
 }
 
 void TChartAxis::AddValueLabel(double Value)

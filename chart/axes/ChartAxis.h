@@ -2,6 +2,8 @@
 
 #include "chart/axes/AxisGridPen.h"
 #include "chart/axes/AxisItem.h"
+#include "chart/axes/AxisScale.h"
+#include "chart/axes/AxisStepper.h"
 #include "chart/axes/ChartAxisPen.h"
 #include "chart/canvas/Rect.h"
 
@@ -21,8 +23,6 @@ enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointVal
 enum TAxisLabelAlign { alDefault, alOpposite, alCenter };
 enum TAxisLabelsPosition { lpAtTick, lpBeforeTick, lpAfterTick, lpCenter };
 
-// The smallest label step ever chosen.
-inline constexpr double SmallestAxisStep = 1e-12;
 // How far SetMinMax pulls equal limits apart.
 inline constexpr double EqualLimitsGap = 1e-10;
 
@@ -31,9 +31,12 @@ inline constexpr double EqualLimitsGap = 1e-10;
 // label step, the bands it takes from the chart rectangle and its drawing
 // (line, ticks, grid, labels, title).
 //
-// The I-fields are the working state of the current frame; they are rebuilt
-// on every draw and are public so that the frame's layout can be reported.
-class TChartAxis {
+// The range and the value-pixel mapping are a TAxisScale, the label step and
+// the label values a TAxisStepper; the axis feeds them the chart's data and
+// text metrics. The I-fields are the working state of the current frame;
+// they are rebuilt on every draw and are public so that the frame's layout
+// can be reported.
+class TChartAxis : private TAxisScale {
 public:
     TChartAxis(TCustomAxisPanel* AChart, bool AHorizontal, bool AOtherSide);
     TChartAxis(const TChartAxis&) = delete;
@@ -162,7 +165,7 @@ public:
     void AdjustMaxMin();
     // The data limits into AMin and AMax, each only where that side is automatic.
     void CalcMinMax(double& AMin, double& AMax);
-    void RecalcRange();
+    using TAxisScale::RecalcRange;
     void RoundLimits();
     // Start, end, size and centre along the current chart rectangle.
     void PlaceOnChartRect();
@@ -176,7 +179,7 @@ public:
     int CalcPosValue(double Value) const;
     int CalcXPosValue(double Value) const;
     int CalcYPosValue(double Value) const;
-    double InternalCalcPosPoint(int Value) const;
+    using TAxisScale::InternalCalcPosPoint;
 
     // Label steps. The labels font must be on the canvas.
     double CalcIncrement();
@@ -225,15 +228,15 @@ public:
 
     void Repaint();
 
-    double IMinimum = 0;
-    double IMaximum = 0;
-    double IRange = 0;
-    bool IRangeZero = true;
-    double IAxisSizeRange = 0;
-    int IStartPos = 0;
-    int IEndPos = 0;
-    int IAxisSize = 0;
-    int ICenterPos = 0;
+    using TAxisScale::IMinimum;
+    using TAxisScale::IMaximum;
+    using TAxisScale::IRange;
+    using TAxisScale::IRangeZero;
+    using TAxisScale::IAxisSizeRange;
+    using TAxisScale::IStartPos;
+    using TAxisScale::IEndPos;
+    using TAxisScale::IAxisSize;
+    using TAxisScale::ICenterPos;
     int IGapSize = 0;
     bool IAxisDateTime = false;
     int IHeightFactor = 1;
@@ -260,13 +263,11 @@ private:
     }
     void SetAutoMinMax(bool& Side, bool OtherSide, bool Value);
     double DataLimit(bool IsMin) const;
-    int CalcPosDefault(double Value) const;
-    int CalcPosFast(double Value) const;
+    TAxisStepper Stepper() const;
     int InternalLabelSize(double Value, bool IsWidth);
     int TitleBandSize();
     int LabelsBandSize();
     int TickBandSize() const;
-    void WalkValueLabels(double Step);
     void AddValueLabel(double Value);
     void AddAxisItem(int Pos, const QString& Text, double Value);
     void DrawAxisLine();
@@ -277,7 +278,6 @@ private:
     int TitlePositionAlongAxis();
 
     TCustomAxisPanel* FParentChart;
-    bool FHorizontal;
     bool FOtherSide;
 
     bool FAutomatic = true;
