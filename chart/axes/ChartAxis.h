@@ -251,8 +251,9 @@ protected:
     bool FVisible = true;
 
 private:
-    enum TAxisSide { asLeft, asTop, asRight, asBottom };
-    TAxisSide Side() const;
+    // Bands, drawing and the label hit test.
+    friend class TAxisPainter;
+
     template <class T>
     void SetProp(T& Field, T Value)
     {
@@ -265,17 +266,8 @@ private:
     double DataLimit(bool IsMin) const;
     TAxisStepper Stepper() const;
     int InternalLabelSize(double Value, bool IsWidth);
-    int TitleBandSize();
-    int LabelsBandSize();
-    int TickBandSize() const;
     void AddValueLabel(double Value);
     void AddAxisItem(int Pos, const QString& Text, double Value);
-    void DrawAxisLine();
-    void DrawTicks(const std::vector<int>& Positions, int Length, bool Bounded);
-    void DrawMinorTicks();
-    void DrawGridLine(int Pos);
-    void DrawLabels();
-    int TitlePositionAlongAxis();
 
     TCustomAxisPanel* FParentChart;
     bool FOtherSide;
