@@ -262,7 +262,7 @@ void TChartAxis::AdjustMaxMinRect(const TRect& Rect)
         PadRange(Rect.Left, Rect.Right);
     else
         PadRange(Rect.Top, Rect.Bottom);
-    // The ends follow the chart rectangle, as the range does from here on.
+    // The ends come from the chart rectangle, as when the axis was placed.
     PlaceOnChartRect();
 }
 

@@ -32,8 +32,9 @@ inline constexpr double EqualLimitsGap = 1e-10;
 // (line, ticks, grid, labels, title).
 //
 // The range and the value-pixel mapping are a TAxisScale, the label step and
-// the label values a TAxisStepper; the axis feeds them the chart's data and
-// text metrics. The I-fields are the working state of the current frame;
+// the label values a TAxisStepper (both pure arithmetic; the axis feeds them
+// the chart's data and text metrics), the bands and the painting a
+// TAxisPainter. The I-fields are the working state of the current frame;
 // they are rebuilt on every draw and are public so that the frame's layout
 // can be reported.
 class TChartAxis : private TAxisScale {
