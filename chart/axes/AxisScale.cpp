@@ -1,5 +1,6 @@
 #include "chart/axes/AxisScale.h"
 
+#include <cmath>
 #include <utility>
 
 void TAxisScale::RecalcRange()
@@ -37,6 +38,40 @@ void TAxisScale::PadRange(int AtStart, int AtEnd)
     if (IMaximum < IMinimum)
         std::swap(IMaximum, IMinimum);
     RecalcRange();
+}
+
+int TAxisScale::CalcPosDefault(double Value) const
+{
+    if (IRangeZero)
+        return ICenterPos;
+    const double d = (Value - IMinimum) * IAxisSizeRange;
+    const int Offset = RoundPixel(d);
+    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+}
+
+int TAxisScale::CalcPosFast(double Value) const
+{
+    if (IRangeZero)
+        return ICenterPos;
+    // The product is rounded without being stored as a double first. The
+    // double product rounds the same way unless it lies within a rounding
+    // error of a half pixel, so only those few go the slow extended way.
+    const double Quick = (Value - IMinimum) * IAxisSizeRange;
+    if (Quick > -1e9 && Quick < 1e9) {
+        // Integer conversions instead of floor(): this runs once per point.
+        int64_t Floor = int64_t(Quick);
+        if (double(Floor) > Quick)
+            --Floor;
+        const double Fraction = Quick - double(Floor);
+        if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
+            const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
+            return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+        }
+    }
+    const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
+    const long double r = std::nearbyintl(std::clamp<long double>(d, -PixelLimit, PixelLimit));
+    const int Offset = std::isnan(r) ? 0 : int(r);
+    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
 }
 
 double TAxisScale::InternalCalcPosPoint(int Value) const

@@ -3,7 +3,6 @@
 #include "core/Numbers.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 // The working range of one axis and the mapping between its values and the
@@ -39,39 +38,11 @@ public:
 
     // Value to pixel. Both round half to even and agree except for products
     // within a rounding error of a half pixel.
-    int CalcPosDefault(double Value) const
-    {
-        if (IRangeZero)
-            return ICenterPos;
-        const double d = (Value - IMinimum) * IAxisSizeRange;
-        const int Offset = RoundPixel(d);
-        return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-    }
+    int CalcPosDefault(double Value) const;
     // Rounds the product in extended precision; used once per data point.
-    int CalcPosFast(double Value) const
-    {
-        if (IRangeZero)
-            return ICenterPos;
-        // The product is rounded without being stored as a double first. The
-        // double product rounds the same way unless it lies within a rounding
-        // error of a half pixel, so only those few go the slow extended way.
-        const double Quick = (Value - IMinimum) * IAxisSizeRange;
-        if (Quick > -1e9 && Quick < 1e9) {
-            // Integer conversions instead of floor(): this runs once per point.
-            int64_t Floor = int64_t(Quick);
-            if (double(Floor) > Quick)
-                --Floor;
-            const double Fraction = Quick - double(Floor);
-            if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
-                const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
-                return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-            }
-        }
-        const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
-        const long double r = std::nearbyintl(std::clamp<long double>(d, -PixelLimit, PixelLimit));
-        const int Offset = std::isnan(r) ? 0 : int(r);
-        return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-    }
+    // Out of line on purpose: inlined into the axis' binding switch, GCC
+    // moves the common path off the fall-through and frames get slower.
+    int CalcPosFast(double Value) const;
     // Pixel to value; 0 on an axis shorter than a pixel.
     double InternalCalcPosPoint(int Value) const;
 
