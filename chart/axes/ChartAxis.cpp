@@ -2,9 +2,11 @@
 
 #include "chart/axes/AxisException.h"
 #include "chart/axes/AxisLabelsFormat.h"
+#include "chart/axes/AxisPainter.h"
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/axes/ChartContext.h"
+#include "chart/axes/QuietChart.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -12,58 +14,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace {
 
 const QString W = QStringLiteral("W");
 
-// Pixels far outside any surface; keeps the position arithmetic of values far
-// outside the range from overflowing.
-constexpr int64_t PixelLimit = 1'000'000'000;
-
-int ToPixel(int64_t Value)
-{
-    return int(std::clamp<int64_t>(Value, -PixelLimit, PixelLimit));
-}
-
-int RoundInt(double Value)
-{
-    return ToPixel(Numbers::Round(Value));
-}
-
-// Changes to the axis' own helper objects that must not ask for a repaint.
-class TQuietChart {
-public:
-    explicit TQuietChart(TChartContext* Chart) : FChart(Chart), FOld(Chart && Chart->AutoRepaint())
-    {
-        if (FChart)
-            FChart->SetAutoRepaint(false);
-    }
-    ~TQuietChart()
-    {
-        if (FChart)
-            FChart->SetAutoRepaint(FOld);
-    }
-    TQuietChart(const TQuietChart&) = delete;
-    TQuietChart& operator=(const TQuietChart&) = delete;
-
-private:
-    TChartContext* FChart;
-    bool FOld;
-};
-
-double DegToRad(int Degrees)
-{
-    return Degrees * std::numbers::pi / 180.0;
-}
-
 } // namespace
 
 TChartAxis::TChartAxis(TChartContext* AChart, bool AHorizontal, bool AOtherSide)
-    : FParentChart(AChart),
-      FHorizontal(AHorizontal),
+    : TAxisScale(AHorizontal),
+      FParentChart(AChart),
       FOtherSide(AOtherSide),
       FAxis([this] { Repaint(); }),
       FTicks([this] { Repaint(); }),
@@ -81,13 +41,6 @@ void TChartAxis::Repaint()
 {
     if (FParentChart)
         FParentChart->Invalidate();
-}
-
-TChartAxis::TAxisSide TChartAxis::Side() const
-{
-    if (FHorizontal)
-        return FOtherSide ? asTop : asBottom;
-    return FOtherSide ? asRight : asLeft;
 }
 
 // ------------------------------------------------------------------ settings
@@ -132,28 +85,32 @@ void TChartAxis::SetMinimum(double Value)
     // poison every position computed from it.
     if (Value > FMaximumValue || std::isnan(Value))
         throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
-    SetProp(FMinimumValue, Value);
+    if (Change(FMinimumValue, Value))
+        Repaint();
 }
 
 void TChartAxis::SetMaximum(double Value)
 {
     if (FMinimumValue > Value || std::isnan(Value))
         throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
-    SetProp(FMaximumValue, Value);
+    if (Change(FMaximumValue, Value))
+        Repaint();
 }
 
 void TChartAxis::SetIncrement(double Value)
 {
     if (!(Value >= 0))
         throw AxisException(QStringLiteral("Axis increment must be >= 0"));
-    SetProp(FDesiredIncrement, Value);
+    if (Change(FDesiredIncrement, Value))
+        Repaint();
 }
 
 void TChartAxis::SetLabelsSeparation(int Value)
 {
     if (Value < 0)
         throw AxisException(QStringLiteral("Labels Separation % must be greater than 0"));
-    SetProp(FLabelsSeparation, Value);
+    if (Change(FLabelsSeparation, Value))
+        Repaint();
 }
 
 void TChartAxis::SetMinMax(double AMin, double AMax)
@@ -265,13 +222,6 @@ void TChartAxis::AdjustMaxMin()
     RoundLimits();
 }
 
-void TChartAxis::RecalcRange()
-{
-    IRange = IMaximum - IMinimum;
-    IRangeZero = std::fabs(IRange) <= 1e-12;
-    IAxisSizeRange = IRangeZero ? 0 : IAxisSize / IRange;
-}
-
 void TChartAxis::RoundLimits()
 {
     if (IAxisSize == 0 || IRangeZero)
@@ -306,30 +256,17 @@ void TChartAxis::PlaceOnChartRect()
     const TRect& R = FParentChart->ChartRect();
     const int Base = FHorizontal ? R.Left : R.Top;
     const int Length = FHorizontal ? FParentChart->ChartWidth() : FParentChart->ChartHeight();
-    IStartPos = Base + RoundInt(Length * 0.01 * FStartPosition);
-    IEndPos = Base + RoundInt(Length * 0.01 * FEndPosition);
-    IAxisSize = IEndPos - IStartPos;
-    ICenterPos = (IStartPos + IEndPos) / 2;
-    RecalcRange();
+    Place(Base, Length, FStartPosition, FEndPosition);
 }
 
 void TChartAxis::AdjustMaxMinRect(const TRect& Rect)
 {
-    const int A = FHorizontal ? Rect.Left : Rect.Top;
-    const int B = FHorizontal ? Rect.Right : Rect.Bottom;
-    const int OldStart = IStartPos;
-    const int OldEnd = IEndPos;
-    IStartPos += A;
-    IEndPos -= B;
-    IAxisSize = IEndPos - IStartPos;
-    const double Low = InternalCalcPosPoint(OldStart);
-    const double High = InternalCalcPosPoint(OldEnd);
+    if (FHorizontal)
+        PadRange(Rect.Left, Rect.Right);
+    else
+        PadRange(Rect.Top, Rect.Bottom);
+    // The ends come from the chart rectangle, as when the axis was placed.
     PlaceOnChartRect();
-    IMaximum = High;
-    IMinimum = Low;
-    if (IMaximum < IMinimum)
-        std::swap(IMaximum, IMinimum);
-    RecalcRange();
 }
 
 void TChartAxis::PadRangeForSeries()
@@ -372,40 +309,6 @@ void TChartAxis::PadRangeForSeries()
 
 // ------------------------------------------------------------ value to pixel
 
-int TChartAxis::CalcPosDefault(double Value) const
-{
-    if (IRangeZero)
-        return ICenterPos;
-    const double d = (Value - IMinimum) * IAxisSizeRange;
-    const int Offset = RoundInt(d);
-    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-}
-
-int TChartAxis::CalcPosFast(double Value) const
-{
-    if (IRangeZero)
-        return ICenterPos;
-    // The product is rounded without being stored as a double first. The
-    // double product rounds the same way unless it lies within a rounding
-    // error of a half pixel, so only those few go the slow extended way.
-    const double Quick = (Value - IMinimum) * IAxisSizeRange;
-    if (Quick > -1e9 && Quick < 1e9) {
-        // Integer conversions instead of floor(): this runs once per point.
-        int64_t Floor = int64_t(Quick);
-        if (double(Floor) > Quick)
-            --Floor;
-        const double Fraction = Quick - double(Floor);
-        if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
-            const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
-            return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-        }
-    }
-    const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
-    const long double r = std::nearbyintl(std::clamp<long double>(d, -PixelLimit, PixelLimit));
-    const int Offset = std::isnan(r) ? 0 : int(r);
-    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
-}
-
 int TChartAxis::CalcXPosValue(double Value) const
 {
     const bool Fast = FParentChart && FParentChart->AxesList()->FastCalc();
@@ -420,17 +323,6 @@ int TChartAxis::CalcYPosValue(double Value) const
 int TChartAxis::CalcPosValue(double Value) const
 {
     return CalcXPosValue(Value);
-}
-
-double TChartAxis::InternalCalcPosPoint(int Value) const
-{
-    if (IAxisSize < 1)
-        return 0;
-    // In extended precision the product is exact, so an axis mapped onto
-    // itself gets its limits back unchanged (a manual limit on a multiple of
-    // the step keeps its label).
-    const long double a = static_cast<long double>(Value - IStartPos) * IRange / IAxisSize;
-    return double(FHorizontal ? IMinimum + a : IMaximum - a);
 }
 
 // ---------------------------------------------------------------- label step
@@ -465,103 +357,32 @@ int TChartAxis::LabelHeight(double Value)
     return InternalLabelSize(Value, false);
 }
 
+TAxisStepper TChartAxis::Stepper() const
+{
+    return TAxisStepper(*this, {FDesiredIncrement, FRoundFirstLabel, FLabelsSeparation, FLabelsAlternate},
+                        [this](int Count) { return FewPointsOnAxis(Count); });
+}
+
 double TChartAxis::CalcIncrement()
 {
-    double Lo;
-    double Hi;
-    if (FRoundFirstLabel && FDesiredIncrement != 0) {
-        if (std::fabs(IMinimum) <= 9223372036854775807.0)
-            Lo = double(Numbers::Round(IMinimum)) * FDesiredIncrement;
-        else
-            Lo = FDesiredIncrement * IMinimum;
-        Hi = Numbers::Int(IMaximum) * FDesiredIncrement;
-    } else {
-        Lo = IMinimum;
-        Hi = IMaximum;
-    }
-    // A sample with decimals, so that the measured text is as long as real
-    // labels get (50 -> 25 -> 12.5).
-    double Mid = (Hi + Lo) * 0.5;
-    if (std::isinf(Mid))
-        Mid = 0;
-    while (Mid != 0 && !std::isnan(Mid) && Mid == std::trunc(Mid))
-        Mid *= 0.5;
-
-    auto Measure = [this](double Value) { return FHorizontal ? LabelWidth(Value) : LabelHeight(Value); };
-    int Largest = std::max({Measure(Mid), Measure(Lo), Measure(Hi)});
-    if (FDesiredIncrement != 0)
-        Largest = std::max({Largest, Measure(Lo + FDesiredIncrement), Measure(Hi - FDesiredIncrement)});
-
-    double Step = CalcXYIncrement(Largest);
-    if (FLabelsAlternate)
-        Step *= 0.5;
-    return Step;
+    return Stepper().CalcIncrement([this](double Value) {
+        return FHorizontal ? LabelWidth(Value) : LabelHeight(Value);
+    });
 }
 
 double TChartAxis::CalcXYIncrement(int MaxLabelSize)
 {
-    int Count;
-    if (MaxLabelSize > 0 && IAxisSize > 0) {
-        if (FLabelsSeparation > 0)
-            MaxLabelSize += RoundInt(FLabelsSeparation * 0.01 * MaxLabelSize);
-        Count = RoundInt(double(IAxisSize) / MaxLabelSize);
-    } else {
-        Count = 1;
-    }
-    return StepForLabelCount(Count);
+    return Stepper().CalcXYIncrement(MaxLabelSize);
 }
 
 double TChartAxis::StepForLabelCount(int Count)
 {
-    if (Count < 1)
-        return SmallestAxisStep;
-    double Step;
-    if (FDesiredIncrement > 0)
-        Step = FDesiredIncrement;
-    else if (IRangeZero)
-        Step = 1;
-    else {
-        Step = std::fabs(IRange) / (Count + 1.0);
-        if (IRange >= 1.1 && FewPointsOnAxis(Count))
-            Step = std::max(Step, 1.0);
-    }
-    if (Step != 0) {
-        int64_t n = int64_t(Count) + 1;
-        do {
-            const double Quotient = IRange / Step;
-            const bool TooLarge = !(std::fabs(Quotient) < 2147483647.0);
-            if (!TooLarge)
-                n = Numbers::Round(Quotient);
-            if (n > Count || TooLarge) {
-                // A wanted step is only ever doubled, never made "nice".
-                if (FDesiredIncrement > 0 && !TooLarge)
-                    Step *= 2;
-                else
-                    Step = NextNiceStep(Step);
-            }
-        } while (n > Count && IRange >= Step && std::isfinite(Step));
-    }
-    if (std::isinf(Step))
-        return IRange;
-    return std::max(Step, SmallestAxisStep);
+    return Stepper().StepForLabelCount(Count);
 }
 
 double TChartAxis::NextNiceStep(double X)
 {
-    if (std::isinf(X))
-        return 1;
-    // Nothing above zero is reached from here by powers of ten.
-    if (!(X > 0))
-        return 1;
-    if (X >= 10)
-        return double(NextNiceStep(double(X * 0.1L)) * 10.0L);
-    if (X < 1)
-        return double(NextNiceStep(double(X * 10.0L)) * 0.1L);
-    if (X < 2)
-        return 2;
-    if (X < 5)
-        return 5;
-    return 10;
+    return TAxisStepper::NextNiceStep(X);
 }
 
 bool TChartAxis::FewPointsOnAxis(int Count) const
@@ -587,23 +408,9 @@ int TChartAxis::MaxLabelsWidth()
     if (CalcLabelStyle() == talNone)
         return 0;
     const double Step = CalcIncrement();
-    double Lo = IMinimum;
-    double Hi = IMaximum;
-    if (FRoundFirstLabel && Step != 0) {
-        Lo = Numbers::Int(IMinimum / Step) * Step;
-        Hi = Numbers::Int(IMaximum / Step) * Step;
-    }
-    int Widest = 0;
-    if (Step == 0) {
-        Widest = std::max(FParentChart->MultiLineTextWidth(LabelValue(Lo)),
-                          FParentChart->MultiLineTextWidth(LabelValue(Hi)));
-    } else {
-        int Count = 0;
-        do {
-            Widest = std::max(Widest, FParentChart->MultiLineTextWidth(LabelValue(Hi)));
-            Hi -= Step;
-        } while (Hi >= Lo && ++Count < 5000);
-    }
+    const int Widest = Stepper().WidestLabel(Step, [this](double Value) {
+        return FParentChart->MultiLineTextWidth(LabelValue(Value));
+    });
     return Widest + FParentChart->Canvas()->TextWidth(QStringLiteral(" "));
 }
 
@@ -624,43 +431,9 @@ void TChartAxis::BuildLabelItems()
     FLabelIncrement = Step;
     // Text labels would come from the series' points; this chart's series
     // carry none, so only value labels (and grid ticks without labels) exist.
-    if (Step > 0 && IMinimum <= IMaximum && (Style == talValue || Style == talNone))
-        WalkValueLabels(Step);
-}
-
-void TChartAxis::WalkValueLabels(double Step)
-{
-    if (std::fabs(IRange / Step) >= 10000)
-        return;
-    double v;
-    if (Numbers::SameValue(IMaximum, IMinimum) || !FRoundFirstLabel)
-        v = IMaximum;
-    else
-        v = double(Numbers::Trunc(IMaximum / Step)) * Step;
-    while (IMaximum < v) {
-        const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
-            break;
-        v = Next;
-    }
-    if (IRangeZero) {
-        AddValueLabel(v);
-        return;
-    }
-    if (Numbers::SameValue(IMinimum, IMaximum) || Numbers::SameValue(v, v - Step)) {
-        AddValueLabel(v);
-        return;
-    }
-    // Just below a non-negative minimum, so that a label exactly at the
-    // minimum survives the rounding of the repeated subtraction.
-    const double Lowest = IMinimum < 0 ? IMinimum : (IMinimum - 1e-12) / (1 + 1e-12);
-    while (v >= Lowest) {
-        AddValueLabel(v);
-        const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
-            break;
-        v = Next;
-    }
+    if (Style == talValue || Style == talNone)
+        for (const double Value : Stepper().LabelValues(Step))
+            AddValueLabel(Value);
 }
 
 void TChartAxis::AddValueLabel(double Value)
@@ -687,429 +460,34 @@ void TChartAxis::AddAxisItem(int Pos, const QString& Text, double Value)
         FItems.push_back({Text, Value, Pos});
 }
 
-// --------------------------------------------------------------------- bands
-
-int TChartAxis::TickBandSize() const
-{
-    int Size = FAxis.Visible() ? FAxis.Width() + 1 : 0;
-    if (FLabelsPosition == lpAtTick && FTicks.Visible())
-        Size += FTickLength;
-    if (FMinorTicks.Visible() && FMinorTickLength >= Size)
-        Size = FMinorTickLength;
-    return Size;
-}
-
-int TChartAxis::TitleBandSize()
-{
-    if (FTitleSize != 0)
-        return FTitleSize;
-    FParentChart->PrepareFont3D(*FTitle->Font());
-    TChartCanvas& C = *FParentChart->Canvas();
-    const int Angle = FTitle->Angle();
-    if ((FHorizontal && Angle % 180 == 0) || (!FHorizontal && (Angle == 90 || Angle == 270)))
-        return C.TextHeight(W);
-    const int Width = C.TextWidth(FTitle->Caption());
-    if (FHorizontal)
-        return RoundInt(std::fabs(std::sin(DegToRad(Angle))) * Width) + C.TextHeight(W);
-    return RoundInt(std::fabs(std::cos(DegToRad(Angle))) * Width);
-}
-
-int TChartAxis::LabelsBandSize()
-{
-    // Value labels are one line each.
-    if (IHeightFactor == 0)
-        IHeightFactor = 1;
-    int Row;
-    if (FLabelsSize != 0) {
-        Row = FLabelsSize;
-    } else {
-        FParentChart->PrepareFont3D(*LabelsFont());
-        TChartCanvas& C = *FParentChart->Canvas();
-        if ((FHorizontal && FLabelsAngle % 180 == 0)
-            || (!FHorizontal && (FLabelsAngle == 90 || FLabelsAngle == 270)))
-            Row = C.TextHeight(W);
-        else if (FHorizontal)
-            Row = RoundInt(std::fabs(std::sin(DegToRad(FLabelsAngle))) * MaxLabelsWidth()) + C.TextHeight(W);
-        else
-            Row = RoundInt(std::fabs(std::cos(DegToRad(FLabelsAngle))) * MaxLabelsWidth());
-    }
-    return Row * IHeightFactor * (FLabelsAlternate ? 2 : 1);
-}
+// ------------------------------------------------- bands, drawing, hover
 
 void TChartAxis::ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle)
 {
-    const TAxisSide S = Side();
-    const bool HasTitleBand = FTitle && FTitle->Visible() && !FTitle->Caption().isEmpty();
-    if (!InflateChartRectangle) {
-        // The rectangle stays; the bands are laid outward from its edge.
-        const int Outward = (S == asLeft || S == asTop) ? -1 : 1;
-        int Edge = S == asLeft ? Rect.Left : S == asTop ? Rect.Top : S == asRight ? Rect.Right : Rect.Bottom;
-        Edge += Outward * std::max(0, IWallSize + TickBandSize());
-        if (Labels()) {
-            IHeightFactor = 0;
-            FPosLabels = Edge;
-            FLabelsBand = LabelsBandSize();
-            Edge += Outward * FLabelsBand;
-        }
-        if (HasTitleBand)
-            FPosTitle = Edge;
-        return;
-    }
-
-    auto Shrink = [&Rect, S](int n) {
-        switch (S) {
-        case asLeft: Rect.Left = std::min(Rect.Left + n, Rect.Right - 1); break;
-        case asBottom: Rect.Bottom = std::max(Rect.Bottom - n, Rect.Top + 1); break;
-        case asRight: Rect.Right = std::max(Rect.Right - n, Rect.Left + 1); break;
-        case asTop: Rect.Top = std::min(Rect.Top + n, Rect.Bottom - 1); break;
-        }
-    };
-    auto Edge = [&Rect, S] {
-        switch (S) {
-        case asLeft: return Rect.Left;
-        case asBottom: return Rect.Bottom;
-        case asRight: return Rect.Right;
-        case asTop: return Rect.Top;
-        }
-        return 0;
-    };
-
-    if (IExtraSpace > 0)
-        Shrink(IExtraSpace);
-    if (HasTitleBand) {
-        Shrink(TitleBandSize());
-        FPosTitle = Edge();
-    }
-    if (Labels()) {
-        IHeightFactor = 0;
-        FLabelsBand = LabelsBandSize();
-        Shrink(FLabelsBand);
-        FPosLabels = Edge();
-    }
-    const int Ticks = IWallSize + TickBandSize();
-    if (Ticks > 0)
-        Shrink(Ticks);
+    TAxisPainter(this).ReserveAxisSpace(Rect, InflateChartRectangle);
 }
-
-// ------------------------------------------------------------------- drawing
 
 void TChartAxis::Draw(bool CalcPosAxis)
 {
-    TChartCanvas& C = *FParentChart->Canvas();
-    IAxisDateTime = false;
-    if (CalcPosAxis) {
-        const TRect& R = FParentChart->ChartRect();
-        switch (Side()) {
-        case asLeft: FPosAxis = R.Left; break;
-        case asBottom: FPosAxis = R.Bottom; break;
-        case asRight: FPosAxis = R.Right; break;
-        case asTop: FPosAxis = R.Top; break;
-        }
-    }
-    if (FTitle && FTitle->Visible() && !FTitle->Caption().isEmpty()) {
-        const int Along = TitlePositionAlongAxis();
-        if (FHorizontal)
-            DrawAxisTitle(Along, FPosTitle);
-        else
-            DrawAxisTitle(FPosTitle, Along);
-    }
-    BuildLabelItems();
-
-    C.Brush()->SetStyle(bsClear);
-    C.SetBackMode(cbmTransparent);
-    if (FAxis.Visible())
-        DrawAxisLine();
-    if (FTickLength != 0 && FTicks.Visible()) {
-        C.AssignVisiblePen(FTicks);
-        DrawTicks(Tick, FTickLength, false);
-    }
-    DrawGridLines(int(Tick.size()));
-    DrawMinorTicks();
-    DrawLabels();
-}
-
-int TChartAxis::TitlePositionAlongAxis()
-{
-    const TAxisTitlePosition Position = FTitle->Position();
-    if (Position == tpCenter)
-        return ICenterPos;
-    FTitle->SetShapeBounds({});
-    FTitle->CalcBounds();
-    const int w = FTitle->ShapeBounds().Width() / 2;
-    const bool AtStart = Position == tpStart;
-    if (FHorizontal)
-        return AtStart ? IStartPos + w : IEndPos - w;
-    // The start of a vertical axis is its minimum, at the bottom.
-    return AtStart != FInverted ? IEndPos - w : IStartPos + w;
-}
-
-void TChartAxis::DrawAxisLine()
-{
-    TChartCanvas& C = *FParentChart->Canvas();
-    C.AssignVisiblePen(FAxis);
-    const int w = FAxis.Width();
-    switch (Side()) {
-    case asBottom: C.DoHorizLine(IStartPos, IEndPos, FPosAxis + IWallSize + w / 2); break;
-    case asLeft: C.DoVertLine(FPosAxis - (IWallSize + w / 2), IStartPos, IEndPos); break;
-    case asTop: C.DoHorizLine(IStartPos, IEndPos, FPosAxis); break;
-    case asRight: C.DoVertLine(FPosAxis + w / 2, IStartPos, IEndPos); break;
-    }
-}
-
-void TChartAxis::DrawTicks(const std::vector<int>& Positions, int Length, bool Bounded)
-{
-    TChartCanvas& C = *FParentChart->Canvas();
-    // Ticks start just outside the axis line and point away from the plot.
-    const int w = FAxis.Width();
-    for (const int p : Positions) {
-        if (Bounded && !(IStartPos < p && p < IEndPos))
-            continue;
-        switch (Side()) {
-        case asBottom: {
-            const int y0 = FPosAxis + IWallSize + w;
-            C.DoVertLine(p, y0, y0 + Length);
-            break;
-        }
-        case asLeft: {
-            const int x0 = FPosAxis - IWallSize - w;
-            C.DoHorizLine(x0, x0 - Length, p);
-            break;
-        }
-        case asTop: {
-            const int y0 = FPosAxis - IWallSize - w;
-            C.DoVertLine(p, y0, y0 - Length);
-            break;
-        }
-        case asRight: {
-            const int x0 = FPosAxis + IWallSize + w;
-            C.DoHorizLine(x0, x0 + Length, p);
-            break;
-        }
-        }
-    }
-}
-
-void TChartAxis::DrawMinorTicks()
-{
-    const bool Ticks = FMinorTickLength != 0 && FMinorTicks.Visible();
-    if (Tick.empty() || (!Ticks && !FMinorGrid.Visible()))
-        return;
-    // Minor ticks divide the pixel distance of neighbouring ticks, and extend
-    // the pattern one interval beyond the first and the last tick.
-    const int k = FMinorTickCount;
-    const double f = 1.0 / (k + 1);
-    std::vector<int> Minor;
-    const size_t Last = Tick.size() - 1;
-    if (Tick.size() >= 2) {
-        const int d = Tick[1] - Tick[0];
-        for (int c = 1; c <= k; ++c) {
-            const int o = RoundInt(c * d * f);
-            Minor.push_back(Tick[0] - o);
-            Minor.push_back(Tick[Last] + o);
-        }
-    }
-    for (size_t i = 1; i <= Last; ++i) {
-        const int d = Tick[i] - Tick[i - 1];
-        for (int j = 1; j <= k; ++j)
-            Minor.push_back(Tick[i] - RoundInt(d * f * j));
-    }
-
-    TChartCanvas& C = *FParentChart->Canvas();
-    C.SetBackMode(cbmTransparent);
-    C.Brush()->SetStyle(bsClear);
-    if (Ticks) {
-        C.AssignVisiblePen(FMinorTicks);
-        DrawTicks(Minor, FMinorTickLength, true);
-    }
-    if (FMinorGrid.Visible()) {
-        C.AssignVisiblePen(FMinorGrid);
-        for (const int p : Minor)
-            DrawGridLine(p);
-    }
-}
-
-void TChartAxis::DrawGridLine(int Pos)
-{
-    // Never on the axis' end pixels, never over the left or top edge pixel
-    // of the chart rectangle.
-    if (!(IStartPos < Pos && Pos < IEndPos))
-        return;
-    TChartCanvas& C = *FParentChart->Canvas();
-    const TRect& R = FParentChart->ChartRect();
-    if (FHorizontal)
-        C.DoVertLine(Pos, R.Top + 1, R.Bottom);
-    else
-        C.DoHorizLine(R.Left + 1, R.Right, Pos);
-}
-
-void TChartAxis::DrawGridLines(int Count)
-{
-    if (!FGrid.Visible())
-        return;
-    TChartCanvas& C = *FParentChart->Canvas();
-    C.SetBackMode(cbmTransparent);
-    C.Brush()->SetStyle(bsClear);
-    C.AssignVisiblePenColor(FGrid, FGrid.Color() == clDefault ? 0x808080 : FGrid.Color());
-    const int n = std::max(FGrid.DrawEvery(), 1);
-    Count = std::min(Count, int(Tick.size()));
-    if (!FGrid.Centered()) {
-        for (int i = 0; i < Count; ++i)
-            if (i % n == 0)
-                DrawGridLine(Tick[size_t(i)]);
-    } else {
-        for (int i = 1; i < Count; ++i)
-            if (i % n == 0)
-                DrawGridLine(RoundInt((Tick[size_t(i)] + Tick[size_t(i - 1)]) * 0.5));
-    }
-}
-
-void TChartAxis::DrawLabels()
-{
-    TChartCanvas& C = *FParentChart->Canvas();
-    for (size_t i = 0; i < FItems.size(); ++i) {
-        const TAxisItem& Item = FItems[i];
-        const bool InRange = IDrawAll || (IMinimum <= Item.FValue && Item.FValue <= IMaximum)
-            || Numbers::SameValue(Item.FValue, IMinimum);
-        if (!InRange || !FLabelsFormat->Visible())
-            continue;
-        FParentChart->PrepareFont3D(*LabelsFont());
-        C.Brush()->SetStyle(bsClear);
-        C.SetBackMode(cbmTransparent);
-        TCustomTextShape* Format = FLabelsFormat.get();
-        if (int(i) == FHoverIndex) {
-            Format = LabelsHover();
-            // The hover font follows the labels' size; the chart is not told.
-            TChartFont* Font = Format->Font();
-            if (Font->Size() != LabelsFont()->Size()) {
-                TQuietChart Quiet(FParentChart);
-                Font->SetSize(LabelsFont()->Size());
-            }
-            FParentChart->PrepareFont3D(*Font);
-        }
-        if (FHorizontal)
-            DrawAxisLabel(Item.FLabelPos, FPosLabels, FLabelsAngle, Item.FText, Format);
-        else
-            DrawAxisLabel(FPosLabels, Item.FLabelPos, FLabelsAngle, Item.FText, Format);
-    }
+    TAxisPainter(this).Draw(CalcPosAxis);
 }
 
 void TChartAxis::DrawAxisLabel(int X, int Y, int /*Angle*/, const QString& St, TCustomTextShape* Format)
 {
-    TChartCanvas& C = *FParentChart->Canvas();
-    const int a = RoundInt(C.TextSize(W).height());
-
-    int Code;
-    switch (Side()) {
-    case asLeft: Code = ta_Right; break;
-    case asRight: Code = ta_LeftTop; break;
-    case asTop: Code = ta_CenterBottom; break;
-    case asBottom:
-    default: Code = ta_Center; break;
-    }
-    if (!FHorizontal && FLabelsAlign == alCenter) {
-        Code = ta_Center;
-        X += FOtherSide ? FLabelsBand / 2 : -FLabelsBand / 2;
-    } else if (!FHorizontal && FLabelsAlign == alOpposite) {
-        Code = FOtherSide ? ta_Right : ta_LeftTop;
-        X += FOtherSide ? FLabelsBand : -FLabelsBand;
-    }
-
-    if (!FHorizontal)
-        Y -= a / 2;
-
-    auto* Shape = static_cast<TAxisLabelsFormat*>(Format);
-    Shape->LayoutText(St);
-    Shape->SetShapeBounds({X, Y, X, Y});
-    Shape->CalcBounds();
-    const int Wd = Shape->ShapeBounds().Width();
-    const int Ht = Shape->ShapeBounds().Height();
-    const int NumLines = int(St.count(QChar(13))) + 1;
-
-    if (FHorizontal)
-        Y -= a;
-    else
-        Y -= RoundInt(a * 0.5 * (NumLines + 1));
-
-    TRect Box{X, Y + a, 0, 0};
-    if (Code >= ta_Bottom) {
-        Box.Top -= a * NumLines;
-        Code -= ta_Bottom;
-    }
-    if (Code == ta_Right)
-        Box.Left -= Wd;
-    else if (Code == ta_Center && FHorizontal)
-        Box.Left -= Wd / 2;
-    Box.Right = Box.Left + Wd;
-    Box.Bottom = Box.Top + Ht;
-    Shape->SetShapeBounds(Box);
-    Shape->Draw();
+    TAxisPainter(this).DrawAxisLabel(X, Y, St, Format);
 }
 
 void TChartAxis::DrawAxisTitle(int X, int Y)
 {
-    TChartCanvas& C = *FParentChart->Canvas();
-    TChartAxisTitle& T = *Title();
-    FParentChart->PrepareFont3D(*T.Font());
-    C.SetBackMode(cbmTransparent);
-    T.SetShapeBounds({});
-    T.CalcBounds();
-    const int Wd = T.ShapeBounds().Width();
-    const int Ht = T.ShapeBounds().Height();
-    TChartShadow& Shadow = *T.Shadow();
-    int Left;
-    int Top;
-    if (FHorizontal) {
-        Left = X - Wd / 2;
-        Top = Y;
-        if (T.Angle() == 90)
-            Top += FOtherSide ? -Ht : Ht;
-        if (FOtherSide) {
-            Top -= Ht;
-            if (Shadow.Visible())
-                Top -= Shadow.VertSize();
-        }
-    } else {
-        const int h = Ht / 2;
-        const double Sin = std::fabs(std::sin(DegToRad(T.Angle())));
-        int Offset;
-        double s;
-        if (!FOtherSide) {
-            // The shadow is not painted (the title is transparent) but still
-            // moves the title outward.
-            Offset = -h - (Shadow.Visible() ? Shadow.VertSize() : 0);
-            s = 2 - Sin;
-        } else {
-            Offset = h;
-            s = Sin;
-        }
-        Left = X + Offset - RoundInt(Wd * s * 0.5);
-        Top = Y - h;
-    }
-    T.SetShapeBounds({Left, Top, Left + Wd, Top + Ht});
-    T.Draw();
+    TAxisPainter(this).DrawAxisTitle(X, Y);
 }
 
-// --------------------------------------------------------------------- hover
+void TChartAxis::DrawGridLines(int Count)
+{
+    TAxisPainter(this).DrawGridLines(Count);
+}
 
 int TChartAxis::LabelAtPoint(int X, int Y)
 {
-    if (FItems.empty())
-        return -1;
-    TChartCanvas& C = *FParentChart->Canvas();
-    FParentChart->PrepareFont3D(*LabelsFont());
-    const int h = C.TextHeight(W);
-    for (size_t i = 0; i < FItems.size(); ++i) {
-        const TAxisItem& Item = FItems[i];
-        const int w = C.TextWidth(Item.FText);
-        TRect Box;
-        switch (Side()) {
-        case asBottom: Box = {Item.FLabelPos - w / 2, FPosLabels, Item.FLabelPos - w / 2 + w, FPosLabels + h}; break;
-        case asTop: Box = {Item.FLabelPos - w / 2, FPosLabels - h, Item.FLabelPos - w / 2 + w, FPosLabels}; break;
-        case asLeft: Box = {FPosLabels - w, Item.FLabelPos - h / 2, FPosLabels, Item.FLabelPos - h / 2 + h}; break;
-        case asRight: Box = {FPosLabels, Item.FLabelPos - h / 2, FPosLabels + w, Item.FLabelPos - h / 2 + h}; break;
-        }
-        if (Box.Left <= X && X <= Box.Right && Box.Top <= Y && Y <= Box.Bottom)
-            return int(i);
-    }
-    return -1;
+    return TAxisPainter(this).LabelAtPoint(X, Y);
 }

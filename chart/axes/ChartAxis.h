@@ -2,10 +2,13 @@
 
 #include "chart/axes/AxisGridPen.h"
 #include "chart/axes/AxisItem.h"
+#include "chart/axes/AxisScale.h"
+#include "chart/axes/AxisStepper.h"
 #include "chart/axes/ChartAxisPen.h"
 #include "chart/axes/Ticks.h"
 #include "chart/canvas/ChartHiddenPen.h"
 #include "chart/canvas/Rect.h"
+#include "core/ChangeNotifier.h"
 
 #include <QString>
 
@@ -23,8 +26,6 @@ enum TAxisLabelStyle : int { talAuto, talNone, talValue, talMark, talText, talPo
 enum TAxisLabelAlign { alDefault, alOpposite, alCenter };
 enum TAxisLabelsPosition { lpAtTick, lpBeforeTick, lpAfterTick, lpCenter };
 
-// The smallest label step ever chosen.
-inline constexpr double SmallestAxisStep = 1e-12;
 // How far SetMinMax pulls equal limits apart.
 inline constexpr double EqualLimitsGap = 1e-10;
 
@@ -33,9 +34,13 @@ inline constexpr double EqualLimitsGap = 1e-10;
 // label step, the bands it takes from the chart rectangle and its drawing
 // (line, ticks, grid, labels, title).
 //
-// The I-fields are the working state of the current frame; they are rebuilt
-// on every draw and are public so that the frame's layout can be reported.
-class TChartAxis {
+// The range and the value-pixel mapping are a TAxisScale, the label step and
+// the label values a TAxisStepper (both pure arithmetic; the axis feeds them
+// the chart's data and text metrics), the bands and the painting a
+// TAxisPainter. The I-fields are the working state of the current frame;
+// they are rebuilt on every draw and are public so that the frame's layout
+// can be reported.
+class TChartAxis : private TAxisScale {
 public:
     TChartAxis(TChartContext* AChart, bool AHorizontal, bool AOtherSide);
     TChartAxis(const TChartAxis&) = delete;
@@ -72,27 +77,21 @@ public:
     // a move that would leave the data behind is refused.
     void Scroll(double Offset, bool CheckLimits);
 
-    bool Logarithmic() const { return FLogarithmic; }
-    void SetLogarithmic(bool Value) { SetProp(FLogarithmic, Value); }
-    double LogarithmicBase() const { return FLogarithmicBase; }
-    void SetLogarithmicBase(double Value) { SetProp(FLogarithmicBase, Value); }
     int MinimumOffset() const { return FMinimumOffset; }
-    void SetMinimumOffset(int Value) { SetProp(FMinimumOffset, Value); }
+    void SetMinimumOffset(int Value) { if (Change(FMinimumOffset, Value)) Repaint(); }
     int MaximumOffset() const { return FMaximumOffset; }
-    void SetMaximumOffset(int Value) { SetProp(FMaximumOffset, Value); }
+    void SetMaximumOffset(int Value) { if (Change(FMaximumOffset, Value)) Repaint(); }
     bool MinimumRound() const { return FMinimumRound; }
-    void SetMinimumRound(bool Value) { SetProp(FMinimumRound, Value); }
+    void SetMinimumRound(bool Value) { if (Change(FMinimumRound, Value)) Repaint(); }
     bool MaximumRound() const { return FMaximumRound; }
-    void SetMaximumRound(bool Value) { SetProp(FMaximumRound, Value); }
-    bool Inverted() const { return FInverted; }
-    void SetInverted(bool Value) { SetProp(FInverted, Value); }
+    void SetMaximumRound(bool Value) { if (Change(FMaximumRound, Value)) Repaint(); }
     bool Visible() const { return FVisible; }
-    void SetVisible(bool Value) { SetProp(FVisible, Value); }
+    void SetVisible(bool Value) { if (Change(FVisible, Value)) Repaint(); }
     // Start and end of the axis in percent of the chart rectangle's side.
     double StartPosition() const { return FStartPosition; }
-    void SetStartPosition(double Value) { SetProp(FStartPosition, Value); }
+    void SetStartPosition(double Value) { if (Change(FStartPosition, Value)) Repaint(); }
     double EndPosition() const { return FEndPosition; }
-    void SetEndPosition(double Value) { SetProp(FEndPosition, Value); }
+    void SetEndPosition(double Value) { if (Change(FEndPosition, Value)) Repaint(); }
 
     // ------------------------------------------------------------ labels
     TCustomTextShape* LabelsFormat() const;
@@ -100,36 +99,32 @@ public:
     bool Labels() const;
     void SetLabels(bool Value);
     TAxisLabelAlign LabelsAlign() const { return FLabelsAlign; }
-    void SetLabelsAlign(TAxisLabelAlign Value) { SetProp(FLabelsAlign, Value); }
+    void SetLabelsAlign(TAxisLabelAlign Value) { if (Change(FLabelsAlign, Value)) Repaint(); }
     bool LabelsAlternate() const { return FLabelsAlternate; }
-    void SetLabelsAlternate(bool Value) { SetProp(FLabelsAlternate, Value); }
+    void SetLabelsAlternate(bool Value) { if (Change(FLabelsAlternate, Value)) Repaint(); }
     int LabelsAngle() const { return FLabelsAngle; }
-    void SetLabelsAngle(int Value) { SetProp(FLabelsAngle, Value); }
-    bool LabelsBehind() const { return FLabelsBehind; }
-    void SetLabelsBehind(bool Value) { SetProp(FLabelsBehind, Value); }
+    void SetLabelsAngle(int Value) { if (Change(FLabelsAngle, Value)) Repaint(); }
     bool LabelsGridIgnoresLabelSize() const { return FLabelsGridIgnoresSize; }
-    void SetLabelsGridIgnoresLabelSize(bool Value) { SetProp(FLabelsGridIgnoresSize, Value); }
+    void SetLabelsGridIgnoresLabelSize(bool Value) { if (Change(FLabelsGridIgnoresSize, Value)) Repaint(); }
     bool LabelsOnAxis() const { return FLabelsOnAxis; }
-    void SetLabelsOnAxis(bool Value) { SetProp(FLabelsOnAxis, Value); }
+    void SetLabelsOnAxis(bool Value) { if (Change(FLabelsOnAxis, Value)) Repaint(); }
     // Extra gap between labels in percent of the label size.
     int LabelsSeparation() const { return FLabelsSeparation; }
     // Throws AxisException when negative.
     void SetLabelsSeparation(int Value);
     // Fixed labels band thickness; 0 measures.
     int LabelsSize() const { return FLabelsSize; }
-    void SetLabelsSize(int Value) { SetProp(FLabelsSize, Value); }
+    void SetLabelsSize(int Value) { if (Change(FLabelsSize, Value)) Repaint(); }
     TAxisLabelStyle LabelStyle() const { return FLabelStyle; }
-    void SetLabelStyle(TAxisLabelStyle Value) { SetProp(FLabelStyle, Value); }
-    bool LabelsExponent() const { return FLabelsExponent; }
-    void SetLabelsExponent(bool Value) { SetProp(FLabelsExponent, Value); }
+    void SetLabelStyle(TAxisLabelStyle Value) { if (Change(FLabelStyle, Value)) Repaint(); }
     bool LabelsMultiLine() const { return FLabelsMultiLine; }
-    void SetLabelsMultiLine(bool Value) { SetProp(FLabelsMultiLine, Value); }
+    void SetLabelsMultiLine(bool Value) { if (Change(FLabelsMultiLine, Value)) Repaint(); }
     bool RoundFirstLabel() const { return FRoundFirstLabel; }
-    void SetRoundFirstLabel(bool Value) { SetProp(FRoundFirstLabel, Value); }
+    void SetRoundFirstLabel(bool Value) { if (Change(FRoundFirstLabel, Value)) Repaint(); }
     TAxisLabelsPosition LabelsPosition() const { return FLabelsPosition; }
-    void SetLabelsPosition(TAxisLabelsPosition Value) { SetProp(FLabelsPosition, Value); }
+    void SetLabelsPosition(TAxisLabelsPosition Value) { if (Change(FLabelsPosition, Value)) Repaint(); }
     const QString& AxisValuesFormat() const { return FAxisValuesFormat; }
-    void SetAxisValuesFormat(const QString& Value) { SetProp(FAxisValuesFormat, Value); }
+    void SetAxisValuesFormat(const QString& Value) { if (Change(FAxisValuesFormat, Value)) Repaint(); }
 
     // ------------------------------------------------- line, ticks, grid
     TChartAxisPen* Axis() { return &FAxis; }
@@ -139,15 +134,15 @@ public:
     TAxisGridPen* Grid() { return &FGrid; }
     TChartHiddenPen* MinorGrid() { return &FMinorGrid; }
     int TickLength() const { return FTickLength; }
-    void SetTickLength(int Value) { SetProp(FTickLength, Value); }
+    void SetTickLength(int Value) { if (Change(FTickLength, Value)) Repaint(); }
     int MinorTickLength() const { return FMinorTickLength; }
-    void SetMinorTickLength(int Value) { SetProp(FMinorTickLength, Value); }
+    void SetMinorTickLength(int Value) { if (Change(FMinorTickLength, Value)) Repaint(); }
     int MinorTickCount() const { return FMinorTickCount; }
-    void SetMinorTickCount(int Value) { SetProp(FMinorTickCount, Value); }
+    void SetMinorTickCount(int Value) { if (Change(FMinorTickCount, Value)) Repaint(); }
     int TickInnerLength() const { return FTickInnerLength; }
-    void SetTickInnerLength(int Value) { SetProp(FTickInnerLength, Value); }
+    void SetTickInnerLength(int Value) { if (Change(FTickInnerLength, Value)) Repaint(); }
     bool TickOnLabelsOnly() const { return FTickOnLabelsOnly; }
-    void SetTickOnLabelsOnly(bool Value) { SetProp(FTickOnLabelsOnly, Value); }
+    void SetTickOnLabelsOnly(bool Value) { if (Change(FTickOnLabelsOnly, Value)) Repaint(); }
     bool GridCentered() const { return FGrid.Centered(); }
     void SetGridCentered(bool Value) { FGrid.SetCentered(Value); }
 
@@ -157,14 +152,14 @@ public:
     bool HasTitle() const { return FTitle != nullptr; }
     // Fixed title band thickness; 0 measures.
     int TitleSize() const { return FTitleSize; }
-    void SetTitleSize(int Value) { SetProp(FTitleSize, Value); }
+    void SetTitleSize(int Value) { if (Change(FTitleSize, Value)) Repaint(); }
 
     // --------------------------------------------------------- operations
     // The range of this frame from the data or the stored limits.
     void AdjustMaxMin();
     // The data limits into AMin and AMax, each only where that side is automatic.
     void CalcMinMax(double& AMin, double& AMax);
-    void RecalcRange();
+    using TAxisScale::RecalcRange;
     void RoundLimits();
     // Start, end, size and centre along the current chart rectangle.
     void PlaceOnChartRect();
@@ -178,7 +173,7 @@ public:
     int CalcPosValue(double Value) const;
     int CalcXPosValue(double Value) const;
     int CalcYPosValue(double Value) const;
-    double InternalCalcPosPoint(int Value) const;
+    using TAxisScale::InternalCalcPosPoint;
 
     // Label steps. The labels font must be on the canvas.
     double CalcIncrement();
@@ -227,15 +222,15 @@ public:
 
     void Repaint();
 
-    double IMinimum = 0;
-    double IMaximum = 0;
-    double IRange = 0;
-    bool IRangeZero = true;
-    double IAxisSizeRange = 0;
-    int IStartPos = 0;
-    int IEndPos = 0;
-    int IAxisSize = 0;
-    int ICenterPos = 0;
+    using TAxisScale::IMinimum;
+    using TAxisScale::IMaximum;
+    using TAxisScale::IRange;
+    using TAxisScale::IRangeZero;
+    using TAxisScale::IAxisSizeRange;
+    using TAxisScale::IStartPos;
+    using TAxisScale::IEndPos;
+    using TAxisScale::IAxisSize;
+    using TAxisScale::ICenterPos;
     int IGapSize = 0;
     bool IAxisDateTime = false;
     int IHeightFactor = 1;
@@ -250,36 +245,17 @@ protected:
     bool FVisible = true;
 
 private:
-    enum TAxisSide { asLeft, asTop, asRight, asBottom };
-    TAxisSide Side() const;
-    template <class T>
-    void SetProp(T& Field, T Value)
-    {
-        if (Field != Value) {
-            Field = std::move(Value);
-            Repaint();
-        }
-    }
+    // Bands, drawing and the label hit test.
+    friend class TAxisPainter;
+
     void SetAutoMinMax(bool& Side, bool OtherSide, bool Value);
     double DataLimit(bool IsMin) const;
-    int CalcPosDefault(double Value) const;
-    int CalcPosFast(double Value) const;
+    TAxisStepper Stepper() const;
     int InternalLabelSize(double Value, bool IsWidth);
-    int TitleBandSize();
-    int LabelsBandSize();
-    int TickBandSize() const;
-    void WalkValueLabels(double Step);
     void AddValueLabel(double Value);
     void AddAxisItem(int Pos, const QString& Text, double Value);
-    void DrawAxisLine();
-    void DrawTicks(const std::vector<int>& Positions, int Length, bool Bounded);
-    void DrawMinorTicks();
-    void DrawGridLine(int Pos);
-    void DrawLabels();
-    int TitlePositionAlongAxis();
 
     TChartContext* FParentChart;
-    bool FHorizontal;
     bool FOtherSide;
 
     bool FAutomatic = true;
@@ -288,26 +264,21 @@ private:
     double FDesiredIncrement = 0;
     double FMaximumValue = 0;
     double FMinimumValue = 0;
-    bool FLogarithmic = false;
-    double FLogarithmicBase = 10;
     int FMaximumOffset = 0;
     int FMinimumOffset = 0;
     bool FMaximumRound = false;
     bool FMinimumRound = false;
-    bool FInverted = false;
     double FStartPosition = 0;
     double FEndPosition = 100;
 
     TAxisLabelAlign FLabelsAlign = alDefault;
     bool FLabelsAlternate = false;
     int FLabelsAngle = 0;
-    bool FLabelsBehind = false;
     bool FLabelsGridIgnoresSize = false;
     bool FLabelsOnAxis = true;
     int FLabelsSeparation = 10;
     int FLabelsSize = 0;
     TAxisLabelStyle FLabelStyle = talAuto;
-    bool FLabelsExponent = false;
     bool FLabelsMultiLine = false;
     bool FRoundFirstLabel = true;
     TAxisLabelsPosition FLabelsPosition = lpAtTick;

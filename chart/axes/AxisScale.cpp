@@ -1,0 +1,88 @@
+#include "chart/axes/AxisScale.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+void TAxisScale::RecalcRange()
+{
+    IRange = IMaximum - IMinimum;
+    IRangeZero = std::fabs(IRange) <= 1e-12;
+    IAxisSizeRange = IRangeZero ? 0 : IAxisSize / IRange;
+}
+
+void TAxisScale::Place(int Base, int Length, double StartPercent, double EndPercent)
+{
+    IStartPos = Base + Numbers::RoundInt(Length * 0.01 * StartPercent);
+    IEndPos = Base + Numbers::RoundInt(Length * 0.01 * EndPercent);
+    IAxisSize = IEndPos - IStartPos;
+    ICenterPos = (IStartPos + IEndPos) / 2;
+    RecalcRange();
+}
+
+void TAxisScale::PadRange(int AtStart, int AtEnd)
+{
+    // The values at the old ends of the shortened axis become the limits.
+    const int OldStart = IStartPos;
+    const int OldEnd = IEndPos;
+    IStartPos += AtStart;
+    IEndPos -= AtEnd;
+    IAxisSize = IEndPos - IStartPos;
+    const double Low = InternalCalcPosPoint(OldStart);
+    const double High = InternalCalcPosPoint(OldEnd);
+    IStartPos = OldStart;
+    IEndPos = OldEnd;
+    IAxisSize = IEndPos - IStartPos;
+    IMaximum = High;
+    IMinimum = Low;
+    // Always the case on a vertical axis, whose pixels grow downwards.
+    if (IMaximum < IMinimum)
+        std::swap(IMaximum, IMinimum);
+    RecalcRange();
+}
+
+int TAxisScale::CalcPosDefault(double Value) const
+{
+    if (IRangeZero)
+        return ICenterPos;
+    const double d = (Value - IMinimum) * IAxisSizeRange;
+    const int Offset = Numbers::RoundInt(d);
+    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+}
+
+int TAxisScale::CalcPosFast(double Value) const
+{
+    if (IRangeZero)
+        return ICenterPos;
+    // The product is rounded without being stored as a double first. The
+    // double product rounds the same way unless it lies within a rounding
+    // error of a half pixel, so only those few go the slow extended way.
+    const double Quick = (Value - IMinimum) * IAxisSizeRange;
+    if (Quick > -1e9 && Quick < 1e9) {
+        // Integer conversions instead of floor(): this runs once per point.
+        int64_t Floor = int64_t(Quick);
+        if (double(Floor) > Quick)
+            --Floor;
+        const double Fraction = Quick - double(Floor);
+        if (Fraction < 0.5 - 1e-6 || Fraction > 0.5 + 1e-6) {
+            const int Offset = int(Fraction < 0.5 ? Floor : Floor + 1);
+            return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+        }
+    }
+    const long double d = static_cast<long double>(Value - IMinimum) * IAxisSizeRange;
+    const long double r = std::nearbyintl(std::clamp<long double>(d, -Numbers::PixelLimit, Numbers::PixelLimit));
+    const int Offset = std::isnan(r) ? 0 : int(r);
+    return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
+}
+
+double TAxisScale::InternalCalcPosPoint(int Value) const
+{
+    if (IAxisSize < 1)
+        return 0;
+    // In extended precision the product is exact, so an axis mapped onto
+    // itself gets its limits back unchanged (a manual limit on a multiple of
+    // the step keeps its label).
+    const long double a = static_cast<long double>(Value - IStartPos) * IRange / IAxisSize;
+    return double(FHorizontal ? IMinimum + a : IMaximum - a);
+}
