@@ -190,10 +190,8 @@ TCustomTextShape* TChartAxis::LabelsHover()
 
 void TChartAxis::SetHoverIndex(int Value)
 {
-    if (FHoverIndex != Value) {
-        FHoverIndex = Value;
+    if (Change(FHoverIndex, Value))
         Repaint();
-    }
 }
 
 // --------------------------------------------------------------------- range

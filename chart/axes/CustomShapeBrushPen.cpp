@@ -1,5 +1,6 @@
 #include "chart/axes/CustomShapeBrushPen.h"
 
+#include "core/ChangeNotifier.h"
 #include "chart/axes/ChartContext.h"
 
 TCustomShapeBrushPen::TCustomShapeBrushPen(TChartContext* AChart) : FParentChart(AChart)
@@ -12,10 +13,8 @@ TCustomShapeBrushPen::~TCustomShapeBrushPen() = default;
 
 void TCustomShapeBrushPen::SetVisible(bool Value)
 {
-    if (FVisible != Value) {
-        FVisible = Value;
+    if (Change(FVisible, Value))
         Repaint();
-    }
 }
 
 void TCustomShapeBrushPen::Repaint()

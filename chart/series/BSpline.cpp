@@ -1,5 +1,6 @@
 #include "chart/series/BSpline.h"
 
+#include "core/ChangeNotifier.h"
 #include "core/Numbers.h"
 
 #include <algorithm>
@@ -64,10 +65,8 @@ bool TBSpline::FGetKnuckle(int Index) const
 
 void TBSpline::SetInterpolated(bool Value)
 {
-    if (FInterpolated != Value) {
-        FInterpolated = Value;
+    if (Change(FInterpolated, Value))
         FBuild = false;
-    }
 }
 
 void TBSpline::SetFragments(int Value)
