@@ -11,6 +11,7 @@
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
+#include "chart/panel/ChartExport.h"
 #include "chart/panel/FrameLayout.h"
 #include "chart/panel/PlotvaneChart.h"
 
@@ -403,27 +404,16 @@ bool SaveBytes(const QString& path, const QByteArray& bytes, QString& error)
     return true;
 }
 
-bool SaveImage(const QString& path, const QImage& image, QString& error)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const char* format = suffix == u"bmp" ? "BMP" : suffix == u"png" ? "PNG" : nullptr;
-    if (!format) {
-        error = QStringLiteral("%1: the output must end in .bmp or .png").arg(path);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format) || !file.commit()) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunRenderCommand(const TRenderOptions& o)
 {
+    // An output nobody can open is refused before anything is read or written.
+    if (!o.Output.isEmpty() && !TChartExport::FormatOfFile(o.Output))
+        return Fail(QStringLiteral("%1: the output must end in %2").arg(o.Output, TChartExport::KnownExtensions()));
     std::unique_ptr<TChart> chart = CreatePlotvaneChart();
+    // The control's size: what the exports draw at.
+    chart->SetSize(o.Width, o.Height);
     TDataImport import;
     import.AutoSize = !o.NoAutoSize;
     QString error;
@@ -481,9 +471,14 @@ int RunRenderCommand(const TRenderOptions& o)
     } catch (const std::exception& e) {
         return Fail(QString::fromUtf8(e.what()));
     }
+    if (!o.Output.isEmpty()) {
+        try {
+            TChartExport::SaveToFile(*chart, o.Output);
+        } catch (const std::exception& e) {
+            return Fail(QString::fromUtf8(e.what()));
+        }
+    }
     QString writeError;
-    if (!o.Output.isEmpty() && !SaveImage(o.Output, image, writeError))
-        return Fail(writeError);
     if (!o.LayoutFile.isEmpty()) {
         TJsonWriter json;
         WriteLayout(json, *chart);

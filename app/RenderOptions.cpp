@@ -46,7 +46,7 @@ const char* TRenderOptions::Usage()
 {
     return "Usage:\n"
            "  plotvane-render --describe [--no-autosize] [--xmag V] [--ymag V] [--summary] FILE\n"
-           "  plotvane-render FILE -o OUT.bmp|OUT.png [--size WxH] [--layout OUT.json] [styling]\n"
+           "  plotvane-render FILE -o OUT.bmp|png|emf|svg|pdf [--size WxH] [--layout OUT.json] [styling]\n"
            "\n"
            "Imports FILE (a CSV or TSV data file; '-' reads standard input as pasted text)\n"
            "into the program's chart, as the window does.\n"
@@ -58,7 +58,8 @@ const char* TRenderOptions::Usage()
            "                      then both axes go manual with the data limits of a first\n"
            "                      frame, as unchecking the box after a load does\n"
            "  --xmag V, --ymag V  then apply V as a manual factor (as the scale tab does)\n"
-           "  -o OUT              write one frame as a BMP or PNG file\n"
+           "  -o OUT              write one frame as a BMP, PNG, EMF, SVG or PDF file, chosen\n"
+           "                      by the extension in any letter case\n"
            "  --size WxH          frame size (default 781x590)\n"
            "  --layout OUT.json   write the rectangles the frame computed\n"
            "  --title TEXT        chart title\n"

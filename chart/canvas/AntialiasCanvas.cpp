@@ -752,6 +752,13 @@ void TAntialiasCanvas::ShowImage(QPaintDevice* destination, const TRect& rect)
     FDirty = false;
 }
 
+void TAntialiasCanvas::AbandonFrame()
+{
+    IBufferFrame = false;
+    EndPainter();
+    FDirty = true;
+}
+
 bool TAntialiasCanvas::ReDrawBitmap(QPaintDevice* destination, const TRect& rect)
 {
     if (!FBufferedDisplay || FDirty || !FBitmap || FBitmap->width() != rect.Width()

@@ -60,6 +60,7 @@ public:
     TRect InitWindow(QPaintDevice* destination, const TRect& rect, bool is3D, TColor background) override;
     void ShowImage(QPaintDevice* destination, const TRect& rect) override;
     bool ReDrawBitmap(QPaintDevice* destination, const TRect& rect) override;
+    void AbandonFrame() override;
 
     void MoveTo(int X, int Y) override;
     void LineTo(int X, int Y) override;

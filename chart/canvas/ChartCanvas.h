@@ -78,6 +78,9 @@ public:
     virtual void ShowImage(QPaintDevice* destination, const TRect& rect) = 0;
     // True (and the buffer recopied to `destination`) while the buffer is valid.
     virtual bool ReDrawBitmap(QPaintDevice* destination, const TRect& rect) = 0;
+    // A frame that failed halfway: lets go of its device without showing
+    // anything; a half-drawn buffer counts as stale.
+    virtual void AbandonFrame() { FDirty = true; }
     virtual void Invalidate() { FDirty = true; }
     bool Dirty() const { return FDirty; }
     bool BufferedDisplay() const { return FBufferedDisplay; }

@@ -1,6 +1,9 @@
 #include "chart/panel/CustomChartPanel.h"
 
 #include "chart/panel/CanvasFactory.h"
+#include "chart/panel/ChartExport.h"
+#include "chart/panel/OffscreenFrame.h"
+#include "chart/canvas/BmpWriter.h"
 #include "core/ChangeNotifier.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/canvas/ShadowPainter.h"
@@ -8,7 +11,10 @@
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/canvas/ChartFont.h"
 
+#include <QImage>
+
 #include <algorithm>
+#include <string>
 
 TCustomChartPanel::TCustomChartPanel()
 {
@@ -67,22 +73,72 @@ void TCustomChartPanel::SetCanvas(std::unique_ptr<TChartCanvas> Value)
     Invalidate();
 }
 
-void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
+void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect)
 {
     TChartCanvas* C = Canvas();
     const TColor Background = ResolvePanelColor(FColor);
     FChartBounds = C->InitWindow(Destination, Rect, FView3D, Background);
-    FLayout = TFrameLayout();
-    FLayout.Bounds = FChartBounds;
-    CalcChartRect();
-    ReCalcWidthHeight();
-    FLayout.ChartRectInitial = FChartRect;
-    FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
-    InternalDraw(FChartBounds);
+    try {
+        FLayout = TFrameLayout();
+        FLayout.Bounds = FChartBounds;
+        CalcChartRect();
+        ReCalcWidthHeight();
+        FLayout.ChartRectInitial = FChartRect;
+        FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+        InternalDraw(FChartBounds);
+    } catch (...) {
+        // Never leave a painter bound to a device the caller may destroy.
+        C->AbandonFrame();
+        throw;
+    }
     C->ShowImage(Destination, Rect);
+}
+
+void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
+{
+    try {
+        DrawFrame(Destination, Rect);
+    } catch (...) {
+        FDirty = true;
+        throw;
+    }
     FLastFrameRect = Rect;
     FDirty = false;
     ++FFrameCount;
+}
+
+void TCustomChartPanel::DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, bool Metafiling)
+{
+    TOffscreenFrame Offscreen(*this, Metafiling);
+    DrawFrame(Destination, Rect);
+}
+
+QImage TCustomChartPanel::CreateChartBitmap(TColor Background, const TRect& R)
+{
+    if (Background == clDefault)
+        Background = FColor;
+    QImage Bitmap(std::max(1, R.Width()), std::max(1, R.Height()), QImage::Format_ARGB32_Premultiplied);
+    if (Bitmap.isNull())
+        throw std::runtime_error("Not enough memory for a " + std::to_string(R.Width()) + " × "
+                                 + std::to_string(R.Height()) + " picture of the chart");
+    // The screen is up to date: what it shows is the picture.
+    const TRect At{0, 0, R.Width(), R.Height()};
+    if (Background == FColor && !FDirty && Canvas()->ReDrawBitmap(&Bitmap, At))
+        return Bitmap;
+    const TColor Fill = ResolvePanelColor(Background);
+    Bitmap.fill(Fill == clNone ? QColor(Qt::white) : QColor(RedOf(Fill), GreenOf(Fill), BlueOf(Fill)));
+    DrawOffscreen(&Bitmap, At);
+    return Bitmap;
+}
+
+QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& /*R*/)
+{
+    throw std::runtime_error("EMF export is not available yet");
+}
+
+void TCustomChartPanel::SaveToBitmapFile(const QString& FileName)
+{
+    TChartExport::WriteFile(FileName, TBmpWriter::Encode(CreateChartBitmap(clWhite, GetRectangle())));
 }
 
 void TCustomChartPanel::Paint(QPaintDevice* Destination, const TRect& Rect)

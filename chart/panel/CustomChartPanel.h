@@ -8,11 +8,13 @@
 #include "chart/canvas/Rect.h"
 #include "core/Color.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+class QImage;
 class QPaintDevice;
 class TChartCanvas;
 class TChartFont;
@@ -58,6 +60,21 @@ public:
     void Draw(QPaintDevice* Destination, const TRect& Rect);
     // The host's paint: the buffer when it is still valid, a frame otherwise.
     void Paint(QPaintDevice* Destination, const TRect& Rect);
+    // ---------------------------------------------------------------- export
+    // One frame onto Destination over Rect without touching the screen: the
+    // buffer, the dirty mark and the frame count stay as they are; buffered
+    // display, repainting and the metafiling flag come back whatever happens.
+    void DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, bool Metafiling = false);
+    // The frame as a 32-bit picture of R's size. When Background is the
+    // panel colour (clDefault stands for it) and the screen buffer is valid
+    // at that size, a copy of the screen; otherwise drawn afresh over
+    // Background.
+    QImage CreateChartBitmap(TColor Background, const TRect& R);
+    // The frame of the chart's size drawn on white, as a 32-bit BMP file.
+    void SaveToBitmapFile(const QString& FileName);
+    // The frame of R's size as an enhanced metafile (EMF bytes).
+    QByteArray CreateChartMetafile(const TRect& R);
+
     // Full frames drawn so far.
     int FrameCount() const { return FFrameCount; }
     // What the last frame computed.
@@ -111,6 +128,9 @@ public:
     int FrameWidth() const;
 
 protected:
+    // Layout and drawing of one frame on the surface; a failure lets go of
+    // the device before it leaves.
+    void DrawFrame(QPaintDevice* Destination, const TRect& Rect);
     // The frame between the chart rectangle and ShowImage.
     virtual void InternalDraw(const TRect& UserRect);
     // Background, shadow, emboss, frame and bevels over R.

@@ -335,3 +335,50 @@ TEST(RenderCommand, BadStylingValuesFailWithoutWriting)
         EXPECT_FALSE(QFile::exists(out)) << flags.join(' ').toUtf8().constData();
     }
 }
+
+// Every export format by its extension, opened by an independent reader:
+// Qt for the bitmaps, librsvg for SVG, poppler for PDF (installed by the
+// set-up script).
+TEST(RenderCommand, WritesEachFormatByExtensionAndOthersOpenIt)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("d.csv"));
+    QFile f(data);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("時間,電圧\n0,1\n1,3\n2,2\n");
+    f.close();
+    const QString size = QStringLiteral("320x240");
+    auto Out = [&](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+
+    for (const char* name : {"c.bmp", "c.PNG"}) {
+        const TRun run = Render({data, QStringLiteral("-o"), Out(name), QStringLiteral("--size"), size});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+        EXPECT_EQ(QImage(Out(name)).size(), QSize(320, 240)) << name;
+    }
+
+    ASSERT_EQ(Render({data, QStringLiteral("-o"), Out("c.svg"), QStringLiteral("--size"), size}).ExitCode, 0);
+    QProcess rsvg;
+    rsvg.start(QStringLiteral("rsvg-convert"), {Out("c.svg"), QStringLiteral("-o"), Out("svg.png")});
+    ASSERT_TRUE(rsvg.waitForFinished(60000)) << "rsvg-convert (librsvg2-bin) is needed";
+    EXPECT_EQ(rsvg.exitCode(), 0) << rsvg.readAllStandardError().constData();
+    EXPECT_EQ(QImage(Out("svg.png")).size(), QSize(320, 240));
+
+    ASSERT_EQ(Render({data, QStringLiteral("-o"), Out("c.Pdf"), QStringLiteral("--size"), size}).ExitCode, 0);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {Out("c.Pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
+    EXPECT_EQ(text.exitCode(), 0);
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(words.contains(QStringLiteral("電圧"))) << words.toStdString();
+    QProcess page;
+    page.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                                            QStringLiteral("-singlefile"), Out("c.Pdf"), Out("pdf")});
+    ASSERT_TRUE(page.waitForFinished(60000));
+    EXPECT_EQ(QImage(Out("pdf.png")).size(), QSize(320, 240));
+
+    // Any other extension is refused before anything is written.
+    const TRun bad = Render({data, QStringLiteral("-o"), Out("c.jpg")});
+    EXPECT_EQ(bad.ExitCode, 1);
+    EXPECT_TRUE(bad.Err.contains(".pdf")) << bad.Err.constData();
+    EXPECT_FALSE(QFile::exists(Out("c.jpg")));
+}

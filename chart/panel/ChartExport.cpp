@@ -1,0 +1,143 @@
+#include "chart/panel/ChartExport.h"
+
+#include "chart/panel/CustomChartPanel.h"
+#include "chart/panel/ExportError.h"
+#include "chart/canvas/BmpWriter.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <stdexcept>
+
+namespace {
+
+// The resolution the chart is drawn at on screen; vector pictures keep it so
+// that one pixel of the chart is one unit of theirs.
+constexpr int ScreenDpi = 96;
+
+QByteArray EncodePng(const QImage& Image)
+{
+    QByteArray Bytes;
+    QBuffer Buffer(&Bytes);
+    Buffer.open(QIODevice::WriteOnly);
+    // Opaque: no alpha channel for a picture that has none.
+    if (!Image.convertToFormat(QImage::Format_RGB32).save(&Buffer, "PNG"))
+        throw std::runtime_error("The chart could not be encoded as PNG");
+    return Bytes;
+}
+
+QByteArray EncodeSvg(TCustomChartPanel& Chart)
+{
+    const TRect R = Chart.GetRectangle();
+    QByteArray Bytes;
+    QBuffer Buffer(&Bytes);
+    Buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator Svg;
+    Svg.setOutputDevice(&Buffer);
+    Svg.setSize(QSize(R.Width(), R.Height()));
+    Svg.setViewBox(QRect(0, 0, R.Width(), R.Height()));
+    Svg.setResolution(ScreenDpi);
+    Svg.setTitle(QStringLiteral("Plotvane chart"));
+    Chart.DrawOffscreen(&Svg, R, true);
+    // The generator gives the size in millimetres rounded to a few digits,
+    // which readers turn into one pixel too many; a pixel is the unit here.
+    static const QRegularExpression Size(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    const QString Head = QString::fromUtf8(Bytes.left(512));
+    const QRegularExpressionMatch Match = Size.match(Head);
+    if (Match.hasMatch()) {
+        const QByteArray Exact = QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(R.Width()).arg(R.Height()).toUtf8();
+        Bytes.replace(Match.capturedStart(), Match.capturedLength(), Exact);
+    }
+    return Bytes;
+}
+
+QByteArray EncodePdf(TCustomChartPanel& Chart)
+{
+    const TRect R = Chart.GetRectangle();
+    QByteArray Bytes;
+    QBuffer Buffer(&Bytes);
+    Buffer.open(QIODevice::WriteOnly);
+    QPdfWriter Pdf(&Buffer);
+    Pdf.setCreator(QStringLiteral("Plotvane"));
+    Pdf.setResolution(ScreenDpi);
+    // One page the chart's size: pixels at the screen's resolution in points.
+    const QSizeF Points(R.Width() * 72.0 / ScreenDpi, R.Height() * 72.0 / ScreenDpi);
+    Pdf.setPageLayout(QPageLayout(QPageSize(Points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                  QPageLayout::Portrait, QMarginsF()));
+    Chart.DrawOffscreen(&Pdf, R, true);
+    return Bytes;
+}
+
+} // namespace
+
+std::optional<TExportFormat> TChartExport::FormatOfFile(const QString& FileName)
+{
+    const QString Suffix = QFileInfo(FileName).suffix().toLower();
+    if (Suffix == u"bmp")
+        return efBmp;
+    if (Suffix == u"png")
+        return efPng;
+    if (Suffix == u"emf")
+        return efEmf;
+    if (Suffix == u"svg")
+        return efSvg;
+    if (Suffix == u"pdf")
+        return efPdf;
+    return std::nullopt;
+}
+
+QString TChartExport::KnownExtensions()
+{
+    return QStringLiteral(".bmp, .png, .emf, .svg, .pdf");
+}
+
+QByteArray TChartExport::Encode(TCustomChartPanel& Chart, TExportFormat Format)
+{
+    switch (Format) {
+    case efBmp:
+        return TBmpWriter::Encode(Chart.CreateChartBitmap(clWhite, Chart.GetRectangle()));
+    case efPng:
+        return EncodePng(Chart.CreateChartBitmap(clWhite, Chart.GetRectangle()));
+    case efEmf:
+        return Chart.CreateChartMetafile(Chart.GetRectangle());
+    case efSvg:
+        return EncodeSvg(Chart);
+    case efPdf:
+        return EncodePdf(Chart);
+    }
+    throw std::logic_error("Unknown export format");
+}
+
+void TChartExport::SaveToFile(TCustomChartPanel& Chart, const QString& FileName)
+{
+    const std::optional<TExportFormat> Format = FormatOfFile(FileName);
+    if (!Format)
+        throw EExportError(FileName, QStringLiteral("拡張子は %1 のいずれかにしてください").arg(KnownExtensions()));
+    WriteFile(FileName, Encode(Chart, *Format));
+}
+
+void TChartExport::WriteFile(const QString& FileName, const QByteArray& Bytes)
+{
+    QSaveFile File(FileName);
+    if (!File.open(QIODevice::WriteOnly))
+        throw EExportError(FileName, File.errorString());
+    if (File.write(Bytes) != Bytes.size() || !File.commit())
+        throw EExportError(FileName, File.errorString());
+}
+
+std::unique_ptr<QMimeData> TChartExport::BitmapMimeData(TCustomChartPanel& Chart)
+{
+    const QImage Image = Chart.CreateChartBitmap(clDefault, Chart.GetRectangle()).convertToFormat(QImage::Format_RGB32);
+    auto Data = std::make_unique<QMimeData>();
+    Data->setImageData(Image);
+    Data->setData(QStringLiteral("image/png"), EncodePng(Image));
+    return Data;
+}

@@ -1,0 +1,218 @@
+#include "chart/canvas/ChartCanvas.h"
+#include "chart/panel/Chart.h"
+#include "chart/panel/ChartExport.h"
+#include "chart/panel/ExportError.h"
+#include "chart/panel/PlotvaneChart.h"
+#include "chart/series/LineSeries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+// The chart's picture leaving the program: off-screen frames that leave the
+// screen alone, BMP files equal to a frame, the other formats by extension,
+// and files that are written whole or not at all.
+namespace {
+
+constexpr int W = 781;
+constexpr int H = 590;
+const TRect Full{0, 0, W, H};
+
+struct TExportChart {
+    std::unique_ptr<TChart> Chart = CreatePlotvaneChart();
+    QImage Screen{W, H, QImage::Format_ARGB32_Premultiplied};
+
+    TExportChart()
+    {
+        Chart->SetSize(W, H);
+        auto* Series = new TLineSeries(Chart.get());
+        Chart->AddSeries(Series);
+        Series->SetTitle(QStringLiteral("電圧"));
+        for (int i = 0; i < 50; ++i)
+            Series->AddXY(i, (i * 37) % 11);
+        Chart->Title()->SetText({QStringLiteral("タイトル")});
+    }
+    TChart* operator->() const { return Chart.get(); }
+    void Paint() { Chart->Paint(&Screen, Full); }
+    // A frame drawn the way the screen draws it, into a picture of its own.
+    QImage FreshFrame()
+    {
+        QImage Image(W, H, QImage::Format_ARGB32_Premultiplied);
+        Chart->Draw(&Image, Full);
+        return Image.convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+uint32_t Le32(const QByteArray& b, int at)
+{
+    uint32_t v;
+    std::memcpy(&v, b.constData() + at, 4);
+    return v;
+}
+
+TEST(ChartExport, OffscreenFrameLeavesTheScreenAndRestoresItsFlagsOnEveryPath)
+{
+    TExportChart C;
+    C.Paint();
+    const int Frames = C->FrameCount();
+    const QImage OnScreen = C.Screen.copy();
+    QImage Target(W, H, QImage::Format_ARGB32_Premultiplied);
+    C->DrawOffscreen(&Target, Full, true);
+    EXPECT_EQ(C->FrameCount(), Frames);
+    EXPECT_FALSE(C->Dirty());
+    EXPECT_TRUE(C->Canvas()->BufferedDisplay());
+    EXPECT_FALSE(C->Canvas()->Metafiling());
+    EXPECT_TRUE(C->AutoRepaint());
+    // The screen buffer is still the picture: a paint copies it, draws nothing.
+    C.Paint();
+    EXPECT_EQ(C->FrameCount(), Frames);
+    EXPECT_EQ(C.Screen, OnScreen);
+
+    // A frame that throws halfway lets go of the export's device and of
+    // every flag; the screen then repaints as before.
+    C->OnAfterDraw = [](TCustomAxisPanel*) { throw std::runtime_error("draw failed"); };
+    {
+        QImage Doomed(W, H, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_THROW(C->DrawOffscreen(&Doomed, Full, true), std::runtime_error);
+        EXPECT_FALSE(Doomed.paintingActive());
+    }
+    EXPECT_TRUE(C->Canvas()->BufferedDisplay());
+    EXPECT_FALSE(C->Canvas()->Metafiling());
+    EXPECT_TRUE(C->AutoRepaint());
+    // The same for a screen frame: the caller's device is free again.
+    {
+        QImage Doomed(W, H, QImage::Format_ARGB32_Premultiplied);
+        EXPECT_THROW(C->Draw(&Doomed, Full), std::runtime_error);
+        EXPECT_FALSE(Doomed.paintingActive());
+        EXPECT_TRUE(C->Dirty());
+    }
+    C->OnAfterDraw = nullptr;
+    C.Paint();
+    EXPECT_EQ(C.Screen.convertToFormat(QImage::Format_RGB32), OnScreen.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(ChartExport, BitmapIsTheScreenWhenUpToDateAndAFreshFrameOtherwise)
+{
+    TExportChart C;
+    C.Paint();
+    const int Frames = C->FrameCount();
+    // Up to date: exactly the screen's pixels, nothing drawn.
+    EXPECT_EQ(C->CreateChartBitmap(clDefault, Full).convertToFormat(QImage::Format_RGB32),
+              C.Screen.convertToFormat(QImage::Format_RGB32));
+    // A change not yet painted: drawn afresh, and the screen still owes its repaint.
+    C->Title()->SetText({QStringLiteral("新しい題")});
+    const QImage Pending = C->CreateChartBitmap(clDefault, Full).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(C->Dirty());
+    EXPECT_EQ(C->FrameCount(), Frames);
+    EXPECT_EQ(Pending, C.FreshFrame());
+    // Another background than the panel colour is always drawn afresh.
+    EXPECT_EQ(C->CreateChartBitmap(clWhite, Full).convertToFormat(QImage::Format_RGB32), C.FreshFrame());
+}
+
+TEST(ChartExport, BmpFileHoldsThe32BitFrameAtTheChartSize)
+{
+    TExportChart C;
+    C.Paint();
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("chart.bmp"));
+    C->SaveToBitmapFile(Path);
+    QFile File(Path);
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    const QByteArray Bytes = File.readAll();
+    ASSERT_GE(Bytes.size(), 54);
+    EXPECT_EQ(Bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(Le32(Bytes, 2), uint32_t(Bytes.size()));
+    EXPECT_EQ(Le32(Bytes, 18), uint32_t(W));
+    EXPECT_EQ(Le32(Bytes, 22), uint32_t(H));
+    EXPECT_EQ(Bytes[28], 32);
+    EXPECT_EQ(Le32(Bytes, 30), 0u); // BI_RGB
+    EXPECT_EQ(Bytes.size(), 54 + W * H * 4);
+    const QImage Read = QImage::fromData(Bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Read, C.FreshFrame());
+}
+
+TEST(ChartExport, FormatsByExtensionInAnyCase)
+{
+    struct TCase {
+        const char* Name;
+        std::optional<TExportFormat> Format;
+    } Cases[] = {
+        {"a.bmp", efBmp},         {"a.PNG", efPng},    {"dir.x/a.Emf", efEmf}, {"a.svg", efSvg},
+        {"a.pdf", efPdf},         {"a.jpg", {}},       {"a", {}},              {"a.bmp.txt", {}},
+        {"a.tar.pdf", efPdf},
+    };
+    for (const TCase& c : Cases)
+        EXPECT_EQ(TChartExport::FormatOfFile(QString::fromUtf8(c.Name)), c.Format) << c.Name;
+}
+
+TEST(ChartExport, VectorFormatsKeepTheTextAndPngIsTheFrame)
+{
+    TExportChart C;
+    const QByteArray Svg = TChartExport::Encode(*C.Chart, efSvg);
+    EXPECT_TRUE(Svg.contains("<svg"));
+    EXPECT_TRUE(Svg.contains(QStringLiteral("タイトル").toUtf8()));
+    EXPECT_FALSE(Svg.contains("<image")) << "a vector picture draws its lines, not a bitmap of them";
+    const QByteArray Pdf = TChartExport::Encode(*C.Chart, efPdf);
+    EXPECT_TRUE(Pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(Pdf.contains("/ToUnicode")) << "the text must stay searchable";
+    const QImage Png = QImage::fromData(TChartExport::Encode(*C.Chart, efPng), "PNG");
+    EXPECT_FALSE(Png.hasAlphaChannel());
+    EXPECT_EQ(Png.convertToFormat(QImage::Format_RGB32), C.FreshFrame());
+}
+
+TEST(ChartExport, FailedWritesNameThePathAndKeepTheOldFile)
+{
+    TExportChart C;
+    QTemporaryDir Dir;
+    const QString Old = Dir.filePath(QStringLiteral("old.png"));
+    {
+        QFile f(Old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    // Unknown extension: refused before anything is drawn or written.
+    const QString Jpg = Dir.filePath(QStringLiteral("chart.jpg"));
+    const int Frames = C->FrameCount();
+    EXPECT_THROW(TChartExport::SaveToFile(*C.Chart, Jpg), EExportError);
+    EXPECT_FALSE(QFile::exists(Jpg));
+    EXPECT_EQ(C->FrameCount(), Frames);
+    // A folder that does not exist.
+    const QString Missing = Dir.filePath(QStringLiteral("no/such/chart.png"));
+    try {
+        TChartExport::SaveToFile(*C.Chart, Missing);
+        ADD_FAILURE() << "no error";
+    } catch (const EExportError& e) {
+        EXPECT_EQ(e.Path(), Missing);
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(Missing));
+    }
+    // A target that cannot be replaced (a folder of that name) stays; so does a good file beside it.
+    const QString Folder = Dir.filePath(QStringLiteral("taken.png"));
+    ASSERT_TRUE(QDir().mkdir(Folder));
+    EXPECT_THROW(TChartExport::SaveToFile(*C.Chart, Folder), EExportError);
+    QFile f(Old);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("precious"));
+    EXPECT_TRUE(C->AutoRepaint());
+    EXPECT_TRUE(C->Canvas()->BufferedDisplay());
+}
+
+TEST(ChartExport, BitmapCopyCarriesPngAndTheImage)
+{
+    TExportChart C;
+    C.Paint();
+    const std::unique_ptr<QMimeData> Data = TChartExport::BitmapMimeData(*C.Chart);
+    ASSERT_TRUE(Data->hasImage());
+    ASSERT_TRUE(Data->hasFormat(QStringLiteral("image/png")));
+    const QImage Png = QImage::fromData(Data->data(QStringLiteral("image/png")), "PNG");
+    EXPECT_EQ(Png.convertToFormat(QImage::Format_RGB32), C.Screen.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(qvariant_cast<QImage>(Data->imageData()).size(), QSize(W, H));
+}
+
+} // namespace
