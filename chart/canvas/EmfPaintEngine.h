@@ -1,0 +1,123 @@
+#pragma once
+
+#include "chart/canvas/EmfWriter.h"
+
+#include <QBrush>
+#include <QByteArray>
+#include <QPaintEngine>
+#include <QPen>
+#include <QRect>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QTransform>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QPainterPath;
+
+// The engine of TEmfPaintDevice: turns QPainter calls into EMF records.
+// Pens, brushes and fonts become GDI objects, created only when the state
+// really changes; connected lines with one pen are gathered into one polyline
+// record; rectangular clips become SAVEDC + INTERSECTCLIPRECT, undone with
+// RESTOREDC. What EMF cannot say is approximated: alpha of colours is dropped
+// (the canvas blends where it matters), a non-rectangular clip clips to its
+// bounding box, images with alpha are composited onto white, and the painter's
+// opacity is ignored. Coordinates are device pixels (MM_TEXT); the world
+// transform is applied to the points, and its rotation reaches text as the
+// font's escapement.
+class TEmfPaintEngine : public QPaintEngine {
+public:
+    TEmfPaintEngine(QSize Size, QSize ScreenPixels, QSizeF ScreenMillimeters, const QString& Title);
+
+    bool begin(QPaintDevice* Device) override;
+    bool end() override;
+    void updateState(const QPaintEngineState& State) override;
+    Type type() const override { return QPaintEngine::User; }
+
+    void drawLines(const QLineF* Lines, int Count) override;
+    void drawLines(const QLine* Lines, int Count) override;
+    void drawPolygon(const QPointF* Points, int Count, PolygonDrawMode Mode) override;
+    void drawPolygon(const QPoint* Points, int Count, PolygonDrawMode Mode) override;
+    void drawRects(const QRectF* Rects, int Count) override;
+    void drawRects(const QRect* Rects, int Count) override;
+    void drawEllipse(const QRectF& Rect) override;
+    void drawEllipse(const QRect& Rect) override;
+    void drawPath(const QPainterPath& Path) override;
+    void drawPoints(const QPointF* Points, int Count) override;
+    void drawPixmap(const QRectF& Target, const QPixmap& Pixmap, const QRectF& Source) override;
+    void drawImage(const QRectF& Target, const QImage& Image, const QRectF& Source,
+                   Qt::ImageConversionFlags Flags = Qt::AutoColor) override;
+    void drawTextItem(const QPointF& Position, const QTextItem& Item) override;
+
+    // The finished file after end(); empty while recording or before.
+    QByteArray Bytes() const { return IFinished ? FWriter.Data() : QByteArray(); }
+
+private:
+    // What the playing device context holds: the selected objects (an object
+    // index, a stock object, or 0 for the initial default) and the attributes
+    // this engine sets. RESTOREDC brings back the state of the SAVEDC.
+    struct TDcState {
+        uint32_t Pen = 0;
+        QByteArray PenKey;
+        uint32_t Brush = 0;
+        QByteArray BrushKey;
+        uint32_t Font = 0;
+        QByteArray FontKey;
+        uint32_t TextColor = 0xFFFFFFFF; // unknown
+        uint32_t PolyFillMode = 0;       // unknown
+    };
+
+    void WriteHeader();
+    void WriteEof();
+
+    uint32_t NewObject();
+    void ReleaseObject(uint32_t Handle);
+    void Select(uint32_t Handle);
+    void SelectPen(const QPen& Pen);
+    void SelectBrush(const QBrush& Brush);
+    void SetPolyFillMode(Qt::FillRule Rule);
+
+    void ApplyClip();
+    void FlushPolyline();
+    void AddPolyline(const std::vector<QPoint>& Points);
+    // Flushes pending lines, brings the clip up to date and selects the painter's pen and brush.
+    void PrepareShape(bool Fill = true);
+
+    QPoint Map(const QPointF& Point) const;
+    QRect MapBox(const QRectF& Rect) const;
+    bool Stroked() const { return IPen.style() != Qt::NoPen; }
+    bool Filled() const { return IBrush.style() != Qt::NoBrush; }
+    double Scale() const;
+
+    void WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points, bool WithBounds = true);
+    void WritePathRecords(const QPainterPath& Path);
+
+    // Configuration.
+    QSize FSize;
+    QSize FScreenPixels;
+    QSizeF FScreenMillimeters;
+    QString FTitle;
+
+    TEmfWriter FWriter;
+    bool IFinished = false;
+    std::vector<bool> IObjects; // in use, by object index (0 reserved)
+    uint32_t IHighestObject = 0;
+
+    TDcState IDc;
+    std::optional<TDcState> ISavedDc; // the state saved by the open SAVEDC, if any
+    std::vector<uint32_t> IDeferredDeletes;
+
+    // Painter state.
+    QPen IPen;
+    QBrush IBrush;
+    QTransform IXform;
+    std::optional<QRectF> IClip; // device coordinates
+    bool IClipEnabled = false;
+    std::optional<QRect> IWrittenClip;
+
+    // Lines waiting to become one polyline record, drawn with IPolylinePen.
+    std::vector<QPoint> IPolyline;
+};
