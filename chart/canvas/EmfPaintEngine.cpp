@@ -157,6 +157,7 @@ bool TEmfPaintEngine::begin(QPaintDevice*)
     IClipEnabled = false;
     IWrittenClip.reset();
     IPolyline.clear();
+    IDecorationLines = 0;
 
     WriteHeader();
     // Text draws only its glyphs, placed by its baseline as QPainter places it.
@@ -564,6 +565,7 @@ void TEmfPaintEngine::AddPolyline(const std::vector<QPoint>& Points)
 
 void TEmfPaintEngine::PrepareShape(bool Fill)
 {
+    IDecorationLines = 0;
     FlushPolyline();
     ApplyClip();
     SelectPen(IPen);
@@ -575,6 +577,11 @@ void TEmfPaintEngine::PrepareShape(bool Fill)
 
 void TEmfPaintEngine::drawLines(const QLineF* Lines, int Count)
 {
+    if (Count == 1 && IDecorationLines > 0) {
+        --IDecorationLines;
+        return;
+    }
+    IDecorationLines = 0;
     if (!Stroked())
         return;
     for (int i = 0; i < Count; ++i)
@@ -583,6 +590,7 @@ void TEmfPaintEngine::drawLines(const QLineF* Lines, int Count)
 
 void TEmfPaintEngine::drawLines(const QLine* Lines, int Count)
 {
+    IDecorationLines = 0;
     if (!Stroked())
         return;
     for (int i = 0; i < Count; ++i)
@@ -591,6 +599,7 @@ void TEmfPaintEngine::drawLines(const QLine* Lines, int Count)
 
 void TEmfPaintEngine::drawPolygon(const QPointF* Points, int Count, PolygonDrawMode Mode)
 {
+    IDecorationLines = 0;
     if (Count <= 0 || (!Stroked() && (Mode == PolylineMode || !Filled())))
         return;
     std::vector<QPoint> points;
@@ -657,6 +666,7 @@ void TEmfPaintEngine::drawEllipse(const QRect& Rect) { drawEllipse(QRectF(Rect))
 
 void TEmfPaintEngine::drawPoints(const QPointF* Points, int Count)
 {
+    IDecorationLines = 0;
     if (!Stroked())
         return;
     for (int i = 0; i < Count; ++i) {
@@ -667,6 +677,7 @@ void TEmfPaintEngine::drawPoints(const QPointF* Points, int Count)
 
 void TEmfPaintEngine::drawPath(const QPainterPath& Path)
 {
+    IDecorationLines = 0;
     if (Path.isEmpty() || (!Stroked() && !Filled()))
         return;
     bool curves = false;
@@ -770,6 +781,7 @@ void TEmfPaintEngine::drawPixmap(const QRectF& Target, const QPixmap& Pixmap, co
 void TEmfPaintEngine::drawImage(const QRectF& Target, const QImage& Image, const QRectF& Source,
                                 Qt::ImageConversionFlags)
 {
+    IDecorationLines = 0;
     if (Image.isNull())
         return;
     const QRect source = Source.toAlignedRect().intersected(Image.rect());
@@ -839,6 +851,7 @@ void TEmfPaintEngine::drawImage(const QRectF& Target, const QImage& Image, const
 
 void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Item)
 {
+    IDecorationLines = 0;
     const QString text = Item.text();
     if (text.isEmpty())
         return;
@@ -944,4 +957,5 @@ void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Ite
     for (const int32_t d : dx)
         FWriter.I32(d);
     FWriter.EndRecord();
+    IDecorationLines = (font.underline() ? 1 : 0) + (font.strikeOut() ? 1 : 0);
 }

@@ -118,6 +118,9 @@ private:
     bool IClipEnabled = false;
     std::optional<QRect> IWrittenClip;
 
-    // Lines waiting to become one polyline record, drawn with IPolylinePen.
+    // Lines waiting to become one polyline record, drawn with the selected pen.
     std::vector<QPoint> IPolyline;
+    // QPainter draws a text's underline and strike-out as lines after the text;
+    // the font record carries them already, so these lines are skipped.
+    int IDecorationLines = 0;
 };

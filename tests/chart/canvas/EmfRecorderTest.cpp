@@ -332,6 +332,27 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
     EXPECT_EQ(plain.U8(plain.OfType(CREATEFONT)[0], 35), 1);
 }
 
+TEST(EmfRecorder, UnderlineAndStrikeOutAreTheFontsNotExtraLines)
+{
+    QFont font(QStringLiteral("Liberation Sans"), 12);
+    font.setUnderline(true);
+    font.setStrikeOut(true);
+    const QByteArray bytes = Record({200, 100}, [&](QPainter& p) {
+        p.setFont(font);
+        p.drawText(QPointF(10, 50), QStringLiteral("Struck"));
+        p.drawLine(0, 90, 100, 90); // a line of the drawing itself stays
+    });
+    ExpectWellFormed(bytes);
+    const TEmfRecords emf(bytes);
+    const auto fonts = emf.OfType(CREATEFONT);
+    ASSERT_EQ(fonts.size(), 1u);
+    EXPECT_EQ(emf.U8(fonts[0], 33), 1); // underline
+    EXPECT_EQ(emf.U8(fonts[0], 34), 1); // strike-out
+    const auto lines = emf.OfType(POLYLINE16);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(emf.I16(lines[0], 30), 90);
+}
+
 TEST(EmfRecorder, RotatedTextCarriesTheEscapement)
 {
     const QByteArray bytes = Record({200, 200}, [](QPainter& p) {
