@@ -914,17 +914,25 @@ void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Ite
         IDc.TextColor = color;
     }
 
-    // Natural advances, rounded from the running position so that they add up.
+    // Natural advances: each character's place measured along the whole text
+    // (so kerning counts), rounded from the running position so that they add
+    // up. A long text is measured a character at a time instead.
     const qsizetype n = text.size();
     std::vector<int32_t> dx(static_cast<size_t>(n), 0);
     const double sx = std::isfinite(scaleX) && scaleX > 0 ? scaleX : 1.0;
+    constexpr qsizetype kMaxPrefixMeasure = 256;
     double position = 0;
     int placed = 0;
     for (qsizetype i = 0; i < n; ++i) {
         if (text.at(i).isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
             continue; // the pair's advance goes on its second unit
-        const qsizetype start = (i > 0 && text.at(i).isLowSurrogate() && text.at(i - 1).isHighSurrogate()) ? i - 1 : i;
-        position += metrics.horizontalAdvance(text.mid(start, i - start + 1)) * sx;
+        if (n <= kMaxPrefixMeasure) {
+            position = metrics.horizontalAdvance(text, static_cast<int>(i + 1)) * sx;
+        } else {
+            const bool pair = i > 0 && text.at(i).isLowSurrogate() && text.at(i - 1).isHighSurrogate();
+            const qsizetype start = pair ? i - 1 : i;
+            position += metrics.horizontalAdvance(text.mid(start, i - start + 1)) * sx;
+        }
         const int next = Numbers::RoundInt(position);
         dx[static_cast<size_t>(i)] = next - placed;
         placed = next;

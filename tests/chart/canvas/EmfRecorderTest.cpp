@@ -322,14 +322,22 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
     EXPECT_NEAR(total, QFontMetricsF(font, &device).horizontalAdvance(title), 1.0);
     EXPECT_EQ(emf.Count(24 /* SETTEXTCOLOR */), 1);
 
-    // A Latin face gets the default character set.
-    const QByteArray latin = Record({100, 50}, [](QPainter& p) {
-        p.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
-        p.drawText(QPointF(1, 20), QStringLiteral("Ab"));
+    // A Latin face gets the default character set; kerned pairs keep the
+    // advances adding up to the text's width.
+    const QFont sans(QStringLiteral("Liberation Sans"), 30);
+    const QString kerned = QStringLiteral("AVATAR");
+    const QByteArray latin = Record({300, 50}, [&](QPainter& p) {
+        p.setFont(sans);
+        p.drawText(QPointF(1, 40), kerned);
     });
     const TEmfRecords plain(latin);
     ASSERT_EQ(plain.Count(CREATEFONT), 1);
     EXPECT_EQ(plain.U8(plain.OfType(CREATEFONT)[0], 35), 1);
+    const TEmfRecord k = plain.OfType(EXTTEXTOUTW).at(0);
+    int kernedTotal = 0;
+    for (int i = 0; i < kerned.size(); ++i)
+        kernedTotal += plain.I32(k, plain.U32(k, 72) + 4 * i);
+    EXPECT_NEAR(kernedTotal, QFontMetricsF(sans, &device).horizontalAdvance(kerned), 1.0);
 }
 
 TEST(EmfRecorder, UnderlineAndStrikeOutAreTheFontsNotExtraLines)
