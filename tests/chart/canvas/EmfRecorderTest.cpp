@@ -474,3 +474,61 @@ TEST(EmfRecorder, TheChartCanvasDrawsIntoIt)
         upward = upward || emf.I32(f, 20) == 900;
     EXPECT_TRUE(upward);
 }
+
+// Arbitrary mixes of state changes, clips and drawing keep the file and its
+// object table sound, also when the device records a second time.
+TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
+{
+    TEmfPaintDevice device({120, 90});
+    QImage picture(3, 2, QImage::Format_ARGB32);
+    picture.fill(QColor(10, 200, 30, 128));
+    for (int round = 0; round < 2; ++round) {
+        uint32_t seed = 12345 + round;
+        auto next = [&](int n) {
+            seed = seed * 1664525u + 1013904223u;
+            return int((seed >> 8) % uint32_t(n));
+        };
+        QPainter p(&device);
+        int saved = 0;
+        for (int step = 0; step < 400; ++step) {
+            const QPointF a(next(200) - 40, next(150) - 30);
+            const QPointF b(next(200) - 40, next(150) - 30);
+            switch (next(14)) {
+            case 0: p.setPen(QPen(QColor::fromRgb(next(3) * 100, 0, 0), next(4))); break;
+            case 1: p.setPen(Qt::NoPen); break;
+            case 2: p.setBrush(next(2) ? QBrush(QColor::fromRgb(0, next(3) * 100, 0)) : QBrush()); break;
+            case 3: p.setClipRect(QRectF(a, b).normalized(), next(2) ? Qt::IntersectClip : Qt::ReplaceClip); break;
+            case 4: p.setClipping(next(2) == 0); break;
+            case 5:
+                if (saved < 3) {
+                    p.save();
+                    ++saved;
+                    p.translate(next(10), next(10));
+                } else {
+                    p.restore();
+                    --saved;
+                }
+                break;
+            case 6: p.drawLine(a, b); break;
+            case 7: p.drawPolyline(QPolygonF({a, b, a + QPointF(5, 5)})); break;
+            case 8: p.drawRect(QRectF(a, b)); break;
+            case 9: p.drawEllipse(QRectF(a, b)); break;
+            case 10: p.drawText(a, QStringLiteral("軸 %1").arg(step)); break;
+            case 11: p.drawImage(QRectF(a, b).normalized(), picture); break;
+            case 12: {
+                QPainterPath path(a);
+                path.cubicTo(b, a + QPointF(9, 0), b + QPointF(0, 9));
+                path.closeSubpath();
+                p.drawPath(path);
+                break;
+            }
+            case 13: p.setClipPath(QPainterPath(), Qt::NoClip); break;
+            }
+        }
+        p.end();
+        ExpectWellFormed(device.Bytes());
+        const TEmfRecords emf(device.Bytes());
+        EXPECT_GT(emf.Count(SAVEDC), 10);
+        EXPECT_GT(emf.Count(DELETEOBJECT), 10);
+    }
+}
