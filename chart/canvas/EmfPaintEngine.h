@@ -25,7 +25,9 @@ class QPainterPath;
 // RESTOREDC. What EMF cannot say is approximated: alpha of colours is dropped
 // (the canvas blends where it matters), a non-rectangular clip clips to its
 // bounding box, images with alpha are composited onto white, and the painter's
-// opacity is ignored. Coordinates are device pixels (MM_TEXT); the world
+// opacity is ignored. Rounded rectangles are written as curved paths, not
+// ROUNDRECT, whose corners LibreOffice draws twice the size other renderers
+// do. Coordinates are device pixels (MM_TEXT); the world
 // transform is applied to the points, and its rotation reaches text as the
 // font's escapement.
 class TEmfPaintEngine : public QPaintEngine {
