@@ -149,7 +149,8 @@ bool TEmfPaintEngine::begin(QPaintDevice*)
     IHighestObject = 0;
     IDc = TDcState();
     ISavedDc.reset();
-    IDeferredDeletes.clear();
+    IAlive.clear();
+    IUseCount = 0;
     IPen = QPen();
     IBrush = QBrush();
     IXform = QTransform();
@@ -176,16 +177,15 @@ bool TEmfPaintEngine::end()
     IClipEnabled = false;
     ApplyClip();
     // Deselect what was created so that every object can be deleted.
-    const TDcState last = IDc;
-    Select(kBlackPen);
-    Select(kWhiteBrush);
-    Select(kSystemFont);
+    if (!IAlive.empty()) {
+        Select(kBlackPen);
+        Select(kWhiteBrush);
+        Select(kSystemFont);
+    }
     IDc = TDcState();
-    for (const uint32_t h : {last.Pen, last.Brush, last.Font})
-        ReleaseObject(h);
-    for (const uint32_t h : IDeferredDeletes)
-        ReleaseObject(h);
-    IDeferredDeletes.clear();
+    for (const TCachedObject& object : IAlive)
+        Delete(object.Handle);
+    IAlive.clear();
     WriteEof();
 
     FWriter.PatchU32(48, static_cast<uint32_t>(FWriter.Size()));
@@ -260,22 +260,68 @@ uint32_t TEmfPaintEngine::NewObject()
     return index;
 }
 
-void TEmfPaintEngine::ReleaseObject(uint32_t Handle)
+bool TEmfPaintEngine::InUse(uint32_t Handle) const
 {
-    if (Handle == 0 || (Handle & kStock) || Handle >= IObjects.size() || !IObjects[Handle])
-        return;
-    if (Handle == IDc.Pen || Handle == IDc.Brush || Handle == IDc.Font)
-        return;
-    // The open SAVEDC brings it back on RESTOREDC: deleted only after that.
-    if (ISavedDc && (Handle == ISavedDc->Pen || Handle == ISavedDc->Brush || Handle == ISavedDc->Font)) {
-        if (std::find(IDeferredDeletes.begin(), IDeferredDeletes.end(), Handle) == IDeferredDeletes.end())
-            IDeferredDeletes.push_back(Handle);
-        return;
-    }
+    for (int kind = 0; kind < okKinds; ++kind)
+        if (IDc.Object[kind] == Handle || (ISavedDc && ISavedDc->Object[kind] == Handle))
+            return true;
+    return false;
+}
+
+void TEmfPaintEngine::Delete(uint32_t Handle)
+{
     FWriter.BeginRecord(EMR_DELETEOBJECT);
     FWriter.U32(Handle);
     FWriter.EndRecord();
-    IObjects[Handle] = false;
+    if (Handle < IObjects.size())
+        IObjects[Handle] = false;
+}
+
+void TEmfPaintEngine::SelectObject(TObjectKind Kind, const QByteArray& Key, uint32_t Stock, uint32_t Create)
+{
+    if (IDc.Object[Kind] != 0 && IDc.Key[Kind] == Key)
+        return;
+    FlushPolyline();
+    uint32_t handle = Stock;
+    if (!Stock) {
+        auto alive = std::find_if(IAlive.begin(), IAlive.end(),
+                                  [&](const TCachedObject& o) { return o.Kind == Kind && o.Key == Key; });
+        if (alive != IAlive.end()) {
+            handle = alive->Handle;
+            alive->LastUse = ++IUseCount;
+        } else {
+            handle = NewObject();
+            FWriter.BeginRecord(Create);
+            FWriter.U32(handle);
+            FWriter.Raw(Key.constData(), Key.size());
+            FWriter.EndRecord();
+            IAlive.push_back({Kind, Key, handle, ++IUseCount});
+        }
+    }
+    Select(handle);
+    IDc.Object[Kind] = handle;
+    IDc.Key[Kind] = Key;
+    TrimObjects(Kind);
+}
+
+void TEmfPaintEngine::TrimObjects(TObjectKind Kind)
+{
+    constexpr int kAlivePerKind = 16;
+    for (;;) {
+        int count = 0;
+        auto oldest = IAlive.end();
+        for (auto it = IAlive.begin(); it != IAlive.end(); ++it) {
+            if (it->Kind != Kind)
+                continue;
+            ++count;
+            if (!InUse(it->Handle) && (oldest == IAlive.end() || it->LastUse < oldest->LastUse))
+                oldest = it;
+        }
+        if (count <= kAlivePerKind || oldest == IAlive.end())
+            return;
+        Delete(oldest->Handle);
+        IAlive.erase(oldest);
+    }
 }
 
 void TEmfPaintEngine::Select(uint32_t Handle)
@@ -340,22 +386,7 @@ void TEmfPaintEngine::SelectPen(const QPen& Pen)
         for (const uint32_t e : entries)
             key.U32(e);
     }
-    if (key.FBytes == IDc.PenKey && IDc.Pen != 0)
-        return;
-    FlushPolyline();
-    uint32_t handle = stock;
-    if (!stock) {
-        handle = NewObject();
-        FWriter.BeginRecord(EMR_EXTCREATEPEN);
-        FWriter.U32(handle);
-        FWriter.Raw(key.FBytes.constData(), key.FBytes.size());
-        FWriter.EndRecord();
-    }
-    Select(handle);
-    const uint32_t old = IDc.Pen;
-    IDc.Pen = handle;
-    IDc.PenKey = key.FBytes;
-    ReleaseObject(old);
+    SelectObject(okPen, key.FBytes, stock, EMR_EXTCREATEPEN);
 }
 
 void TEmfPaintEngine::SelectBrush(const QBrush& Brush)
@@ -386,22 +417,7 @@ void TEmfPaintEngine::SelectBrush(const QBrush& Brush)
         key.U32(ColorRef(color));
         key.U32(hatch);
     }
-    if (key.FBytes == IDc.BrushKey && IDc.Brush != 0)
-        return;
-    FlushPolyline();
-    uint32_t handle = stock;
-    if (!stock) {
-        handle = NewObject();
-        FWriter.BeginRecord(EMR_CREATEBRUSHINDIRECT);
-        FWriter.U32(handle);
-        FWriter.Raw(key.FBytes.constData(), key.FBytes.size());
-        FWriter.EndRecord();
-    }
-    Select(handle);
-    const uint32_t old = IDc.Brush;
-    IDc.Brush = handle;
-    IDc.BrushKey = key.FBytes;
-    ReleaseObject(old);
+    SelectObject(okBrush, key.FBytes, stock, EMR_CREATEBRUSHINDIRECT);
 }
 
 void TEmfPaintEngine::SetPolyFillMode(Qt::FillRule Rule)
@@ -459,16 +475,9 @@ void TEmfPaintEngine::ApplyClip()
         FWriter.BeginRecord(EMR_RESTOREDC);
         FWriter.I32(-1);
         FWriter.EndRecord();
-        // RESTOREDC selects the saved objects again: those selected since are free.
-        const TDcState inner = IDc;
+        // RESTOREDC selects the saved objects again; they were kept alive for it.
         IDc = *ISavedDc;
         ISavedDc.reset();
-        for (const uint32_t h : {inner.Pen, inner.Brush, inner.Font})
-            ReleaseObject(h);
-        const std::vector<uint32_t> deferred = std::move(IDeferredDeletes);
-        IDeferredDeletes.clear();
-        for (const uint32_t h : deferred)
-            ReleaseObject(h);
         IWrittenClip.reset();
     }
     if (wanted) {
@@ -894,18 +903,7 @@ void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Ite
         key.U16(0);
     key.U32(0x08007664); // signature
     key.U32(0);          // NumAxes
-    if (key.FBytes != IDc.FontKey || IDc.Font == 0) {
-        const uint32_t handle = NewObject();
-        FWriter.BeginRecord(EMR_EXTCREATEFONTINDIRECTW);
-        FWriter.U32(handle);
-        FWriter.Raw(key.FBytes.constData(), key.FBytes.size());
-        FWriter.EndRecord();
-        Select(handle);
-        const uint32_t old = IDc.Font;
-        IDc.Font = handle;
-        IDc.FontKey = key.FBytes;
-        ReleaseObject(old);
-    }
+    SelectObject(okFont, key.FBytes, 0, EMR_EXTCREATEFONTINDIRECTW);
     const uint32_t color = ColorRef(IPen.color());
     if (IDc.TextColor != color) {
         FWriter.BeginRecord(EMR_SETTEXTCOLOR);

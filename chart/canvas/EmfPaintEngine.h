@@ -19,8 +19,10 @@
 class QPainterPath;
 
 // The engine of TEmfPaintDevice: turns QPainter calls into EMF records.
-// Pens, brushes and fonts become GDI objects, created only when the state
-// really changes; connected lines with one pen are gathered into one polyline
+// Pens, brushes and fonts become GDI objects, selected only when the state
+// really changes; the last few of each kind stay alive so that drawing which
+// alternates between them (a line and its markers) selects them again instead
+// of making them anew. Connected lines with one pen are gathered into one polyline
 // record; rectangular clips become SAVEDC + INTERSECTCLIPRECT, undone with
 // RESTOREDC. What EMF cannot say is approximated: alpha of colours is dropped
 // (the canvas blends where it matters), a non-rectangular clip clips to its
@@ -58,26 +60,40 @@ public:
     QByteArray Bytes() const { return IFinished ? FWriter.Data() : QByteArray(); }
 
 private:
-    // What the playing device context holds: the selected objects (an object
-    // index, a stock object, or 0 for the initial default) and the attributes
-    // this engine sets. RESTOREDC brings back the state of the SAVEDC.
+    enum TObjectKind { okPen, okBrush, okFont, okKinds };
+
+    // What the playing device context holds: the selected object of each kind
+    // (an object index, a stock object, or 0 for the initial default) with the
+    // fields it was made from, and the attributes this engine sets. RESTOREDC
+    // brings back the state of the SAVEDC.
     struct TDcState {
-        uint32_t Pen = 0;
-        QByteArray PenKey;
-        uint32_t Brush = 0;
-        QByteArray BrushKey;
-        uint32_t Font = 0;
-        QByteArray FontKey;
+        uint32_t Object[okKinds] = {0, 0, 0};
+        QByteArray Key[okKinds];
         uint32_t TextColor = 0xFFFFFFFF; // unknown
         uint32_t PolyFillMode = 0;       // unknown
+    };
+
+    // A live object: its kind, the fields after its index in the creating record.
+    struct TCachedObject {
+        TObjectKind Kind;
+        QByteArray Key;
+        uint32_t Handle;
+        uint64_t LastUse;
     };
 
     void WriteHeader();
     void WriteEof();
 
     uint32_t NewObject();
-    void ReleaseObject(uint32_t Handle);
+    // Selects the object of this kind made from Key (a stock object when Stock
+    // is set), creating it with the record type Create unless it is alive.
+    void SelectObject(TObjectKind Kind, const QByteArray& Key, uint32_t Stock, uint32_t Create);
+    // Deletes the least recently used objects of a kind beyond the cache's
+    // size, sparing those selected now or by the open SAVEDC.
+    void TrimObjects(TObjectKind Kind);
+    bool InUse(uint32_t Handle) const;
     void Select(uint32_t Handle);
+    void Delete(uint32_t Handle);
     void SelectPen(const QPen& Pen);
     void SelectBrush(const QBrush& Brush);
     void SetPolyFillMode(Qt::FillRule Rule);
@@ -110,7 +126,8 @@ private:
 
     TDcState IDc;
     std::optional<TDcState> ISavedDc; // the state saved by the open SAVEDC, if any
-    std::vector<uint32_t> IDeferredDeletes;
+    std::vector<TCachedObject> IAlive;
+    uint64_t IUseCount = 0;
 
     // Painter state.
     QPen IPen;
