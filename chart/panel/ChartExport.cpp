@@ -141,3 +141,14 @@ std::unique_ptr<QMimeData> TChartExport::BitmapMimeData(TCustomChartPanel& Chart
     Data->setData(QStringLiteral("image/png"), EncodePng(Image));
     return Data;
 }
+
+std::unique_ptr<QMimeData> TChartExport::MetafileMimeData(TCustomChartPanel& Chart)
+{
+    const QByteArray Emf = Chart.CreateChartMetafile(Chart.GetRectangle());
+    auto Data = std::make_unique<QMimeData>();
+    Data->setData(QStringLiteral("image/x-emf"), Emf);
+    Data->setData(QStringLiteral("application/x-emf"), Emf);
+    Data->setData(QStringLiteral("application/x-openoffice-emf;windows_formatname=\"Image EMF\""), Emf);
+    Data->setData(QStringLiteral("image/svg+xml"), EncodeSvg(Chart));
+    return Data;
+}

@@ -34,4 +34,7 @@ public:
     // The bitmap copy: PNG and Qt's own image of the chart on its panel
     // colour (the screen's pixels when the screen is up to date).
     static std::unique_ptr<QMimeData> BitmapMimeData(TCustomChartPanel& Chart);
+    // The metafile copy: the EMF under the names office programs on Linux
+    // look for, and the same frame as SVG, so each takes the best it knows.
+    static std::unique_ptr<QMimeData> MetafileMimeData(TCustomChartPanel& Chart);
 };

@@ -4,6 +4,7 @@
 #include "chart/panel/ChartExport.h"
 #include "chart/panel/OffscreenFrame.h"
 #include "chart/canvas/BmpWriter.h"
+#include "chart/canvas/EmfPaintDevice.h"
 #include "core/ChangeNotifier.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/canvas/ShadowPainter.h"
@@ -11,7 +12,9 @@
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/canvas/ChartFont.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <algorithm>
 #include <string>
@@ -131,9 +134,26 @@ QImage TCustomChartPanel::CreateChartBitmap(TColor Background, const TRect& R)
     return Bitmap;
 }
 
-QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& /*R*/)
+QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& R)
 {
-    throw std::runtime_error("EMF export is not available yet");
+    // The screen is the reference device: its size in pixels and in
+    // millimetres give the metafile's physical frame.
+    QSizeF Millimeters;
+    QSize Pixels;
+    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
+        Millimeters = Screen->physicalSize();
+        Pixels = Screen->size();
+    }
+    const int Width = std::max(1, R.Width());
+    const int Height = std::max(1, R.Height());
+    TEmfPaintDevice Metafile(QSize(Width, Height), Millimeters, Pixels, QStringLiteral("Plotvane chart"));
+    DrawOffscreen(&Metafile, {0, 0, Width, Height}, true);
+    return Metafile.Bytes();
+}
+
+void TCustomChartPanel::SaveToMetafileEnh(const QString& FileName)
+{
+    TChartExport::WriteFile(FileName, CreateChartMetafile(GetRectangle()));
 }
 
 void TCustomChartPanel::SaveToBitmapFile(const QString& FileName)

@@ -74,6 +74,8 @@ public:
     void SaveToBitmapFile(const QString& FileName);
     // The frame of R's size as an enhanced metafile (EMF bytes).
     QByteArray CreateChartMetafile(const TRect& R);
+    // The frame of the chart's size as an EMF file.
+    void SaveToMetafileEnh(const QString& FileName);
 
     // Full frames drawn so far.
     int FrameCount() const { return FFrameCount; }

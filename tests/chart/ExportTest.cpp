@@ -4,8 +4,11 @@
 #include "chart/panel/ExportError.h"
 #include "chart/panel/PlotvaneChart.h"
 #include "chart/series/LineSeries.h"
+#include "EmfRecords.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
@@ -165,6 +168,52 @@ TEST(ChartExport, VectorFormatsKeepTheTextAndPngIsTheFrame)
     const QImage Png = QImage::fromData(TChartExport::Encode(*C.Chart, efPng), "PNG");
     EXPECT_FALSE(Png.hasAlphaChannel());
     EXPECT_EQ(Png.convertToFormat(QImage::Format_RGB32), C.FreshFrame());
+}
+
+TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText)
+{
+    TExportChart C;
+    C.Paint();
+    const int Frames = C->FrameCount();
+    const QByteArray Emf = C->CreateChartMetafile(C->GetRectangle());
+    EXPECT_EQ(C->FrameCount(), Frames);
+    EXPECT_FALSE(C->Canvas()->Metafiling());
+
+    const TEmfRecords Records(Emf);
+    ASSERT_FALSE(Records.Malformed());
+    ASSERT_FALSE(Records.Records().empty());
+    const TEmfRecord Header = Records.Records().front();
+    EXPECT_EQ(Header.Type, 1u);
+    EXPECT_EQ(Records.U32(Header, 40), 0x464D4520u);
+    EXPECT_EQ(Records.U32(Header, 48), uint32_t(Emf.size()));
+    EXPECT_EQ(Records.U32(Header, 52), uint32_t(Records.Records().size()));
+    EXPECT_EQ(Records.End(), Emf.size());
+    EXPECT_EQ(Records.Records().back().Type, 14u);
+    // Bounds are the chart's pixels (inclusive); the reference device is the screen.
+    EXPECT_EQ(Records.I32(Header, 16), W - 1);
+    EXPECT_EQ(Records.I32(Header, 20), H - 1);
+    EXPECT_EQ(Records.I32(Header, 72), QGuiApplication::primaryScreen()->size().width());
+    // The series go between a saved clip to the plot area and its restore.
+    const TRect Plot = C->LastLayout().ChartRectFinal;
+    bool Clipped = false;
+    for (const TEmfRecord& r : Records.OfType(30)) // INTERSECTCLIPRECT
+        Clipped |= Records.I32(r, 8) <= Plot.Left + 1 && Records.I32(r, 16) >= Plot.Right - 1;
+    EXPECT_TRUE(Clipped);
+    EXPECT_GE(Records.Count(33), 1); // SAVEDC
+    EXPECT_GE(Records.Count(34), 1); // RESTOREDC
+    // The title is text, not pixels.
+    bool Title = false;
+    for (const TEmfRecord& r : Records.OfType(84)) // EXTTEXTOUTW
+        Title |= Records.Utf16(r, Records.U32(r, 48), Records.U32(r, 44)) == QStringLiteral("タイトル");
+    EXPECT_TRUE(Title);
+    EXPECT_EQ(Records.Count(81), 0) << "no bitmaps in a chart without a picture";
+
+    // The metafile copy carries the EMF under every name and the SVG.
+    const std::unique_ptr<QMimeData> Data = TChartExport::MetafileMimeData(*C.Chart);
+    for (const char* Name : {"image/x-emf", "application/x-emf",
+                             "application/x-openoffice-emf;windows_formatname=\"Image EMF\""})
+        EXPECT_EQ(Data->data(QString::fromUtf8(Name)).left(4), Emf.left(4)) << Name;
+    EXPECT_TRUE(Data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
 }
 
 TEST(ChartExport, FailedWritesNameThePathAndKeepTheOldFile)
