@@ -76,14 +76,16 @@ TMetafileContext::TObject StockObject(quint32 n)
 } // namespace
 
 TMetafileContext::TMetafileContext(QPainter& Painter, const QRectF& Target, const QRectF& Frame, bool Smooth,
-                                   bool Wmf, int ObjectSlots, double DevicePixelsPerMm)
+                                   bool Wmf, int ObjectSlots, double DevicePixelsPerMm, double PicturePixel)
     : FPainter(Painter), FTarget(Target), FFrame(Frame), FWmf(Wmf),
       FPixelsPerMm(std::isfinite(DevicePixelsPerMm) && DevicePixelsPerMm > 1e-3 && DevicePixelsPerMm < 1e4
                        ? DevicePixelsPerMm
-                       : 96 / 25.4)
+                       : 96 / 25.4),
+      FPicturePixel(PicturePixel)
 {
     FPainter.save();
     FOuter = FPainter.worldTransform();
+    FOpacity = FPainter.opacity();
     FOuterClip = FPainter.hasClipping();
     if (FOuterClip)
         FOuterClipPath = FPainter.clipPath();
@@ -95,6 +97,8 @@ TMetafileContext::TMetafileContext(QPainter& Painter, const QRectF& Target, cons
         const double sy = FTarget.height() / FFrame.height();
         FBase = QTransform(sx, 0, 0, sy, FTarget.left() - FFrame.left() * sx, FTarget.top() - FFrame.top() * sy);
     }
+    if (!(std::isfinite(FPicturePixel) && FPicturePixel > 0))
+        FPicturePixel = std::sqrt(std::fabs(FBase.determinant()));
     IObjects.resize(size_t(std::clamp(ObjectSlots, 0, 65536)));
     IState.Pen = StockObject(7);
     IState.Brush = StockObject(0);
@@ -765,7 +769,7 @@ void TMetafileContext::TextOut(QPointF Reference, const QString& Text, const std
     else if (f.Height > 0)
         em = f.Height * 0.8 * sy; // a cell height: less the usual internal leading
     else
-        em = 12 * std::sqrt(std::fabs(FBase.determinant())); // the default font's size on the device
+        em = 12 * FPicturePixel; // the default font's size on the device
     if (!std::isfinite(em) || em < 0.5)
         return;
     em = std::min(em, MaxFontPixels);
@@ -853,7 +857,7 @@ void TMetafileContext::DrawImage(const QRectF& Dest, const QImage& Image, const 
         return;
     ApplyClip();
     FPainter.setTransform(full * FOuter);
-    FPainter.setOpacity(std::clamp(Opacity, 0.0, 1.0));
+    FPainter.setOpacity(FOpacity * std::clamp(Opacity, 0.0, 1.0));
     FPainter.drawImage(shown.topLeft(), Image, shown);
-    FPainter.setOpacity(1);
+    FPainter.setOpacity(FOpacity);
 }

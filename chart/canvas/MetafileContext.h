@@ -46,9 +46,11 @@ public:
 
     // `Frame`: the picture's rectangle in device units (EMF) or, for WMF,
     // in logical units, drawn into `Target`. `Wmf`: the window maps onto the
-    // frame instead of the EMF window-to-viewport rules.
+    // frame instead of the EMF window-to-viewport rules. `PicturePixel`: target
+    // pixels per picture pixel where frame units are not pixels (sizes the
+    // default font).
     TMetafileContext(QPainter& Painter, const QRectF& Target, const QRectF& Frame, bool Smooth, bool Wmf,
-                     int ObjectSlots, double DevicePixelsPerMm = 96 / 25.4);
+                     int ObjectSlots, double DevicePixelsPerMm = 96 / 25.4, double PicturePixel = 0);
     ~TMetafileContext();
     TMetafileContext(const TMetafileContext&) = delete;
     TMetafileContext& operator=(const TMetafileContext&) = delete;
@@ -150,6 +152,8 @@ private:
     bool FWmf;
     double FPixelsPerMm;
     QTransform FOuter;     // the painter's transform on entry
+    double FOpacity = 1;   // and its opacity
+    double FPicturePixel;
     QTransform FBase;      // device (or WMF frame) units to target
     bool FOuterClip = false;
     QPainterPath FOuterClipPath;

@@ -139,7 +139,8 @@ void TWmfPlayer::Play(QPainter& Painter, const QRectF& Target, bool Smooth) cons
 {
     if (Target.isEmpty())
         return;
-    TMetafileContext context(Painter, Target, FFrame, Smooth, true, FObjects);
+    TMetafileContext context(Painter, Target, FFrame, Smooth, true, FObjects, 96 / 25.4,
+                             Target.height() / FSize.height());
     qint64 at = FFirst;
     while (at + 6 <= FEnd) {
         const qint64 words = FBytes.U32(at);

@@ -82,6 +82,17 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
                  .Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{21, 21}, Red}, {{58, 38}, Red}, {{18, 30}, White}, {{62, 30}, White}}},
+        {"EMF isotropic mapping keeps the aspect",
+         [] {
+             return TEmfBuilder()
+                 .Add(17, {7})
+                 .Add(9, {200, 100})
+                 .Add(11, {100, 100})
+                 .Brush(1, Red).Select(1).NullPen()
+                 .Rect(20, 20, 60, 40)
+                 .Build();
+         },
+         {100, 50}, {0, 0, 200, 100}, {{{21, 21}, Red}, {{58, 38}, Red}, {{18, 30}, White}, {{62, 30}, White}}},
         {"EMF world transform doubles",
          [] {
              QByteArray xform = Words32({});
@@ -199,6 +210,24 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
                     << std::hex << image.pixel(p.At) << " instead of " << p.Color << " at " << p.At.x() << "," << p.At.y() << " smooth " << smooth;
         }
     }
+}
+
+TEST(MetafilePlayer, KeepsThePaintersTransformClipAndOpacity)
+{
+    const auto graphic = TMetafileGraphic::FromBytes(TEmfBuilder().RedFill(100, 50).Build());
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(50, 25);
+    painter.setClipRect(0, 0, 20, 10);
+    painter.setOpacity(0.5);
+    graphic->Draw(painter, {0, 0, 100, 50}, false);
+    EXPECT_TRUE(Near(image.pixel(55, 30), qRgb(255, 128, 128))) << std::hex << image.pixel(55, 30);
+    EXPECT_EQ(image.pixel(80, 30), White);
+    EXPECT_EQ(image.pixel(10, 10), White);
+    // The painter's own state is back as it was.
+    EXPECT_EQ(painter.opacity(), 0.5);
+    EXPECT_EQ(painter.transform(), QTransform::fromTranslate(50, 25));
 }
 
 TEST(MetafilePlayer, TextDrawsInk)
