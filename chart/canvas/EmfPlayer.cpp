@@ -407,6 +407,23 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.DrawImage(dest, image, QRectF(sx, sy, sw, sh));
         return;
     }
+    case 80: { // SETDIBITSTODEVICE: played only when it carries all the rows
+        if (!need(76) || r.U32(64) != 0)
+            return;
+        const qint64 bmiAt = r.U32(48);
+        const qint64 rows = r.I32(bmiAt + 8) < 0 ? -qint64(r.I32(bmiAt + 8)) : r.I32(bmiAt + 8);
+        if (r.U32(68) != 0 || r.U32(72) != rows)
+            return;
+        const QImage image = ReadDib(r, bmiAt, r.U32(52), r.U32(56), r.U32(60), false);
+        if (image.isNull())
+            return;
+        const double sx = r.I32(32), sw = r.I32(40), sh = r.I32(44);
+        double sy = r.I32(36);
+        if (r.I32(bmiAt + 8) > 0)
+            sy = image.height() - sy - sh;
+        c.DrawImage(QRectF(r.I32(24), r.I32(28), sw, sh), image, QRectF(sx, sy, sw, sh));
+        return;
+    }
     case 83: case 84: { // EXTTEXTOUTA, EXTTEXTOUTW
         if (!need(76))
             return;

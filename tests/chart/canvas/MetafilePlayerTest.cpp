@@ -161,6 +161,17 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
              return TEmfBuilder().Add(81, rec + dib).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{50, 25}, Red}, {{150, 25}, Red}, {{50, 75}, Blue}, {{150, 75}, White}}},
+        {"EMF SETDIBITSTODEVICE at the bitmap's own size",
+         [] {
+             // Rows bottom first: four of blue and white halves, then four red.
+             std::vector<QRgb> rows;
+             for (int i = 0; i < 64; ++i)
+                 rows.push_back(i >= 32 ? Red : i % 8 < 4 ? Blue : White);
+             const QByteArray dib = Dib32(8, 8, rows);
+             QByteArray rec = Words32({0, 0, 0, 0, 50, 0, 0, 0, 8, 8, 76, 40, 116, 256, 0, 0, 8});
+             return TEmfBuilder().Add(80, rec + dib).Build();
+         },
+         {100, 50}, {0, 0, 200, 100}, {{{104, 4}, Red}, {{112, 4}, Red}, {{104, 12}, Blue}, {{112, 12}, White}, {{96, 4}, White}}},
         {"Placeable WMF: inch units and bounding box",
          [] {
              TWmfBuilder w;
@@ -207,7 +218,7 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
             const QImage image = Play(bytes, {200, 100}, c.Target, smooth);
             for (const TProbe& p : c.Probes)
                 EXPECT_TRUE(Near(image.pixel(p.At), p.Color))
-                    << std::hex << image.pixel(p.At) << " instead of " << p.Color << " at " << p.At.x() << "," << p.At.y() << " smooth " << smooth;
+                    << std::hex << image.pixel(p.At) << " instead of " << p.Color << std::dec << " at " << p.At.x() << "," << p.At.y() << " smooth " << smooth;
         }
     }
 }
