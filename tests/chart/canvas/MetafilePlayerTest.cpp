@@ -139,6 +139,17 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
          },
          {100, 50}, {0, 0, 200, 100},
          {{{10, 10}, Red}, {{70, 70}, White}, {{150, 90}, Blue}, {{150, 80}, White}, {{90, 90}, White}}},
+        {"EMF pie with equal ends is the whole ellipse",
+         [] {
+             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(47, {0, 0, 100, 50, 100, 25, 100, 25}).Build();
+         },
+         {100, 50}, {0, 0, 200, 100}, {{{100, 50}, Red}, {{20, 50}, Red}, {{5, 5}, White}, {{195, 95}, White}}},
+        {"EMF chord runs counterclockwise from its start",
+         [] {
+             // From the left end to the right end counterclockwise: through the bottom.
+             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(46, {0, 0, 100, 50, 0, 25, 100, 25}).Build();
+         },
+         {100, 50}, {0, 0, 200, 100}, {{{100, 75}, Red}, {{100, 25}, White}}},
         {"EMF path filled",
          [] {
              return TEmfBuilder()
