@@ -1,6 +1,6 @@
 // EMF of any bytes through the checks at load and the player.
 
-#include "MetafileBuilder.h"
+#include "EmfBuilder.h"
 #include "MetafileFuzzPlay.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 // WMF of any bytes through the checks at load and the player.
 
-#include "MetafileBuilder.h"
+#include "WmfBuilder.h"
 #include "MetafileFuzzPlay.h"
 
 #include <string>

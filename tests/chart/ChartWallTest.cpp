@@ -1,5 +1,6 @@
 #include "ChartTestFixture.h"
-#include "MetafileBuilder.h"
+#include "EmfBuilder.h"
+#include "WmfBuilder.h"
 #include "chart/panel/BackImage.h"
 #include "chart/panel/PictureError.h"
 #include "chart/canvas/ImageGraphic.h"

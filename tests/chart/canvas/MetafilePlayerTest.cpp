@@ -1,4 +1,5 @@
-#include "MetafileBuilder.h"
+#include "EmfBuilder.h"
+#include "WmfBuilder.h"
 
 #include "chart/canvas/MetafileGraphic.h"
 
