@@ -179,6 +179,10 @@ double TMetafileContext::PenScale() const
 void TMetafileContext::CombineClip(const QPainterPath& Area, int Mode)
 {
     QPainterPath& clip = IState.Clip;
+    // Boolean operations on paths grow faster than their sizes: a clip
+    // beyond this is not worth the time a hostile file could make it cost.
+    if (qint64(clip.elementCount()) + Area.elementCount() > MaxClipElements)
+        return;
     switch (Mode) {
     case 1: clip = clip.intersected(Area); break;
     case 2: clip = clip.united(Area).intersected(RectPath(FTarget)); break;

@@ -43,6 +43,7 @@ public:
     // Checked limits.
     static constexpr int MaxSaveDepth = 1024;
     static constexpr int MaxRegionRects = 4096;
+    static constexpr int MaxClipElements = 20000;
 
     // `Frame`: the picture's rectangle in device units (EMF) or, for WMF,
     // in logical units, drawn into `Target`. `Wmf`: the window maps onto the

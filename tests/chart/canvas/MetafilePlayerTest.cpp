@@ -455,6 +455,18 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
              });
          },
          true},
+        {"EMF clip path too complex to combine", Plays,
+         [] {
+             return EmfThenRed([](TEmfBuilder& b) {
+                 QByteArray points = Words32({0, 0, 0, 0, 30000});
+                 for (int i = 0; i < 30000; ++i) {
+                     Put16(points, i % 97);
+                     Put16(points, (i % 2) * 50);
+                 }
+                 b.Add(59, {}).Add(86, points).Add(60, {}).Add(67, {1});
+             });
+         },
+         true},
         {"WMF header only", Refused, [] { return TWmfBuilder().Build(false, 0, 0, 0, 0).left(12); }},
         {"WMF unknown version", Refused,
          [] {
