@@ -3,6 +3,7 @@
 #include "chart/panel/PictureError.h"
 #include "chart/canvas/Graphic.h"
 #include "chart/canvas/ImageGraphic.h"
+#include "chart/canvas/MetafileGraphic.h"
 #include "chart/canvas/SvgGraphic.h"
 
 #include <QFile>
@@ -38,6 +39,21 @@ std::unique_ptr<TGraphic> ReadSvg(const QString& FileName)
         return TSvgGraphic::FromBytes(Bytes);
     } catch (const std::runtime_error& e) {
         throw EPictureError(QString::fromUtf8(e.what()));
+    }
+}
+
+std::unique_ptr<TGraphic> ReadMetafile(const QString& FileName)
+{
+    QFile File(FileName);
+    if (!File.open(QIODevice::ReadOnly))
+        throw EPictureError(File.errorString());
+    if (File.size() > TMetafileGraphic::MaxBytes)
+        throw EPictureError(QStringLiteral("メタファイル %1 が大きすぎます (%2 バイト)").arg(FileName).arg(File.size()));
+    QByteArray Bytes = File.read(TMetafileGraphic::MaxBytes + 1);
+    try {
+        return TMetafileGraphic::FromBytes(std::move(Bytes));
+    } catch (const std::runtime_error& e) {
+        throw EPictureError(QStringLiteral("メタファイル %1 を読み込めません: %2").arg(FileName, QString::fromUtf8(e.what())));
     }
 }
 
@@ -77,7 +93,7 @@ std::unique_ptr<TGraphic> TChartPicture::LoadGraphic(const QString& FileName)
     if (Ext == QLatin1String("svg"))
         return ReadSvg(FileName);
     if (Ext == QLatin1String("emf") || Ext == QLatin1String("wmf"))
-        throw EPictureError(QStringLiteral("メタファイル (.%1) の画像はまだ読み込めません").arg(Ext));
+        return ReadMetafile(FileName);
     throw EPictureError(QStringLiteral("画像のファイル拡張子 (.%1) が不明です").arg(Ext));
 }
 

@@ -1,4 +1,6 @@
 #include "ChartTestFixture.h"
+#include "EmfBuilder.h"
+#include "WmfBuilder.h"
 #include "chart/panel/BackImage.h"
 #include "chart/panel/PictureError.h"
 #include "chart/canvas/ImageGraphic.h"
@@ -8,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -178,6 +181,26 @@ TEST_F(PictureLoading, PublishedAndOfferedFormatsLoad)
     EXPECT_EQ(Picture->Graphic()->Size(), QSize(30, 20));
 }
 
+TEST_F(PictureLoading, MetafilesLoadAndDraw)
+{
+    using namespace MetafileBytes;
+    Picture->LoadFromFile(Write("a.EMF", TEmfBuilder().Brush(1, qRgb(255, 0, 0)).Select(1).Rect(0, 0, 40, 20).Build(40, 20)));
+    ASSERT_TRUE(Picture->Valid());
+    EXPECT_EQ(Picture->Graphic()->Kind(), TGraphic::gkMetafile);
+    EXPECT_EQ(Picture->Graphic()->Size(), QSize(40, 20));
+
+    TWmfBuilder Wmf;
+    Wmf.Brush(qRgb(255, 0, 0)).Select(0).Rect(0, 0, 1440, 1440);
+    Picture->LoadFromFile(Write("b.wmf", Wmf.Build(true, 0, 0, 1440, 1440)));
+    EXPECT_EQ(Picture->Graphic()->Size(), QSize(96, 96));
+    QImage Image(10, 10, QImage::Format_RGB32);
+    Image.fill(Qt::white);
+    QPainter Painter(&Image);
+    Picture->Graphic()->Draw(Painter, QRectF(0, 0, 10, 10), true);
+    Painter.end();
+    EXPECT_EQ(Image.pixel(5, 5), qRgb(255, 0, 0));
+}
+
 TEST_F(PictureLoading, FailuresKeepThePreviousPicture)
 {
     Picture->LoadFromFile(SaveImage("keep.png", "PNG"));
@@ -196,9 +219,13 @@ TEST_F(PictureLoading, FailuresKeepThePreviousPicture)
     EXPECT_FALSE(Fails(Write("bad.svg", "<svg")).isEmpty());
     EXPECT_FALSE(Fails(Path("absent.png")).isEmpty());
 
-    // Metafiles are not decoded yet.
-    EXPECT_TRUE(Fails(Write("m.emf", "data")).contains(QStringLiteral(".emf")));
-    EXPECT_TRUE(Fails(Write("m.wmf", "data")).contains(QStringLiteral(".wmf")));
+    // Damaged metafiles name the file and the reason.
+    const QString BadEmf = Write("m.emf", "data");
+    EXPECT_TRUE(Fails(BadEmf).contains(BadEmf));
+    const QString CutEmf = Write("cut.emf", MetafileBytes::TEmfBuilder().Rect(0, 0, 5, 5).Build().chopped(6));
+    const QString Message = Fails(CutEmf);
+    EXPECT_TRUE(Message.contains(CutEmf) && Message.contains(QStringLiteral("EMF"))) << Message.toStdString();
+    EXPECT_TRUE(Fails(Write("m.wmf", QByteArray(40, '\x01'))).contains(QStringLiteral("m.wmf")));
     EXPECT_EQ(Picture->Graphic()->Size(), QSize(6, 4));
 }
 
