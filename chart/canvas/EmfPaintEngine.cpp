@@ -516,7 +516,7 @@ QRect TEmfPaintEngine::MapBox(const QRectF& Rect) const
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-void TEmfPaintEngine::WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points, bool)
+void TEmfPaintEngine::WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points)
 {
     if (Points.empty())
         return;
