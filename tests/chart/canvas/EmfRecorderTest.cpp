@@ -299,6 +299,18 @@ TEST(EmfRecorder, ClipRectangleWrapsTheDrawingInSaveAndRestore)
     const std::vector<uint32_t> expected{SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, POLYLINE16, RESTOREDC, POLYLINE16,
                                          SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, RESTOREDC, POLYLINE16};
     EXPECT_EQ(sequence, expected);
+    // RESTOREDC brought back the black pen: the red one is selected again
+    // before the next line.
+    const uint32_t red = emf.U32(emf.OfType(EXTCREATEPEN).at(1), 8);
+    const auto& records = emf.Records();
+    size_t at = 0;
+    while (records[at].Type != RESTOREDC)
+        ++at;
+    bool reselected = false;
+    for (++at; records[at].Type != POLYLINE16; ++at)
+        reselected = reselected || (records[at].Type == SELECTOBJECT && emf.U32(records[at], 8) == red);
+    EXPECT_TRUE(reselected);
+
     const auto clips = emf.OfType(INTERSECTCLIPRECT);
     ASSERT_EQ(clips.size(), 2u);
     EXPECT_EQ(emf.I32(clips[0], 8), 10);
