@@ -165,11 +165,16 @@ void TEmfPaintEngine::WriteHeader()
     const int right = FSize.width() - 1;
     const int bottom = FSize.height() - 1;
 
-    QString description = QStringLiteral("Plotvane");
-    description.append(QChar(0));
-    description.append(FTitle);
-    description.append(QChar(0));
-    description.append(QChar(0));
+    // Without a title the file has no description, as the platform's own
+    // recorder writes it when given none.
+    QString description;
+    if (!FTitle.isEmpty()) {
+        description = QStringLiteral("Plotvane");
+        description.append(QChar(0));
+        description.append(FTitle);
+        description.append(QChar(0));
+        description.append(QChar(0));
+    }
 
     FWriter.BeginRecord(EMR_HEADER);
     FWriter.Rectl(0, 0, right, bottom); // rclBounds, inclusive
@@ -182,7 +187,7 @@ void TEmfPaintEngine::WriteHeader()
     FWriter.U16(1); // nHandles, patched at the end
     FWriter.U16(0);
     FWriter.U32(static_cast<uint32_t>(description.size()));
-    FWriter.U32(108); // offDescription
+    FWriter.U32(description.isEmpty() ? 0 : 108); // offDescription
     FWriter.U32(0);   // nPalEntries
     FWriter.I32(FScreenPixels.width());
     FWriter.I32(FScreenPixels.height());

@@ -138,6 +138,8 @@ TEST(EmfRecorder, WithoutScreenSizeThePictureIsAt96DpiAndMeasuresAsTheScreen)
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
     EXPECT_EQ(emf.I32(emf.Records().front(), 32), std::lround(299 * 2540.0 / 96));
+    EXPECT_EQ(emf.U32(emf.Records().front(), 60), 0u); // no title, no description
+    EXPECT_EQ(emf.Records().front().Size, 108u);
 
     // A zero size still gives a one-pixel picture.
     TEmfPaintDevice empty({0, -5});
