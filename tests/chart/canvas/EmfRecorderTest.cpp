@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -540,7 +541,7 @@ TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
         for (int step = 0; step < 400; ++step) {
             const QPointF a(next(200) - 40, next(150) - 30);
             const QPointF b(next(200) - 40, next(150) - 30);
-            switch (next(14)) {
+            switch (next(16)) {
             case 0: p.setPen(QPen(QColor::fromRgb(next(40) * 6, 0, 0), next(4))); break;
             case 1: p.setPen(Qt::NoPen); break;
             case 2: p.setBrush(next(4) ? QBrush(QColor::fromRgb(0, next(40) * 6, 0)) : QBrush()); break;
@@ -573,6 +574,8 @@ TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
                 break;
             }
             case 13: p.setClipPath(QPainterPath(), Qt::NoClip); break;
+            case 14: p.drawTiledPixmap(QRectF(a, b).normalized(), QPixmap::fromImage(picture)); break;
+            case 15: p.drawPoint(a); break;
             }
         }
         p.end();
