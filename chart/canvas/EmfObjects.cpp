@@ -46,9 +46,17 @@ QByteArray PenFields(const QPen& Pen, double Scale)
     case Qt::DashDotLine: style = 3; break;
     case Qt::DashDotDotLine: style = 4; break;
     case Qt::CustomDashLine: {
+        const QList<qreal> pattern = Pen.dashPattern();
+        // The classic patterns, in pen widths, are the PS_ styles, which every
+        // renderer dashes (LibreOffice draws user styles solid).
+        static const QList<qreal> classic[] = {{3, 1}, {1, 1}, {3, 1, 1, 1}, {3, 1, 1, 1, 1, 1}};
+        for (uint32_t i = 0; i < 4; ++i)
+            if (pattern == classic[i])
+                style = i + 1;
+        if (style != 0)
+            break;
         // Qt's pattern is in pen widths; EMF's user style in logical units.
         style = 7;
-        const QList<qreal> pattern = Pen.dashPattern();
         for (const qreal d : pattern)
             entries.push_back(static_cast<uint32_t>(std::clamp(Numbers::RoundInt(d * width), 1, 100000)));
         if (entries.size() % 2 != 0 || entries.size() > 16)

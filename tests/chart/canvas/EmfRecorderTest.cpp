@@ -191,17 +191,21 @@ TEST(EmfRecorder, PensAreCreatedOnlyWhenTheyChange)
         p.setPen(pen);              // same pen again
         p.drawLine(40, 40, 50, 50);
         QPen dashed(Qt::red, 2, Qt::CustomDashLine, Qt::RoundCap, Qt::MiterJoin);
-        dashed.setDashPattern({3, 1});
+        dashed.setDashPattern({4, 2});
         p.setPen(dashed);
         p.drawLine(0, 90, 90, 90);
+        QPen dotted(Qt::red, 1);
+        dotted.setDashPattern({1, 1}); // the classic dot: PS_DOT
+        p.setPen(dotted);
+        p.drawLine(0, 95, 90, 95);
         p.setPen(Qt::NoPen);
         p.drawLine(0, 0, 5, 5); // draws nothing
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
     const auto pens = emf.OfType(EXTCREATEPEN);
-    ASSERT_EQ(pens.size(), 2u);
-    EXPECT_EQ(emf.Count(POLYLINE16), 4);
+    ASSERT_EQ(pens.size(), 3u);
+    EXPECT_EQ(emf.Count(POLYLINE16), 5);
     // Solid, flat caps, bevel joins, geometric; width; COLORREF.
     EXPECT_EQ(emf.U32(pens[0], 28), 0x10000u | 0x200u | 0x1000u);
     EXPECT_EQ(emf.U32(pens[0], 32), 3u);
@@ -209,9 +213,11 @@ TEST(EmfRecorder, PensAreCreatedOnlyWhenTheyChange)
     // User style, round caps, miter joins; the dash pattern in pixels.
     EXPECT_EQ(emf.U32(pens[1], 28), 0x10000u | 0x2000u | 7u);
     EXPECT_EQ(emf.U32(pens[1], 48), 2u);
-    EXPECT_EQ(emf.U32(pens[1], 52), 6u);
-    EXPECT_EQ(emf.U32(pens[1], 56), 2u);
+    EXPECT_EQ(emf.U32(pens[1], 52), 8u);
+    EXPECT_EQ(emf.U32(pens[1], 56), 4u);
     EXPECT_EQ(pens[1].Size, 52u + 8u);
+    EXPECT_EQ(emf.U32(pens[2], 28) & 0xFF, 2u);
+    EXPECT_EQ(emf.U32(pens[2], 48), 0u);
 }
 
 TEST(EmfRecorder, AlternatingPensAreSelectedAgainNotMadeAgain)
