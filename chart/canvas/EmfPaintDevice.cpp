@@ -1,8 +1,10 @@
 #include "chart/canvas/EmfPaintDevice.h"
 
 #include "chart/canvas/EmfPaintEngine.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -42,14 +44,14 @@ int TEmfPaintDevice::metric(PaintDeviceMetric Metric) const
     switch (Metric) {
     case PdmWidth: return FSize.width();
     case PdmHeight: return FSize.height();
-    case PdmWidthMM: return static_cast<int>(std::lround(FSize.width() * mmPerPxX));
-    case PdmHeightMM: return static_cast<int>(std::lround(FSize.height() * mmPerPxY));
+    case PdmWidthMM: return Numbers::RoundInt(FSize.width() * mmPerPxX);
+    case PdmHeightMM: return Numbers::RoundInt(FSize.height() * mmPerPxY);
     case PdmNumColors: return INT_MAX;
     case PdmDepth: return 32;
     case PdmDpiX:
     case PdmDpiY: return kDpi;
-    case PdmPhysicalDpiX: return std::max(1, static_cast<int>(std::lround(kMmPerInch / mmPerPxX)));
-    case PdmPhysicalDpiY: return std::max(1, static_cast<int>(std::lround(kMmPerInch / mmPerPxY)));
+    case PdmPhysicalDpiX: return std::max(1, Numbers::RoundInt(kMmPerInch / mmPerPxX));
+    case PdmPhysicalDpiY: return std::max(1, Numbers::RoundInt(kMmPerInch / mmPerPxY));
     case PdmDevicePixelRatio: return 1;
     case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
     }

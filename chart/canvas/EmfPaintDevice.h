@@ -15,7 +15,8 @@ class TEmfPaintEngine;
 // screen draws metafiles unchanged. The reference device is the screen: its
 // size in pixels and in millimetres give the file's physical frame; without
 // them (or when the platform reports none) the screen is taken at 96 dpi.
-// Text is measured at 96 dpi, as on screen.
+// Text is measured at 96 dpi, as on screen. A title gives the file the
+// description "Plotvane\0<title>\0\0"; without one it has none.
 class TEmfPaintDevice : public QPaintDevice {
 public:
     explicit TEmfPaintDevice(QSize Size, QSizeF ScreenMillimeters = {}, QSize ScreenPixels = {},

@@ -1,9 +1,10 @@
 #include "chart/canvas/EmfPaintEngine.h"
 
+#include "chart/canvas/EmfObjects.h"
+
 #include "core/Numbers.h"
 
 #include <QFontMetricsF>
-#include <QGradient>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -83,48 +84,10 @@ int ToDevice(double V)
     return static_cast<int>(v);
 }
 
-uint32_t ColorRef(const QColor& Color)
-{
-    const QColor c = Color.toRgb();
-    return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
-           (static_cast<uint32_t>(c.blue()) << 16);
-}
-
 bool Fits16(const QPoint& P)
 {
     return P.x() >= std::numeric_limits<int16_t>::min() && P.x() <= std::numeric_limits<int16_t>::max() &&
            P.y() >= std::numeric_limits<int16_t>::min() && P.y() <= std::numeric_limits<int16_t>::max();
-}
-
-// A key's bytes: the fields of an object record after its index.
-class TKey {
-public:
-    void U32(uint32_t V) { FBytes.append(reinterpret_cast<const char*>(&V), 4); }
-    void I32(int32_t V) { U32(static_cast<uint32_t>(V)); }
-    void U8(uint8_t V) { FBytes.append(static_cast<char>(V)); }
-    void U16(uint16_t V) { FBytes.append(reinterpret_cast<const char*>(&V), 2); }
-    QByteArray FBytes;
-};
-
-// The recorded fields are written through the key, so writer and key agree;
-// both are little-endian (the targets this builds for are).
-static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "object keys are written as they are stored");
-
-bool IsJapaneseFace(const QString& Face)
-{
-    for (const QChar c : Face) {
-        const ushort u = c.unicode();
-        if ((u >= 0x3040 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF))
-            return true;
-    }
-    static const char* const names[] = {"IPAPGothic", "IPAGothic", "IPAPMincho", "IPAMincho", "IPAexGothic",
-                                        "IPAexMincho", "MS PGothic", "MS Gothic", "MS UI Gothic", "MS PMincho",
-                                        "MS Mincho", "Meiryo", "Yu Gothic", "Yu Mincho", "CJK JP", "TakaoPGothic",
-                                        "VL PGothic", "VL Gothic"};
-    for (const char* name : names)
-        if (Face.contains(QLatin1String(name), Qt::CaseInsensitive))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -202,11 +165,16 @@ void TEmfPaintEngine::WriteHeader()
     const int right = FSize.width() - 1;
     const int bottom = FSize.height() - 1;
 
-    QString description = QStringLiteral("Plotvane");
-    description.append(QChar(0));
-    description.append(FTitle);
-    description.append(QChar(0));
-    description.append(QChar(0));
+    // Without a title the file has no description, as the platform's own
+    // recorder writes it when given none.
+    QString description;
+    if (!FTitle.isEmpty()) {
+        description = QStringLiteral("Plotvane");
+        description.append(QChar(0));
+        description.append(FTitle);
+        description.append(QChar(0));
+        description.append(QChar(0));
+    }
 
     FWriter.BeginRecord(EMR_HEADER);
     FWriter.Rectl(0, 0, right, bottom); // rclBounds, inclusive
@@ -219,7 +187,7 @@ void TEmfPaintEngine::WriteHeader()
     FWriter.U16(1); // nHandles, patched at the end
     FWriter.U16(0);
     FWriter.U32(static_cast<uint32_t>(description.size()));
-    FWriter.U32(108); // offDescription
+    FWriter.U32(description.isEmpty() ? 0 : 108); // offDescription
     FWriter.U32(0);   // nPalEntries
     FWriter.I32(FScreenPixels.width());
     FWriter.I32(FScreenPixels.height());
@@ -333,91 +301,18 @@ void TEmfPaintEngine::Select(uint32_t Handle)
 
 void TEmfPaintEngine::SelectPen(const QPen& Pen)
 {
-    TKey key;
-    uint32_t stock = 0;
-    if (Pen.style() == Qt::NoPen) {
-        stock = kNullPen;
-        key.U32(stock);
-    } else {
-        const double scale = Pen.isCosmetic() ? 1.0 : Scale();
-        const int width = std::clamp(Numbers::RoundInt(Pen.widthF() * scale), 1, 100000);
-        uint32_t style = 0;
-        std::vector<uint32_t> entries;
-        switch (Pen.style()) {
-        case Qt::DashLine: style = 1; break;
-        case Qt::DotLine: style = 2; break;
-        case Qt::DashDotLine: style = 3; break;
-        case Qt::DashDotDotLine: style = 4; break;
-        case Qt::CustomDashLine: {
-            // Qt's pattern is in pen widths; EMF's user style in logical units.
-            style = 7;
-            const QList<qreal> pattern = Pen.dashPattern();
-            for (const qreal d : pattern)
-                entries.push_back(static_cast<uint32_t>(std::clamp(Numbers::RoundInt(d * width), 1, 100000)));
-            if (entries.size() % 2 != 0 || entries.size() > 16)
-                entries.clear();
-            if (entries.empty())
-                style = 0;
-            break;
-        }
-        default: break;
-        }
-        switch (Pen.capStyle()) {
-        case Qt::SquareCap: style |= 0x100; break;
-        case Qt::FlatCap: style |= 0x200; break;
-        default: break;
-        }
-        switch (Pen.joinStyle()) {
-        case Qt::BevelJoin: style |= 0x1000; break;
-        case Qt::MiterJoin:
-        case Qt::SvgMiterJoin: style |= 0x2000; break;
-        default: break;
-        }
-        style |= 0x10000; // PS_GEOMETRIC
-        // offBmi, cbBmi, offBits, cbBits, then the LogPenEx.
-        for (int i = 0; i < 4; ++i)
-            key.U32(0);
-        key.U32(style);
-        key.U32(static_cast<uint32_t>(width));
-        key.U32(0); // BS_SOLID
-        key.U32(ColorRef(Pen.color()));
-        key.U32(0); // hatch
-        key.U32(static_cast<uint32_t>(entries.size()));
-        for (const uint32_t e : entries)
-            key.U32(e);
-    }
-    SelectObject(okPen, key.FBytes, stock, EMR_EXTCREATEPEN);
+    if (Pen.style() == Qt::NoPen)
+        SelectObject(okPen, QByteArray(), kNullPen, 0);
+    else
+        SelectObject(okPen, EmfObjects::PenFields(Pen, Pen.isCosmetic() ? 1.0 : Scale()), 0, EMR_EXTCREATEPEN);
 }
 
 void TEmfPaintEngine::SelectBrush(const QBrush& Brush)
 {
-    TKey key;
-    uint32_t stock = 0;
-    const Qt::BrushStyle style = Brush.style();
-    if (style == Qt::NoBrush) {
-        stock = kNullBrush;
-        key.U32(stock);
-    } else {
-        // Gradients and textures have no plain-EMF brush: their first colour fills.
-        QColor color = Brush.color();
-        if (const QGradient* gradient = Brush.gradient(); gradient && !gradient->stops().isEmpty())
-            color = gradient->stops().front().second;
-        uint32_t lbStyle = 0; // BS_SOLID
-        uint32_t hatch = 0;
-        switch (style) {
-        case Qt::HorPattern: lbStyle = 2; hatch = 0; break;
-        case Qt::VerPattern: lbStyle = 2; hatch = 1; break;
-        case Qt::FDiagPattern: lbStyle = 2; hatch = 2; break;
-        case Qt::BDiagPattern: lbStyle = 2; hatch = 3; break;
-        case Qt::CrossPattern: lbStyle = 2; hatch = 4; break;
-        case Qt::DiagCrossPattern: lbStyle = 2; hatch = 5; break;
-        default: break;
-        }
-        key.U32(lbStyle);
-        key.U32(ColorRef(color));
-        key.U32(hatch);
-    }
-    SelectObject(okBrush, key.FBytes, stock, EMR_CREATEBRUSHINDIRECT);
+    if (Brush.style() == Qt::NoBrush)
+        SelectObject(okBrush, QByteArray(), kNullBrush, 0);
+    else
+        SelectObject(okBrush, EmfObjects::BrushFields(Brush), 0, EMR_CREATEBRUSHINDIRECT);
 }
 
 void TEmfPaintEngine::SetPolyFillMode(Qt::FillRule Rule)
@@ -516,7 +411,7 @@ QRect TEmfPaintEngine::MapBox(const QRectF& Rect) const
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-void TEmfPaintEngine::WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points, bool)
+void TEmfPaintEngine::WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points)
 {
     if (Points.empty())
         return;
@@ -881,30 +776,8 @@ void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Ite
         em = metrics.ascent() + metrics.descent();
     const int height = std::clamp(Numbers::RoundInt(em * (std::isfinite(scaleY) ? scaleY : 1.0)), 1, 100000);
 
-    // LOGFONTW, then the full name, style and script of the 368-byte form.
-    const QString face = font.family().left(31);
-    TKey key;
-    key.I32(-height);
-    key.I32(0);
-    key.I32(escapement);
-    key.I32(escapement);
-    key.I32(font.weight() >= QFont::DemiBold ? 700 : 400);
-    key.U8(font.italic() ? 1 : 0);
-    key.U8(font.underline() ? 1 : 0);
-    key.U8(font.strikeOut() ? 1 : 0);
-    key.U8(IsJapaneseFace(face) ? 128 : 1);
-    key.U8(0); // OutPrecision
-    key.U8(0); // ClipPrecision
-    key.U8(4); // ANTIALIASED_QUALITY
-    key.U8(0); // PitchAndFamily
-    for (int i = 0; i < 32; ++i)
-        key.U16(i < face.size() ? face.at(i).unicode() : 0);
-    for (int i = 0; i < 64 + 32 + 32; ++i) // FullName, Style, Script
-        key.U16(0);
-    key.U32(0x08007664); // signature
-    key.U32(0);          // NumAxes
-    SelectObject(okFont, key.FBytes, 0, EMR_EXTCREATEFONTINDIRECTW);
-    const uint32_t color = ColorRef(IPen.color());
+    SelectObject(okFont, EmfObjects::FontFields(font, height, escapement), 0, EMR_EXTCREATEFONTINDIRECTW);
+    const uint32_t color = EmfObjects::ColorRef(IPen.color());
     if (IDc.TextColor != color) {
         FWriter.BeginRecord(EMR_SETTEXTCOLOR);
         FWriter.U32(color);

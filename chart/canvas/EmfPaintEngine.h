@@ -110,7 +110,8 @@ private:
     bool Filled() const { return IBrush.style() != Qt::NoBrush; }
     double Scale() const;
 
-    void WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points, bool WithBounds = true);
+    // A poly record with its bounds: 16-bit points when all fit, else the 32-bit type.
+    void WritePoly(uint32_t Type16, uint32_t Type32, const std::vector<QPoint>& Points);
     void WritePathRecords(const QPainterPath& Path);
 
     // Configuration.

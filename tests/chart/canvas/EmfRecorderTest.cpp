@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,8 @@ TEST(EmfRecorder, WithoutScreenSizeThePictureIsAt96DpiAndMeasuresAsTheScreen)
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
     EXPECT_EQ(emf.I32(emf.Records().front(), 32), std::lround(299 * 2540.0 / 96));
+    EXPECT_EQ(emf.U32(emf.Records().front(), 60), 0u); // no title, no description
+    EXPECT_EQ(emf.Records().front().Size, 108u);
 
     // A zero size still gives a one-pixel picture.
     TEmfPaintDevice empty({0, -5});
@@ -188,17 +191,21 @@ TEST(EmfRecorder, PensAreCreatedOnlyWhenTheyChange)
         p.setPen(pen);              // same pen again
         p.drawLine(40, 40, 50, 50);
         QPen dashed(Qt::red, 2, Qt::CustomDashLine, Qt::RoundCap, Qt::MiterJoin);
-        dashed.setDashPattern({3, 1});
+        dashed.setDashPattern({4, 2});
         p.setPen(dashed);
         p.drawLine(0, 90, 90, 90);
+        QPen dotted(Qt::red, 1);
+        dotted.setDashPattern({1, 1}); // the classic dot: PS_DOT
+        p.setPen(dotted);
+        p.drawLine(0, 95, 90, 95);
         p.setPen(Qt::NoPen);
         p.drawLine(0, 0, 5, 5); // draws nothing
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
     const auto pens = emf.OfType(EXTCREATEPEN);
-    ASSERT_EQ(pens.size(), 2u);
-    EXPECT_EQ(emf.Count(POLYLINE16), 4);
+    ASSERT_EQ(pens.size(), 3u);
+    EXPECT_EQ(emf.Count(POLYLINE16), 5);
     // Solid, flat caps, bevel joins, geometric; width; COLORREF.
     EXPECT_EQ(emf.U32(pens[0], 28), 0x10000u | 0x200u | 0x1000u);
     EXPECT_EQ(emf.U32(pens[0], 32), 3u);
@@ -206,9 +213,11 @@ TEST(EmfRecorder, PensAreCreatedOnlyWhenTheyChange)
     // User style, round caps, miter joins; the dash pattern in pixels.
     EXPECT_EQ(emf.U32(pens[1], 28), 0x10000u | 0x2000u | 7u);
     EXPECT_EQ(emf.U32(pens[1], 48), 2u);
-    EXPECT_EQ(emf.U32(pens[1], 52), 6u);
-    EXPECT_EQ(emf.U32(pens[1], 56), 2u);
+    EXPECT_EQ(emf.U32(pens[1], 52), 8u);
+    EXPECT_EQ(emf.U32(pens[1], 56), 4u);
     EXPECT_EQ(pens[1].Size, 52u + 8u);
+    EXPECT_EQ(emf.U32(pens[2], 28) & 0xFF, 2u);
+    EXPECT_EQ(emf.U32(pens[2], 48), 0u);
 }
 
 TEST(EmfRecorder, AlternatingPensAreSelectedAgainNotMadeAgain)
@@ -299,6 +308,18 @@ TEST(EmfRecorder, ClipRectangleWrapsTheDrawingInSaveAndRestore)
     const std::vector<uint32_t> expected{SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, POLYLINE16, RESTOREDC, POLYLINE16,
                                          SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, RESTOREDC, POLYLINE16};
     EXPECT_EQ(sequence, expected);
+    // RESTOREDC brought back the black pen: the red one is selected again
+    // before the next line.
+    const uint32_t red = emf.U32(emf.OfType(EXTCREATEPEN).at(1), 8);
+    const auto& records = emf.Records();
+    size_t at = 0;
+    while (records[at].Type != RESTOREDC)
+        ++at;
+    bool reselected = false;
+    for (++at; records[at].Type != POLYLINE16; ++at)
+        reselected = reselected || (records[at].Type == SELECTOBJECT && emf.U32(records[at], 8) == red);
+    EXPECT_TRUE(reselected);
+
     const auto clips = emf.OfType(INTERSECTCLIPRECT);
     ASSERT_EQ(clips.size(), 2u);
     EXPECT_EQ(emf.I32(clips[0], 8), 10);
@@ -526,7 +547,7 @@ TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
         for (int step = 0; step < 400; ++step) {
             const QPointF a(next(200) - 40, next(150) - 30);
             const QPointF b(next(200) - 40, next(150) - 30);
-            switch (next(14)) {
+            switch (next(16)) {
             case 0: p.setPen(QPen(QColor::fromRgb(next(40) * 6, 0, 0), next(4))); break;
             case 1: p.setPen(Qt::NoPen); break;
             case 2: p.setBrush(next(4) ? QBrush(QColor::fromRgb(0, next(40) * 6, 0)) : QBrush()); break;
@@ -559,6 +580,8 @@ TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
                 break;
             }
             case 13: p.setClipPath(QPainterPath(), Qt::NoClip); break;
+            case 14: p.drawTiledPixmap(QRectF(a, b).normalized(), QPixmap::fromImage(picture)); break;
+            case 15: p.drawPoint(a); break;
             }
         }
         p.end();
