@@ -265,6 +265,7 @@ void TCustomSeries::PaintValues()
     C->AssignBrush(*Brush());
     OldColor = clDefault;
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
+    ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
     for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
         PaintValue(i);
     Axes->SetFastCalc(OldFast);
@@ -280,6 +281,13 @@ void TCustomSeries::PaintValue(int ValueIndex)
         OldX = x;
         OldY = y;
     }
+    // A metafile keeps every record it is given. A point on the previous
+    // point's pixel in the same opaque colour adds no line (its segment has
+    // no length) and only draws the same marker over that one: it is left
+    // out, so a million points cost records only where the picture changes.
+    if (ISkipRepeats && x == OldX && y == OldY && c == OldColor && (c & 0xFF000000u) == 0
+        && ValueIndex != FFirstVisibleIndex && ValueIndex != FLastVisibleIndex)
+        return;
     FParent->Canvas()->Brush()->SetColor(c);
 
     if (ValueIndex == FFirstVisibleIndex) {

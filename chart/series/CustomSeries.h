@@ -114,6 +114,7 @@ private:
     TColor OldColor = clDefault;
     TRect IClientRect;
     bool IDense = false; // many more visible points than pixel columns
+    bool ISkipRepeats = false; // a metafile: points repeating a pixel are left out
     std::unique_ptr<TChartSelected> FSelected;
 
     void SetUpSmoothing();

@@ -4,6 +4,7 @@
 #include "chart/panel/ExportError.h"
 #include "chart/panel/PlotvaneChart.h"
 #include "chart/series/LineSeries.h"
+#include "chart/series/SeriesPointer.h"
 #include "EmfRecords.h"
 
 #include <QDir>
@@ -214,6 +215,34 @@ TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText
                              "application/x-openoffice-emf;windows_formatname=\"Image EMF\""})
         EXPECT_EQ(Data->data(QString::fromUtf8(Name)).left(4), Emf.left(4)) << Name;
     EXPECT_TRUE(Data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+}
+
+TEST(ChartExport, MetafileDrawsEachRunOfPointsOnOnePixelOnce)
+{
+    // Ten thousand points on a few hundred pixel columns, in flat steps:
+    // long runs of points share a pixel.
+    TExportChart C;
+    auto* Dense = static_cast<TLineSeries*>(C->GetSeries(0));
+    Dense->Clear();
+    Dense->Pointer()->SetVisible(true);
+    Dense->Pointer()->SetStyle(psCircle);
+    for (int i = 0; i < 10000; ++i)
+        Dense->AddXY(i, i / 1000);
+    const QByteArray Emf = C->CreateChartMetafile(C->GetRectangle());
+    int Runs = 0;
+    for (int i = 0; i < Dense->Count(); ++i)
+        Runs += i == 0 || Dense->CalcXPos(i) != Dense->CalcXPos(i - 1) || Dense->CalcYPos(i) != Dense->CalcYPos(i - 1);
+    // A circle marker is two ELLIPSE records (fill, then frame); one marker
+    // is the legend's symbol.
+    const int Markers = TEmfRecords(Emf).Count(42) / 2 - 1;
+    EXPECT_GE(Markers, Runs) << "every pixel the series passes keeps its marker";
+    EXPECT_LE(Markers, Runs + 1);
+    EXPECT_LT(Runs, 2000);
+    // The screen is drawn in full as ever.
+    QImage Frame(W, H, QImage::Format_ARGB32_Premultiplied);
+    C->Draw(&Frame, Full);
+    EXPECT_EQ(C->CreateChartBitmap(clWhite, Full).convertToFormat(QImage::Format_RGB32),
+              Frame.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(ChartExport, FailedWritesNameThePathAndKeepTheOldFile)
