@@ -355,14 +355,20 @@ void TEmfPaintEngine::updateState(const QPaintEngineState& State)
         IClipEnabled = State.isClipEnabled();
 }
 
+std::optional<QRect> TEmfPaintEngine::WantedClip() const
+{
+    if (!IClipEnabled || !IClip)
+        return std::nullopt;
+    const double limit = 1e9;
+    const QRectF box = IClip->intersected(QRectF(-limit, -limit, 2 * limit, 2 * limit));
+    return box.isEmpty() ? QRect(0, 0, 0, 0) : box.toAlignedRect();
+}
+
 void TEmfPaintEngine::ApplyClip()
 {
-    std::optional<QRect> wanted;
-    if (IClipEnabled && IClip) {
-        const double limit = 1e9;
-        const QRectF box = IClip->intersected(QRectF(-limit, -limit, 2 * limit, 2 * limit));
-        wanted = box.isEmpty() ? QRect(0, 0, 0, 0) : box.toAlignedRect();
-    }
+    // Whatever comes next is drawn after the held-back fill, under its clip.
+    FlushPendingFill();
+    const std::optional<QRect> wanted = WantedClip();
     if (wanted == IWrittenClip)
         return;
     FlushPolyline();
@@ -560,9 +566,42 @@ void TEmfPaintEngine::drawEllipse(const QRectF& Rect)
         drawPath(path);
         return;
     }
-    PrepareShape();
+    const QRect Box = MapBox(Rect);
+    if (IPendingFill && IPendingFill->Box == Box && Stroked() && !Filled() && WantedClip() == IWrittenClip) {
+        // The frame of the fill just held back: one record draws both.
+        const QBrush Fill = IPendingFill->Brush;
+        IPendingFill.reset();
+        IDecorationLines = 0;
+        FlushPolyline();
+        ApplyClip();
+        SelectPen(IPen);
+        SelectBrush(Fill);
+    } else if (Filled() && !Stroked()) {
+        IDecorationLines = 0;
+        ApplyClip();
+        FlushPolyline();
+        IPendingFill = TPendingFill{Box, IBrush};
+        return;
+    } else {
+        PrepareShape();
+    }
     FWriter.BeginRecord(EMR_ELLIPSE);
-    FWriter.Rectl(MapBox(Rect));
+    FWriter.Rectl(Box);
+    FWriter.EndRecord();
+}
+
+void TEmfPaintEngine::FlushPendingFill()
+{
+    if (!IPendingFill)
+        return;
+    const TPendingFill Fill = *IPendingFill;
+    IPendingFill.reset();
+    // Nothing was written since it was held back, so the clip written then
+    // is still the one it was drawn under.
+    SelectPen(QPen(Qt::NoPen));
+    SelectBrush(Fill.Brush);
+    FWriter.BeginRecord(EMR_ELLIPSE);
+    FWriter.Rectl(Fill.Box);
     FWriter.EndRecord();
 }
 

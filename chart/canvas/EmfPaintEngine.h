@@ -103,6 +103,10 @@ private:
     void AddPolyline(const std::vector<QPoint>& Points);
     // Flushes pending lines, brings the clip up to date and selects the painter's pen and brush.
     void PrepareShape(bool Fill = true);
+    // The clip the painter's state asks for, as written to the file.
+    std::optional<QRect> WantedClip() const;
+    // Writes an ellipse fill held back to see whether its frame follows.
+    void FlushPendingFill();
 
     QPoint Map(const QPointF& Point) const;
     QRect MapBox(const QRectF& Rect) const;
@@ -140,6 +144,14 @@ private:
 
     // Lines waiting to become one polyline record, drawn with the selected pen.
     std::vector<QPoint> IPolyline;
+    // The canvas fills a shape and then frames it in a second call; an
+    // ellipse fill waits here so that a frame of the same box makes one
+    // ELLIPSE record with both pen and brush, as the format draws it.
+    struct TPendingFill {
+        QRect Box;
+        QBrush Brush;
+    };
+    std::optional<TPendingFill> IPendingFill;
     // QPainter draws a text's underline and strike-out as lines after the text;
     // the font record carries them already, so these lines are skipped.
     int IDecorationLines = 0;

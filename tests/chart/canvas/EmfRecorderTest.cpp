@@ -282,6 +282,40 @@ TEST(EmfRecorder, ShapesBecomeTheirOwnRecords)
     EXPECT_EQ(emf.U32(brushes[0], 16), 0u | (128u << 8) | (255u << 16));
 }
 
+// The chart canvas fills an ellipse and then frames it: a frame of the same
+// box joins the fill in one record; anything else lets the fill out first,
+// in its place.
+TEST(EmfRecorder, AnEllipseFillAndItsFrameBecomeOneRecord)
+{
+    const QByteArray bytes = Record({200, 200}, [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::red);
+        p.drawEllipse(QRectF(10, 10, 20, 20));
+        p.setPen(Qt::black);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(10.5, 10.5, 20, 20)); // the frame, half a pixel in
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::blue);
+        p.drawEllipse(QRectF(50, 50, 20, 20)); // a fill followed by a line
+        p.setPen(Qt::black);
+        p.drawLine(0, 0, 100, 100);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(120, 120, 20, 20)); // a fill, then a clip, then its frame
+        p.setClipRect(QRect(0, 0, 150, 150));
+        p.setPen(Qt::black);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(120.5, 120.5, 20, 20));
+    });
+    ExpectWellFormed(bytes);
+    const TEmfRecords emf(bytes);
+    const std::vector<uint32_t> types = emf.Types();
+    std::vector<uint32_t> drawn;
+    for (uint32_t t : types)
+        if (t == ELLIPSE || t == POLYLINE16 || t == INTERSECTCLIPRECT)
+            drawn.push_back(t);
+    EXPECT_EQ(drawn, (std::vector<uint32_t>{ELLIPSE, ELLIPSE, POLYLINE16, ELLIPSE, INTERSECTCLIPRECT, ELLIPSE}));
+}
+
 TEST(EmfRecorder, ClipRectangleWrapsTheDrawingInSaveAndRestore)
 {
     const QByteArray bytes = Record({200, 200}, [](QPainter& p) {
