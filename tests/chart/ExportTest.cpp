@@ -1,4 +1,5 @@
 #include "chart/canvas/ChartCanvas.h"
+#include "chart/canvas/MetafileGraphic.h"
 #include "chart/panel/Chart.h"
 #include "chart/panel/ChartExport.h"
 #include "chart/panel/ExportError.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -208,6 +210,19 @@ TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText
         Title |= Records.Utf16(r, Records.U32(r, 48), Records.U32(r, 44)) == QStringLiteral("タイトル");
     EXPECT_TRUE(Title);
     EXPECT_EQ(Records.Count(81), 0) << "no bitmaps in a chart without a picture";
+
+    // The program's own player reads it back at the chart's size and draws
+    // the picture: the plot area's frame lands where the frame has it.
+    const std::unique_ptr<TMetafileGraphic> Played = TMetafileGraphic::FromBytes(Emf);
+    ASSERT_TRUE(Played);
+    EXPECT_EQ(Played->Size(), QSize(W, H));
+    QImage Back(W, H, QImage::Format_RGB32);
+    Back.fill(Qt::white);
+    {
+        QPainter Painter(&Back);
+        Played->Draw(Painter, QRectF(0, 0, W, H), true);
+    }
+    EXPECT_LT(qGray(Back.pixel(Plot.Left, (Plot.Top + Plot.Bottom) / 2)), 96) << "the plot area's left frame line";
 
     // The metafile copy carries the EMF under every name and the SVG.
     const std::unique_ptr<QMimeData> Data = TChartExport::MetafileMimeData(*C.Chart);
