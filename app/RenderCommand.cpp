@@ -16,9 +16,7 @@
 #include "chart/panel/PlotvaneChart.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <exception>
@@ -392,18 +390,6 @@ void ApplyScaleTab(TChart& chart, const TRenderOptions& o)
     }
 }
 
-// Writes through a temporary file renamed over the target: a failure never
-// leaves half a file.
-bool SaveBytes(const QString& path, const QByteArray& bytes, QString& error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunRenderCommand(const TRenderOptions& o)
@@ -478,14 +464,16 @@ int RunRenderCommand(const TRenderOptions& o)
             return Fail(QString::fromUtf8(e.what()));
         }
     }
-    QString writeError;
     if (!o.LayoutFile.isEmpty()) {
         TJsonWriter json;
         WriteLayout(json, *chart);
         QByteArray text = json.Text();
         text += '\n';
-        if (!SaveBytes(o.LayoutFile, text, writeError))
-            return Fail(writeError);
+        try {
+            TChartExport::WriteFile(o.LayoutFile, text);
+        } catch (const std::exception& e) {
+            return Fail(QString::fromUtf8(e.what()));
+        }
     }
     return 0;
 }
