@@ -1,0 +1,62 @@
+#include "app/window/PlotvaneApplication.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include <exception>
+#include <new>
+
+namespace {
+
+std::function<void(const QString&)>& Reporter()
+{
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+
+} // namespace
+
+TPlotvaneApplication::TPlotvaneApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Plotvane"));
+    setApplicationDisplayName(QStringLiteral("Plotvane"));
+    setOrganizationName(QStringLiteral("plotvane"));
+    setDesktopFileName(QStringLiteral("plotvane"));
+}
+
+QString TPlotvaneApplication::ReportText(const QString& message)
+{
+    QString text = message.trimmed();
+    if (!text.endsWith(u'.') && !text.endsWith(u'。'))
+        text += u'.';
+    return text;
+}
+
+void TPlotvaneApplication::SetReporter(std::function<void(const QString&)> reporter)
+{
+    Reporter() = std::move(reporter);
+}
+
+void TPlotvaneApplication::ShowException(const QString& message)
+{
+    const QString text = ReportText(message);
+    if (Reporter()) {
+        Reporter()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Plotvane"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool TPlotvaneApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        ShowException(QStringLiteral("メモリが足りません"));
+    } catch (const std::exception& e) {
+        ShowException(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
