@@ -61,8 +61,10 @@ void SetWallColor(TChart& Chart, TColor Color)
 
 void SetWallPicture(TChart& Chart, const QString& FileName)
 {
-    Chart.BackWall()->SetTransparent(true);
+    // The picture first: a file that cannot be read leaves the wall whole
+    // (a coloured wall must not turn transparent over nothing).
     Chart.BackWall()->Picture()->LoadFromFile(FileName);
+    Chart.BackWall()->SetTransparent(true);
 }
 
 void SetShadow(TChart& Chart, bool Visible) { Chart.Shadow()->SetVisible(Visible); }

@@ -27,8 +27,8 @@ void SetTitleAlignment(TChart& Chart, int Item);
 void SetPanelColor(TChart& Chart, TColor Color);
 // Removes the picture, sets the colour, makes the wall opaque.
 void SetWallColor(TChart& Chart, TColor Color);
-// Makes the wall transparent, then loads the picture (throws EPictureError;
-// the previous picture stays then).
+// Loads the picture, then makes the wall transparent. Throws EPictureError;
+// the wall then stays as it was, picture and colour.
 void SetWallPicture(TChart& Chart, const QString& FileName);
 void SetShadow(TChart& Chart, bool Visible);
 void SetBorder(TChart& Chart, bool Visible);

@@ -106,6 +106,9 @@ void TDataImport::RemoveAllSeries(TCustomAxisPanel& chart)
 {
     for (int i = chart.SeriesCount() - 1; i >= 0; --i)
         delete chart.GetSeries(i);
+    // The selector never names a series that is gone.
+    FSeriesNames.clear();
+    FSelectedSeries = -1;
 }
 
 void TDataImport::BuildChart(TCustomAxisPanel& chart)
@@ -115,8 +118,6 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     RemoveAllSeries(chart);
     chart.LeftAxis()->SetAutomatic(true);
     chart.BottomAxis()->SetAutomatic(true);
-    FSeriesNames.clear();
-    FSelectedSeries = -1;
     FDelimiter = 0;
 
     const int lineTotal = DataList.Count();
@@ -227,6 +228,7 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
         Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
         Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
         FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani);
+        ++FScanCount;
     }
 
     for (int i = 0; i < LineCount; ++i) {
@@ -262,26 +264,26 @@ bool TDataImport::BuildGuarded(TCustomAxisPanel& chart)
 
 bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
 {
+    // The file is read before anything is reset: one that cannot be read
+    // leaves the chart and the data as they were.
+    QByteArray bytes = ReadWholeFile(path);
     xmag = 1.0;
     ymag = 1.0;
     RemoveAllSeries(chart);
-    DataList.Clear();
-    LoadDataFile(path);
+    SetDataBytes(std::move(bytes));
     return BuildGuarded(chart);
 }
 
 bool TDataImport::DropFile(TCustomAxisPanel& chart, const QString& path)
 {
-    RemoveAllSeries(chart);
-    DataList.Clear();
-    xmag = 1.0;
-    ymag = 1.0;
-    LoadDataFile(path);
-    return BuildGuarded(chart);
+    return OpenFile(chart, path);
 }
 
 bool TDataImport::PasteText(TCustomAxisPanel& chart, const QString& clipboardText)
 {
+    // An empty clipboard is no data: what is loaded stays.
+    if (clipboardText.isEmpty())
+        return true;
     DataList.Clear();
     xmag = 1.0;
     ymag = 1.0;

@@ -32,6 +32,8 @@ public:
     const QStringList& SeriesNames() const { return FSeriesNames; }
     int SelectedSeries() const { return FSelectedSeries; }
     const QString& StatusText() const { return FStatusText; }
+    // Automatic scans so far: a change says the status text is new.
+    int ScanCount() const { return FScanCount; }
     // The delimiter the last rebuild chose, 0 when no line decided it.
     char Delimiter() const { return FDelimiter; }
 
@@ -48,7 +50,8 @@ public:
 
     // The three ways in: reset, load, rebuild under the import error report.
     // They return false when the rebuild failed (the window then shows the
-    // import error box); a file that cannot be read throws EFileError.
+    // import error box). A file that cannot be read throws EFileError and an
+    // empty text returns true; both leave the chart and the data as they were.
     bool OpenFile(TCustomAxisPanel& chart, const QString& path);
     bool DropFile(TCustomAxisPanel& chart, const QString& path);
     bool PasteText(TCustomAxisPanel& chart, const QString& clipboardText);
@@ -59,12 +62,14 @@ public:
     bool ApplyXmag(TCustomAxisPanel& chart, const QString& text);
     bool ApplyYmag(TCustomAxisPanel& chart, const QString& text);
 
-    static void RemoveAllSeries(TCustomAxisPanel& chart);
+    // Destroys the series from the last to the first; the names go with them.
+    void RemoveAllSeries(TCustomAxisPanel& chart);
 
 private:
     QStringList FSeriesNames;
     int FSelectedSeries = -1;
     QString FStatusText;
+    int FScanCount = 0;
     char FDelimiter = 0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);

@@ -1,9 +1,28 @@
 // plotvane: the window.
 
+#include "app/window/Form1.h"
 #include "app/window/PlotvaneApplication.h"
+#include "app/window/StyleManager.h"
+
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
-    TPlotvaneApplication app(argc, argv);
-    return app.exec();
+    TPlotvaneApplication App(argc, argv);
+    TStyleManager::CaptureSystemStyle();
+    TForm1 Form1;
+    Form1.show();
+    // `plotvane FILE` opens FILE as a drop on the window would.
+    const QStringList Arguments = App.arguments();
+    if (Arguments.size() > 1) {
+        const QString Path = Arguments[1];
+        QMetaObject::invokeMethod(&Form1, [&Form1, Path] {
+            try {
+                Form1.WMDropFiles(QFileInfo(Path).absoluteFilePath());
+            } catch (const std::exception& e) {
+                TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
+            }
+        }, Qt::QueuedConnection);
+    }
+    return App.exec();
 }

@@ -190,6 +190,11 @@ TEST(ChartCommands, AFailedWallPictureKeepsThePreviousPicture)
     EXPECT_THROW(SetWallPicture(*chart, dir.filePath(QStringLiteral("missing.png"))), EPictureError);
     EXPECT_EQ(chart->BackWall()->Picture()->Graphic(), before);
     EXPECT_TRUE(chart->BackWall()->Transparent());
+    // A coloured wall stays coloured and opaque.
+    SetWallColor(*chart, clRed);
+    EXPECT_THROW(SetWallPicture(*chart, dir.filePath(QStringLiteral("missing.png"))), EPictureError);
+    EXPECT_FALSE(chart->BackWall()->Transparent());
+    EXPECT_EQ(chart->BackWall()->Color(), clRed);
 }
 
 // Each item of a drop-down maps to its engine value; an item outside the

@@ -126,14 +126,21 @@ TEST_F(DataImport, EmptyAndQuotedHeaderCells)
     EXPECT_EQ(Chart.GetSeries(0)->Title(), "V \"a\"");
 }
 
-TEST_F(DataImport, EmptyTextRemovesTheSeriesAndChangesNothingElse)
+TEST_F(DataImport, EmptyTextLeavesEverythingAsItWas)
 {
     ASSERT_TRUE(Paste("X,A\n1,2"));
     const QString status = Import.StatusText();
     EXPECT_TRUE(Paste(""));
-    EXPECT_EQ(Chart.SeriesCount(), 0);
+    EXPECT_EQ(Chart.SeriesCount(), 1);
+    EXPECT_EQ(Import.DataList.Count(), 2);
     EXPECT_EQ(Import.SeriesNames(), QStringList({"A"}));
+    EXPECT_EQ(Import.SelectedSeries(), 0);
     EXPECT_EQ(Import.StatusText(), status);
+    // An empty file is data: the series go, and their names with them.
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("")));
+    EXPECT_EQ(Chart.SeriesCount(), 0);
+    EXPECT_TRUE(Import.SeriesNames().isEmpty());
+    EXPECT_EQ(Import.SelectedSeries(), -1);
     // Lines that are all empty fail.
     EXPECT_FALSE(Paste("\n\n\n"));
 }
@@ -208,12 +215,15 @@ TEST_F(DataImport, FilesDecodeByUtf8ThenByMarkOrCodePage)
     EXPECT_EQ(Chart.GetSeries(0)->Title(), QString::fromUtf8("µV"));
 }
 
-TEST_F(DataImport, UnreadableFileThrowsAndLeavesNoSeries)
+TEST_F(DataImport, UnreadableFileThrowsAndLeavesEverythingAsItWas)
 {
     ASSERT_TRUE(Paste("1,2"));
+    Import.xmag = 2.0;
     EXPECT_THROW(Import.OpenFile(Chart, QStringLiteral("/nonexistent/plotvane.csv")), EFileError);
-    EXPECT_EQ(Chart.SeriesCount(), 0);
-    EXPECT_TRUE(Import.DataList.IsEmpty());
+    EXPECT_EQ(Chart.SeriesCount(), 1);
+    EXPECT_EQ(Import.DataList.Count(), 1);
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"No0"}));
+    EXPECT_EQ(Import.xmag, 2.0);
 }
 
 TEST_F(DataImport, RebuildFromTheSameLinesGivesTheSameSeries)

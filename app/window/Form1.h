@@ -1,0 +1,244 @@
+#pragma once
+
+#include "app/DataImport.h"
+#include "chart/panel/ChartExport.h"
+#include "settings/ExIniFile.h"
+#include "settings/FormHost.h"
+
+#include <QMainWindow>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QStatusBar;
+class TButtonedEdit;
+class TChart;
+class TChartView;
+class TFormDialogs;
+class TIntegerBox;
+class TRadioGroup;
+
+// The main window: the chart on the left, the toolbar on top, the status bar
+// at the bottom and the tabbed side panel on the right. Every handler sets
+// the chart through the same commands the headless renderer uses.
+class TForm1 : public QMainWindow, public TFormHost {
+public:
+    // SettingsPath: the settings file to use; empty for the program's own
+    // (beside the executable when that folder is writable, otherwise in the
+    // user's configuration folder).
+    explicit TForm1(const QString& SettingsPath = QString(), QWidget* Parent = nullptr);
+    ~TForm1() override;
+
+    // The dialogs the handlers open (tests give their own).
+    void SetDialogs(std::unique_ptr<TFormDialogs> Dialogs);
+    TFormDialogs* Dialogs() const { return FDialogs.get(); }
+
+    // The settings file the window reads and writes.
+    static QString DefaultSettingsPath();
+    static const int DesignedClientWidth = 983;
+    static const int DesignedClientHeight = 656;
+    static const char* const PictureFilter;
+    // The Qt form of a classic filter text ("text|patterns|text|patterns").
+    static QString QtFilter(const QString& ClassicFilter);
+
+    // ----------------------------------------------------------- handlers
+    void OpenBtnClick();
+    void BtnPasteClick();
+    // The first local file of a drop.
+    void WMDropFiles(const QString& Path);
+    // Text dragged in from a spreadsheet: pasted data.
+    void DropText(const QString& Text);
+    void EmfCopyClick();
+    void EMFSaveClick();
+    void BmpCopyClick();
+    void BMPSaveClick();
+    void AutoSizeClick();
+    void XMaxValueButtonClick();
+    void XMinValueButtonClick();
+    void XIncValueButtonClick();
+    void YMaxValueButtonClick();
+    void YMinValueButtonClick();
+    void YIncValueButtonClick();
+    void XmagValueButtonClick();
+    void YmagValueButtonClick();
+
+    void TitleEditBtnButtonClick();
+    void TitleFontBtnClick();
+    void ChartTitleAlignmentClick();
+    void XAxisEditButtonClick();
+    void YAxisEditButtonClick();
+    void AxisFontClick();
+    void ChartColorChange();
+    void WallColorChange();
+    void WallPictureBtnClick();
+    void ChartShadowClick();
+    void BorderCheckClick();
+
+    void SeriesComboChange();
+    void SeriesNameButtonClick();
+    void SeriesColorBtnClick();
+    void SeriesSizeChange();
+    void SeriesStyleClick();
+    void LineVisibleCheckClick();
+    void SmothedLineClick();
+    void MarkerVisibleCheckClick();
+    void MarkerSizeChange();
+    void MarkerStyleClick();
+    void LegendPositionClick();
+
+    void ScaleComboBoxChange();
+    void StyleSelecterChange();
+
+    void FormCreate();
+    void LoadSettings();
+    void SaveSettings();
+
+    // ------------------------------------------------------------- state
+    TChart* Chart1() const { return FChart.get(); }
+    TChartView* ChartView() const { return FChartView; }
+    TDataImport& Import() { return FImport; }
+    TExIniFile& IniFile() { return FIniFile; }
+    // The selected series, -1 for none.
+    int SelectedSeries() const;
+    QString StatusText() const;
+    // The UI scale in percent (100 to 200).
+    int ScalePercent() const { return FScalePercent; }
+    // Rescales the window, its controls, fonts and toolbar icons; the chart
+    // keeps its own sizes.
+    void ApplyScale(int Percent);
+    // A control's rectangle at 100 %.
+    QRect DesignedGeometry(const QWidget* Control) const;
+
+    // ----------------------------------------------------------- controls
+    QToolBar* ToolBar1 = nullptr;
+    QAction* OpenBtn = nullptr;
+    QAction* PasteBtn = nullptr;
+    QAction* CopyEMFBtn = nullptr;
+    QAction* SaveEMFBtn = nullptr;
+    QAction* CopyBmpBtn = nullptr;
+    QAction* SaveBmpBtn = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QWidget* Splitter1 = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+
+    TButtonedEdit* TitleEditBtn = nullptr;
+    QPushButton* TitleFontBtn = nullptr;
+    TRadioGroup* ChartTitleAlignment = nullptr;
+    TButtonedEdit* XAxisEdit = nullptr;
+    TButtonedEdit* YAxisEdit = nullptr;
+    QPushButton* AxisFont = nullptr;
+    QPushButton* ChartColor = nullptr;
+    QPushButton* WallColor = nullptr;
+    QPushButton* WallPictureBtn = nullptr;
+    QCheckBox* ChartShadow = nullptr;
+    QCheckBox* BorderCheck = nullptr;
+
+    QComboBox* SeriesCombo = nullptr;
+    TButtonedEdit* SeriesName = nullptr;
+    QPushButton* SeriesColorBtn = nullptr;
+    TIntegerBox* SeriesSize = nullptr;
+    TRadioGroup* SeriesStyle = nullptr;
+    QCheckBox* LineVisibleCheck = nullptr;
+    QCheckBox* SmothedLine = nullptr;
+    QCheckBox* MarkerVisibleCheck = nullptr;
+    TIntegerBox* MarkerSize = nullptr;
+    TRadioGroup* MarkerStyle = nullptr;
+
+    TRadioGroup* LegendPosition = nullptr;
+
+    QCheckBox* AutoSize = nullptr;
+    TButtonedEdit* XMaxValue = nullptr;
+    TButtonedEdit* XMinValue = nullptr;
+    TButtonedEdit* XIncValue = nullptr;
+    TButtonedEdit* XmagValue = nullptr;
+    TButtonedEdit* YMaxValue = nullptr;
+    TButtonedEdit* YMinValue = nullptr;
+    TButtonedEdit* YIncValue = nullptr;
+    TButtonedEdit* YmagValue = nullptr;
+
+    QWidget* Panel1 = nullptr;
+    QComboBox* StyleSelecter = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* ScaleComboBox = nullptr;
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+
+    // ----------------------------------------------------- TFormHost
+    int Left() const override;
+    void SetLeft(int Value) override;
+    int Top() const override;
+    void SetTop(int Value) override;
+    int Width() const override;
+    void SetWidth(int Value) override;
+    int Height() const override;
+    void SetHeight(int Value) override;
+    TWindowPlacement GetPlacement() const override;
+    void SetPlacement(const TWindowPlacement& Placement) override;
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+
+private:
+    void CreateControls();
+    void CreateToolBar();
+    QWidget* CreateChartTab();
+    QWidget* CreateLineTab();
+    QWidget* CreateLegendTab();
+    QWidget* CreateScaleTab();
+    QWidget* CreateFormTab();
+    // Places a control at its designed rectangle and remembers it for the
+    // UI scale.
+    template <class T> T* Place(T* Control, int Left, int Top, int Width, int Height);
+    // Connects a control event to a handler; a failure in the handler goes
+    // to the top-level error report.
+    void Wire(std::function<void()>& Event, void (TForm1::*Handler)());
+    std::function<void()> Guarded(void (TForm1::*Handler)());
+
+    // What the window shows after a load or a rebuild: the selector, the line
+    // tab's reset and the status bar.
+    void ShowRebuild(bool LineTabReset, int StatusCountBefore);
+    // Runs a data load (a way in) with the busy cursor and shows its outcome.
+    void RunImport(const std::function<bool()>& Load);
+    void ApplyMagnification(bool X);
+    void ApplyAxisBox(int Box, TButtonedEdit* Edit);
+    void SavePicture(TExportFormat Format);
+    void SetStatus(const QString& Text);
+    void RefreshToolIcons();
+    void EnsureOnScreen();
+    // The selected entry of an editable drop-down: the entry whose text the
+    // box shows, -1 when typed text matches none.
+    static int SelectedEntry(const QComboBox* Box);
+
+    std::unique_ptr<TChart> FChart;
+    TChartView* FChartView = nullptr;
+    TDataImport FImport;
+    TExIniFile FIniFile;
+    std::unique_ptr<TFormDialogs> FDialogs;
+    QLabel* FStatusLabel = nullptr;
+    QWidget* FChartTab = nullptr;
+
+    struct TDesigned {
+        QWidget* Control;
+        QRect Rect;
+    };
+    std::vector<TDesigned> FDesigned;
+    int FScalePercent = 100;
+    // Set while the window itself changes the selector, whose change handler
+    // then does not run.
+    bool FFillingSelector = false;
+};
