@@ -624,7 +624,11 @@ void TForm1::ApplyScale(int Percent)
     const QList<int> Sizes = Splitter2->sizes();
     const int Page = Sizes.size() == 2 && Sizes[1] > 0 ? int(std::lround(double(Sizes[1]) * Percent / Old))
                                                         : Scaled(196, Percent);
-    resize(int(std::lround(double(width()) * Percent / Old)), int(std::lround(double(height()) * Percent / Old)));
+    QSize Size(int(std::lround(double(width()) * Percent / Old)), int(std::lround(double(height()) * Percent / Old)));
+    // A larger scale never pushes the window past its screen.
+    if (QScreen* Screen = screen())
+        Size = Size.boundedTo(Screen->availableGeometry().size());
+    resize(Size);
     Splitter2->setSizes({std::max(1, Splitter2->width() - Page - Splitter2->handleWidth()), Page});
 }
 

@@ -12,6 +12,9 @@ int main(int argc, char** argv)
     TStyleManager::CaptureSystemStyle();
     TForm1 Form1;
     Form1.show();
+    // Without a window manager nobody else gives the window the keyboard.
+    Form1.activateWindow();
+    Form1.raise();
     // `plotvane FILE` opens FILE as a drop on the window would.
     const QStringList Arguments = App.arguments();
     if (Arguments.size() > 1) {
