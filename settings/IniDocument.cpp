@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -153,22 +154,39 @@ void TIniDocument::Load()
     if (bytes.size() > MaxFileSize)
         throw EIniFileError(FFileName, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
 
+    SetBytes(bytes);
+}
+
+void TIniDocument::SetBytes(const QByteArray& bytes)
+{
     int bomLength = 0;
-    const TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    // Without a mark, text that is valid UTF-8 beyond ASCII was almost
+    // certainly written as UTF-8 (a file edited by hand on Linux); read in the
+    // code page it would become mojibake at the next save. ASCII alone reads
+    // the same either way and keeps the code page.
+    const bool markLessUtf8 = bomLength == 0
+        && std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; })
+        && TextCodec::IsValidUtf8(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (markLessUtf8)
+        encoding = TextCodec::teUtf8;
     SetText(TextCodec::Decode(bytes, encoding, bomLength));
     FEncoding = encoding;
+    FWithBom = encoding != TextCodec::teAnsi && !markLessUtf8;
 }
 
 void TIniDocument::UpdateFile()
 {
     const QString text = SaveText();
     TextCodec::TEncoding encoding = FEncoding;
+    bool withBom = FWithBom;
     bool lossless = true;
-    QByteArray bytes = TextCodec::Encode(text, encoding, encoding != TextCodec::teAnsi, &lossless);
+    QByteArray bytes = TextCodec::Encode(text, encoding, withBom, &lossless);
     if (encoding == TextCodec::teAnsi && !lossless) {
         // The code page would store '?' for what it lacks; keep the text whole.
         encoding = TextCodec::teUtf8;
-        bytes = TextCodec::Encode(text, encoding, true);
+        withBom = true;
+        bytes = TextCodec::Encode(text, encoding, withBom);
     }
 
     if (FFileName.isEmpty())
@@ -184,6 +202,7 @@ void TIniDocument::UpdateFile()
     if (!file.commit())
         throw EIniFileError(FFileName, file.errorString());
     FEncoding = encoding;
+    FWithBom = withBom;
 }
 
 QString TIniDocument::ReadString(const QString& Section, const QString& Ident, const QString& Default) const
