@@ -204,6 +204,21 @@ TEST_F(ExIniFile, ShorterListLeavesOldItemsButReadsItsCount)
     EXPECT_EQ(fallback, (QStringList{"x", "y"}));
 }
 
+TEST_F(ExIniFile, ListReadsEveryItemUpToItsCount)
+{
+    WriteBytes(Path, "[S]\nItem.Count=3\nItem.2=c\n[L]\nLong.Count=4\nLong.0=a\n");
+    Reload();
+    QStringList list;
+    Ini.ReadList("S", "Item", list);
+    EXPECT_EQ(list, (QStringList{"", "", "c"}));
+    list = QStringList{"x"};
+    Ini.ReadList("S", "Item", list);
+    EXPECT_EQ(list, (QStringList{"x", "", "c"}));
+    list.clear();
+    Ini.ReadList("L", "Long", list);
+    EXPECT_EQ(list, (QStringList{"a", "", "", ""}));
+}
+
 TEST_F(ExIniFile, DamagedListCountIsBounded)
 {
     WriteBytes(Path, "[S]\nItem.Count=2000000000\nItem.0=a\n");
