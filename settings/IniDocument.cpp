@@ -9,6 +9,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -43,6 +45,18 @@ QStringView Trim(QStringView s)
 bool HasLineBreak(const QString& s)
 {
     return s.contains(u'\r') || s.contains(u'\n');
+}
+
+// Qt gives only its default "Unknown error" for a failed write or flush;
+// errno, taken right after the failing call, has the system's reason.
+QString FailureReason(const QFileDevice& file, int savedErrno)
+{
+    const QString text = file.errorString();
+    if (file.error() != QFileDevice::NoError && !text.isEmpty() && text != QFile().errorString())
+        return text;
+    if (savedErrno != 0)
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return QStringLiteral("the file could not be written");
 }
 
 } // namespace
@@ -192,15 +206,23 @@ void TIniDocument::UpdateFile()
     if (FFileName.isEmpty())
         throw EIniFileError(FFileName, QStringLiteral("no settings file is bound"));
     QSaveFile file(FFileName);
+    // In a folder where no temporary file can be made (read-only, while the
+    // file itself is writable) the file is written in place rather than not
+    // at all; everywhere else the old file stays whole until the new one is.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw EIniFileError(FFileName, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        throw EIniFileError(FFileName, FailureReason(file, errno));
+    // The bytes are buffered: only the flush shows whether they reached the
+    // disk, and commit would report success over a short file.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = FailureReason(file, errno);
         file.cancelWriting();
         throw EIniFileError(FFileName, reason);
     }
-    if (!file.commit())
-        throw EIniFileError(FFileName, file.errorString());
+    errno = 0;
+    if (!file.commit() || file.error() != QFileDevice::NoError)
+        throw EIniFileError(FFileName, FailureReason(file, errno));
     FEncoding = encoding;
     FWithBom = withBom;
 }

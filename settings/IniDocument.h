@@ -32,8 +32,9 @@ public:
     // document empty. Raises EIniFileError when the file cannot be read.
     void Load();
     // Writes the whole document (CR LF, the mark again when it had one)
-    // through a temporary file; a failure raises EIniFileError and leaves the
-    // old file whole.
+    // through a temporary file, or in place when the folder allows no
+    // temporary file; a failure raises EIniFileError with the system's reason
+    // and, but for a failed write in place, leaves the old file whole.
     void UpdateFile();
 
     // Takes a file's content: the encoding its byte-order mark names; without
