@@ -121,6 +121,20 @@ QByteArray AnsiCodePage()
 
 namespace {
 
+// glibc leaves five CP1252 bytes undefined; Windows maps them to the C1
+// controls of the same number, and so do we, so that such bytes survive a
+// load and a save.
+bool IsCp1252(const QByteArray& codePage)
+{
+    return codePage.compare("CP1252", Qt::CaseInsensitive) == 0
+        || codePage.compare("WINDOWS-1252", Qt::CaseInsensitive) == 0;
+}
+
+bool IsCp1252Gap(char16_t c)
+{
+    return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
 // RAII around an iconv descriptor.
 class TIconv {
 public:
@@ -146,6 +160,7 @@ bool FromCodePage(const QByteArray& codePage, std::string_view bytes, QString& t
     TIconv cd("UTF-16LE", codePage.constData());
     if (!cd.Valid())
         return false;
+    const bool cp1252 = IsCp1252(codePage);
     std::vector<char16_t> out(bytes.size() + 16);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = bytes.size();
@@ -164,7 +179,8 @@ bool FromCodePage(const QByteArray& codePage, std::string_view bytes, QString& t
             // show a replacement and go on rather than lose the rest.
             if (written + 1 > out.size())
                 out.resize(out.size() * 2 + 16);
-            out[written++] = u'\uFFFD';
+            const auto byte = static_cast<unsigned char>(*in);
+            out[written++] = cp1252 && IsCp1252Gap(byte) ? char16_t(byte) : u'\uFFFD';
             ++in;
             --inLeft;
             iconv(cd.Handle(), nullptr, nullptr, nullptr, nullptr);
@@ -218,7 +234,9 @@ QByteArray Encode(QStringView text, TEncoding encoding, bool withBom, bool* loss
     case teAnsi:
         break;
     }
-    TIconv cd(AnsiCodePage().constData(), "UTF-16LE");
+    const QByteArray codePage = AnsiCodePage();
+    const bool cp1252 = IsCp1252(codePage);
+    TIconv cd(codePage.constData(), "UTF-16LE");
     if (!cd.Valid()) {
         if (lossless)
             *lossless = false;
@@ -243,11 +261,17 @@ QByteArray Encode(QStringView text, TEncoding encoding, bool withBom, bool* loss
             buffer.resize(buffer.size() * 2);
             continue;
         }
+        if (written + 1 > buffer.size())
+            buffer.resize(buffer.size() * 2);
+        if (cp1252 && IsCp1252Gap(units[index])) {
+            buffer[written++] = char(units[index]);
+            ++index;
+            iconv(cd.Handle(), nullptr, nullptr, nullptr, nullptr);
+            continue;
+        }
         // No representation: a question mark, as the platform would write.
         if (lossless)
             *lossless = false;
-        if (written + 1 > buffer.size())
-            buffer.resize(buffer.size() * 2);
         buffer[written++] = '?';
         const bool pair = index + 1 < count && QChar::isHighSurrogate(units[index])
             && QChar::isLowSurrogate(units[index + 1]);

@@ -26,18 +26,22 @@ bool DecodeUtf8Strict(const QByteArray& bytes, QString& text);
 
 // Decodes in the given encoding after skipping `skip` bytes. UTF-16 with an
 // odd trailing byte drops it. The ANSI code page is the legacy code page of
-// the user's locale.
+// the user's locale; a byte it does not define becomes U+FFFD, except the
+// five CP1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D), which become
+// U+0081 and so on, as on Windows.
 QString Decode(const QByteArray& bytes, TEncoding encoding, int skip = 0);
 
 // Encodes, with the BOM for the UTF forms when `withBom`. For teAnsi,
 // `lossless` is set false when a character had no representation in the code
-// page (it is then written as '?').
+// page (it is then written as '?'); U+0081, U+008D, U+008F, U+0090 and
+// U+009D go back to their CP1252 bytes.
 QByteArray Encode(QStringView text, TEncoding encoding, bool withBom, bool* lossless = nullptr);
 
 // The iconv name of the legacy code page of the user's locale: ja -> CP932,
 // zh_CN -> CP936, zh_TW -> CP950, ko -> CP949, everything else CP1252.
 QByteArray AnsiCodePage();
-// Converts with iconv; false when the code page is unknown to iconv.
+// Converts with iconv (with the CP1252 mapping of Decode); false when the
+// code page is unknown to iconv.
 bool FromCodePage(const QByteArray& codePage, std::string_view bytes, QString& text);
 
 // Splits at CR LF, lone LF and lone CR; a break at the very end adds no empty

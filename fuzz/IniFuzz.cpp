@@ -16,10 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     if (Size > 1 << 16)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    int bom = 0;
-    const TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bom);
     TIniDocument doc;
-    doc.SetText(TextCodec::Decode(bytes, encoding, bom));
+    doc.SetBytes(bytes);
     QStringList sections;
     doc.ReadSections(sections);
     for (const QString& section : sections) {
@@ -39,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         doc.WriteString(QStringLiteral("FORM"), QStringLiteral("Key"), QStringLiteral("Value"));
     } catch (const std::exception&) {
     }
-    (void)doc.SaveText();
+    (void)TextCodec::Encode(doc.SaveText(), doc.Encoding(), doc.WritesBom());
     return 0;
 }

@@ -21,6 +21,9 @@ QString WithSlash(const QString& folder)
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
+// Larger stored list counts are taken for damage (see ReadList).
+constexpr qsizetype MaxListCount = 100000;
+
 QChar FenceChar(TFence fence)
 {
     return fence == fcDoubleQuote ? u'"' : u'\'';
@@ -290,14 +293,19 @@ void TExIniFile::WriteColor(const QString& Section, const QString& Item, TColor 
 
 void TExIniFile::ReadList(const QString& Section, const QString& Item, QStringList& List) const
 {
-    int count = ReadInteger(Section, Item + QStringLiteral(".Count"), int(List.size()));
-    // A count beyond both the stored entries and the given lines can only add
-    // empty lines; it is bounded so that a damaged file cannot exhaust memory.
-    QStringList keys;
-    FIniFile->ReadSection(Section, keys);
-    count = qMin<qsizetype>(count, qMax(keys.size(), List.size()));
+    qsizetype count = qMax(0, ReadInteger(Section, Item + QStringLiteral(".Count"), int(List.size())));
+    // Every item up to the count is read, missing ones included. Only a count
+    // beyond any real list is taken for damage: it reads no more lines than
+    // the section has entries or the list has lines, so that a file cannot
+    // make us allocate gigabytes of empty lines.
+    if (count > MaxListCount) {
+        QStringList keys;
+        FIniFile->ReadSection(Section, keys);
+        count = qMin(count, qMax(keys.size(), List.size()));
+    }
     QStringList lines;
-    for (int i = 0; i < count; ++i) {
+    lines.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
         const QString fallback = i < List.size() ? List[i] : QString();
         lines.append(ReadFencedString(Section, Item + u'.' + QString::number(i), fcNone, fallback));
     }

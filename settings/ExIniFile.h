@@ -75,6 +75,9 @@ public:
     TColor ReadColor(const QString& Section, const QString& Item, TColor Default) const;
     void WriteColor(const QString& Section, const QString& Item, TColor Value);
 
+    // Reads Item.Count lines; a missing item gives List's line of that index
+    // or an empty line. A count too large for any real list reads no more
+    // lines than the section has entries or List has lines.
     void ReadList(const QString& Section, const QString& Item, QStringList& List) const;
     void WriteList(const QString& Section, const QString& Item, const QStringList& Value);
     void ReadFont(const QString& Section, const QString& Item, TIniFont& Font) const;

@@ -9,6 +9,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -42,6 +45,18 @@ QStringView Trim(QStringView s)
 bool HasLineBreak(const QString& s)
 {
     return s.contains(u'\r') || s.contains(u'\n');
+}
+
+// Qt gives only its default "Unknown error" for a failed write or flush;
+// errno, taken right after the failing call, has the system's reason.
+QString FailureReason(const QFileDevice& file, int savedErrno)
+{
+    const QString text = file.errorString();
+    if (file.error() != QFileDevice::NoError && !text.isEmpty() && text != QFile().errorString())
+        return text;
+    if (savedErrno != 0)
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return QStringLiteral("the file could not be written");
 }
 
 } // namespace
@@ -153,37 +168,63 @@ void TIniDocument::Load()
     if (bytes.size() > MaxFileSize)
         throw EIniFileError(FFileName, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
 
+    SetBytes(bytes);
+}
+
+void TIniDocument::SetBytes(const QByteArray& bytes)
+{
     int bomLength = 0;
-    const TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    // Without a mark, text that is valid UTF-8 beyond ASCII was almost
+    // certainly written as UTF-8 (a file edited by hand on Linux); read in the
+    // code page it would become mojibake at the next save. ASCII alone reads
+    // the same either way and keeps the code page.
+    const bool markLessUtf8 = bomLength == 0
+        && std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; })
+        && TextCodec::IsValidUtf8(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (markLessUtf8)
+        encoding = TextCodec::teUtf8;
     SetText(TextCodec::Decode(bytes, encoding, bomLength));
     FEncoding = encoding;
+    FWithBom = encoding != TextCodec::teAnsi && !markLessUtf8;
 }
 
 void TIniDocument::UpdateFile()
 {
     const QString text = SaveText();
     TextCodec::TEncoding encoding = FEncoding;
+    bool withBom = FWithBom;
     bool lossless = true;
-    QByteArray bytes = TextCodec::Encode(text, encoding, encoding != TextCodec::teAnsi, &lossless);
+    QByteArray bytes = TextCodec::Encode(text, encoding, withBom, &lossless);
     if (encoding == TextCodec::teAnsi && !lossless) {
         // The code page would store '?' for what it lacks; keep the text whole.
         encoding = TextCodec::teUtf8;
-        bytes = TextCodec::Encode(text, encoding, true);
+        withBom = true;
+        bytes = TextCodec::Encode(text, encoding, withBom);
     }
 
     if (FFileName.isEmpty())
         throw EIniFileError(FFileName, QStringLiteral("no settings file is bound"));
     QSaveFile file(FFileName);
+    // In a folder where no temporary file can be made (read-only, while the
+    // file itself is writable) the file is written in place rather than not
+    // at all; everywhere else the old file stays whole until the new one is.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw EIniFileError(FFileName, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        throw EIniFileError(FFileName, FailureReason(file, errno));
+    // The bytes are buffered: only the flush shows whether they reached the
+    // disk, and commit would report success over a short file.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = FailureReason(file, errno);
         file.cancelWriting();
         throw EIniFileError(FFileName, reason);
     }
-    if (!file.commit())
-        throw EIniFileError(FFileName, file.errorString());
+    errno = 0;
+    if (!file.commit() || file.error() != QFileDevice::NoError)
+        throw EIniFileError(FFileName, FailureReason(file, errno));
     FEncoding = encoding;
+    FWithBom = withBom;
 }
 
 QString TIniDocument::ReadString(const QString& Section, const QString& Ident, const QString& Default) const

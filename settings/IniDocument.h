@@ -22,18 +22,25 @@ public:
     const QString& FileName() const { return FFileName; }
     bool CaseSensitive() const { return FCaseSensitive; }
     void SetCaseSensitive(bool value) { FCaseSensitive = value; }
-    // The encoding the next save uses: the one found on loading, or the ANSI
-    // code page for a new file.
+    // The encoding the next save uses and whether it writes a byte-order
+    // mark: those found on loading, or the ANSI code page for a new file.
+    // A save that the code page cannot hold switches to UTF-8 with a mark.
     TextCodec::TEncoding Encoding() const { return FEncoding; }
+    bool WritesBom() const { return FWithBom; }
 
     // Reads the file when it exists; a missing file or a folder leaves the
     // document empty. Raises EIniFileError when the file cannot be read.
     void Load();
-    // Writes the whole document (CR LF, the BOM again for UTF files) through
-    // a temporary file; a failure raises EIniFileError and leaves the old
-    // file whole.
+    // Writes the whole document (CR LF, the mark again when it had one)
+    // through a temporary file, or in place when the folder allows no
+    // temporary file; a failure raises EIniFileError with the system's reason
+    // and, but for a failed write in place, leaves the old file whole.
     void UpdateFile();
 
+    // Takes a file's content: the encoding its byte-order mark names; without
+    // one, UTF-8 when the bytes are valid UTF-8 and not all ASCII, otherwise
+    // the ANSI code page. The encoding and mark are kept for saving.
+    void SetBytes(const QByteArray& bytes);
     // Parses INI text, replacing the content; SaveText is what UpdateFile writes.
     void SetText(QStringView text);
     QString SaveText() const;
@@ -96,4 +103,5 @@ private:
     std::vector<TSection> FSections;
     bool FCaseSensitive = false;
     TextCodec::TEncoding FEncoding = TextCodec::teAnsi;
+    bool FWithBom = false;
 };

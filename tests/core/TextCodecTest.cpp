@@ -56,6 +56,24 @@ TEST(CodePage, Cp932AndCp1252ConvertThroughIconv)
     EXPECT_TRUE(text.startsWith("ab"));
 }
 
+TEST(CodePage, Cp1252UndefinedBytesAreTheirC1Controls)
+{
+    // Under C.UTF-8 the legacy code page is CP1252.
+    const QByteArray gaps("\x81\x8D\x8F\x90\x9D");
+    const QString controls = QStringView(u"\u0081\u008D\u008F\u0090\u009D").toString();
+    EXPECT_EQ(Decode(gaps, teAnsi), controls);
+    bool lossless = false;
+    EXPECT_EQ(Encode(controls, teAnsi, false, &lossless), gaps);
+    EXPECT_TRUE(lossless);
+    // Other C1 controls have no CP1252 byte: 0x80 is the euro sign.
+    EXPECT_EQ(Encode(u"\u0080", teAnsi, false, &lossless), "?");
+    EXPECT_FALSE(lossless);
+    // Code pages other than CP1252 keep the replacement character.
+    QString text;
+    ASSERT_TRUE(FromCodePage("CP932", "a\xA0", text));
+    EXPECT_EQ(text, QStringView(u"a\uFFFD"));
+}
+
 TEST(CodePage, AnsiEncodingReportsLoss)
 {
     bool lossless = true;

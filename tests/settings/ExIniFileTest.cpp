@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -65,6 +69,30 @@ private:
     const char* FName;
     bool FHad;
     QByteArray FOld;
+};
+
+// Lowers the largest file size this process may write, for one scope; a
+// write beyond it then fails with EFBIG instead of raising SIGXFSZ.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) : FOldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &FOld);
+        rlimit lowered = FOld;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~TFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit FOld{};
+    void (*FOldHandler)(int);
 };
 
 class ExIniFile : public ::testing::Test {
@@ -204,6 +232,21 @@ TEST_F(ExIniFile, ShorterListLeavesOldItemsButReadsItsCount)
     EXPECT_EQ(fallback, (QStringList{"x", "y"}));
 }
 
+TEST_F(ExIniFile, ListReadsEveryItemUpToItsCount)
+{
+    WriteBytes(Path, "[S]\nItem.Count=3\nItem.2=c\n[L]\nLong.Count=4\nLong.0=a\n");
+    Reload();
+    QStringList list;
+    Ini.ReadList("S", "Item", list);
+    EXPECT_EQ(list, (QStringList{"", "", "c"}));
+    list = QStringList{"x"};
+    Ini.ReadList("S", "Item", list);
+    EXPECT_EQ(list, (QStringList{"x", "", "c"}));
+    list.clear();
+    Ini.ReadList("L", "Long", list);
+    EXPECT_EQ(list, (QStringList{"a", "", "", ""}));
+}
+
 TEST_F(ExIniFile, DamagedListCountIsBounded)
 {
     WriteBytes(Path, "[S]\nItem.Count=2000000000\nItem.0=a\n");
@@ -315,18 +358,64 @@ TEST_F(ExIniFile, FailedSaveRaisesAndKeepsTheChangeInMemory)
     EXPECT_THROW(Ini.UpdateFile(), EIniFileError);
 }
 
-TEST_F(ExIniFile, ReadOnlyFolderLeavesTheOldFileWhole)
+TEST_F(ExIniFile, ReadOnlyFolderSavesAWritableFileInPlace)
 {
     if (geteuid() == 0)
-        GTEST_SKIP() << "root ignores folder permissions";
+        GTEST_SKIP() << "root ignores folder and file permissions";
+    WriteBytes(Path, "[S]\r\nk=old\r\n\r\n");
+    Reload();
+    const QString locked = Dir.filePath("locked.ini");
+    const QByteArray lockedOld = "[S]\r\nk=locked\r\n\r\n";
+    WriteBytes(locked, lockedOld);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner));
+    ASSERT_TRUE(QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    // No temporary file can be made beside it, so the file is written directly.
+    Ini.WriteString("S", "k", "new");
+    EXPECT_EQ(ReadBytes(Path), "[S]\r\nk=new\r\n\r\n");
+
+    // A read-only file, or a new one in that folder, is refused and left alone.
+    Ini.SetFileName(locked);
+    EXPECT_THROW(Ini.WriteString("S", "k", "new"), EIniFileError);
+    Ini.SetFileName(Dir.filePath("new.ini"));
+    try {
+        Ini.WriteString("S", "k", "new");
+        ADD_FAILURE() << "no file error";
+    } catch (const EIniFileError& e) {
+        EXPECT_EQ(e.Reason(), QString::fromLocal8Bit(strerror(EACCES)));
+    }
+    QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(ReadBytes(locked), lockedOld);
+    EXPECT_FALSE(QFile::exists(Dir.filePath("new.ini")));
+}
+
+TEST_F(ExIniFile, FailedSavesGiveTheSystemsReasonAndKeepTheOldFile)
+{
     const QByteArray old = "[S]\r\nk=old\r\n\r\n";
     WriteBytes(Path, old);
     Reload();
-    ASSERT_TRUE(QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_THROW(Ini.WriteString("S", "k", "new"), EIniFileError);
-    QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString longValue(200, u'v');
+    QString reason;
+    {
+        // The buffered bytes only fail once they reach the disk.
+        TFileSizeLimit limit(64);
+        try {
+            Ini.WriteString("S", "k", longValue);
+        } catch (const EIniFileError& e) {
+            reason = e.Reason();
+        }
+    }
+    EXPECT_EQ(reason, QString::fromLocal8Bit(strerror(EFBIG)));
     EXPECT_EQ(ReadBytes(Path), old);
-    EXPECT_EQ(Ini.ReadString("S", "k", ""), "new");
+    EXPECT_EQ(Ini.ReadString("S", "k", ""), longValue);
+
+    Ini.SetFileName(Dir.filePath("missing/Plotvane.ini"));
+    try {
+        Ini.WriteString("S", "k", "v");
+        ADD_FAILURE() << "no file error";
+    } catch (const EIniFileError& e) {
+        EXPECT_EQ(e.Reason(), QString::fromLocal8Bit(strerror(ENOENT)));
+    }
 }
 
 TEST_F(ExIniFile, UnreadableFileIsNeverOverwritten)

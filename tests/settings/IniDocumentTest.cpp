@@ -181,6 +181,48 @@ TEST(IniDocument, SavingKeepsTheLoadedEncodingAndBom)
     }
 }
 
+TEST(IniDocument, MarkLessUtf8StaysUtf8WithoutAMark)
+{
+    // A file edited by hand on Linux: UTF-8 with no byte-order mark.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plain.ini");
+    WriteBytes(path, "[\xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97]\nName=caf\xC3\xA9\n");
+    TIniDocument doc(path);
+    doc.Load();
+    EXPECT_EQ(doc.Encoding(), TextCodec::teUtf8);
+    EXPECT_EQ(doc.ReadString("見出し", "Name", ""), "café");
+    doc.WriteString("見出し", "Other", "値");
+    doc.UpdateFile();
+    EXPECT_EQ(ReadBytes(path), QByteArray("[\xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97]\r\nName=caf\xC3\xA9\r\n"
+                                          "Other=\xE5\x80\xA4\r\n\r\n"));
+
+    // Bytes that are not UTF-8 are the code page's; ASCII alone stays with it too.
+    WriteBytes(path, "[S]\nName=caf\xE9\n");
+    doc.Load();
+    EXPECT_EQ(doc.ReadString("S", "Name", ""), "café");
+    EXPECT_EQ(doc.Encoding(), TextCodec::teAnsi);
+    WriteBytes(path, "[S]\nName=cafe\n");
+    doc.Load();
+    EXPECT_EQ(doc.Encoding(), TextCodec::teAnsi);
+}
+
+TEST(IniDocument, UndefinedCp1252BytesRoundTrip)
+{
+    // Windows maps 0x81, 0x8D, 0x8F, 0x90 and 0x9D to the C1 controls of the
+    // same number; such a file must come back byte for byte, not as UTF-8.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cp1252.ini");
+    const QByteArray value("\x81\x8D\x8F\x90\x9D\xE9\x80");
+    WriteBytes(path, "[S]\r\nk=" + value + "\r\n\r\n");
+    TIniDocument doc(path);
+    doc.Load();
+    EXPECT_EQ(doc.ReadString("S", "k", ""), QString::fromUtf8("\u0081\u008D\u008F\u0090\u009Dé€"));
+    doc.WriteString("S", "j", "x");
+    doc.UpdateFile();
+    EXPECT_EQ(doc.Encoding(), TextCodec::teAnsi);
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nk=" + value + "\r\nj=x\r\n\r\n");
+}
+
 TEST(IniDocument, NewFileUsesTheCodePageUnlessTextWouldBeLost)
 {
     // The tests run under C.UTF-8, whose legacy code page is CP1252.
