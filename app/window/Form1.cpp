@@ -607,7 +607,6 @@ void TForm1::ApplyScale(int Percent)
     for (const TDesigned& D : FDesigned)
         D.Control->setGeometry(Scaled(D.Rect.left(), Percent), Scaled(D.Rect.top(), Percent),
                                Scaled(D.Rect.width(), Percent), Scaled(D.Rect.height(), Percent));
-    ToolBar1->setFixedHeight(Scaled(47, Percent));
     ToolBar1->setIconSize(QSize(Scaled(24, Percent), Scaled(24, Percent)));
     for (QAction* Action : ToolBar1->actions()) {
         if (QWidget* Button = ToolBar1->widgetForAction(Action)) {
@@ -617,6 +616,8 @@ void TForm1::ApplyScale(int Percent)
                 Button->setFixedSize(Scaled(8, Percent), Scaled(35, Percent));
         }
     }
+    // Last: the toolbar's layout resets its minimum when the items change.
+    ToolBar1->setFixedHeight(Scaled(47, Percent));
     StatusBar1->setFixedHeight(Scaled(19, Percent));
     Splitter1->setFixedWidth(Scaled(3, Percent));
     Splitter2->setHandleWidth(Scaled(3, Percent));

@@ -74,7 +74,7 @@ TEST_F(WindowScreenshot, DesignedLayoutAtOneHundredAndTwoHundredPercent)
         ASSERT_FALSE(Image.isNull());
         // The chart fills the left, the side panel keeps its designed width.
         const QWidget* Chart = static_cast<const QWidget*>(Form->ChartView());
-        EXPECT_EQ(Form->ToolBar1->height(), 47 * Percent / 100);
+        EXPECT_EQ(Form->ToolBar1->height(), 47 * Percent / 100) << Form->ToolBar1->minimumHeight() << " " << Form->ToolBar1->maximumHeight() << " " << Form->height() << " " << Form->ToolBar1->geometry().y();
         EXPECT_NEAR(Form->PageControl1->width(), 196 * Percent / 100, 2);
         EXPECT_EQ(Chart->mapTo(Form.get(), QPoint(0, 0)).y(), Form->ToolBar1->height());
         // The panel around the plot is the style's button face.
