@@ -5,6 +5,7 @@
 #include "app/window/ButtonedEdit.h"
 #include "app/window/ChartView.h"
 #include "app/window/IntegerBox.h"
+#include "app/window/PageControl.h"
 #include "app/window/PlotvaneApplication.h"
 #include "app/window/RadioGroup.h"
 #include "app/window/StandardDialogs.h"
@@ -41,7 +42,6 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -199,9 +199,7 @@ void TForm1::CreateControls()
     setStatusBar(StatusBar1);
 
     FChartView = new TChartView(FChart.get());
-    PageControl1 = new QTabWidget;
-    PageControl1->setUsesScrollButtons(true);
-    PageControl1->setElideMode(Qt::ElideNone);
+    PageControl1 = new TPageControl;
     PageControl1->addTab(CreateChartTab(), QStringLiteral("チャート"));
     PageControl1->addTab(CreateLineTab(), QStringLiteral("ライン"));
     PageControl1->addTab(CreateLegendTab(), QStringLiteral("凡例"));

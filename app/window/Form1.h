@@ -19,7 +19,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QToolBar;
 class QStatusBar;
 class TButtonedEdit;
@@ -27,6 +26,7 @@ class TChart;
 class TChartView;
 class TFormDialogs;
 class TIntegerBox;
+class TPageControl;
 class TRadioGroup;
 
 // The main window: the chart on the left, the toolbar on top, the status bar
@@ -131,7 +131,7 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QWidget* Splitter1 = nullptr;
     QSplitter* Splitter2 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    TPageControl* PageControl1 = nullptr;
 
     TButtonedEdit* TitleEditBtn = nullptr;
     QPushButton* TitleFontBtn = nullptr;

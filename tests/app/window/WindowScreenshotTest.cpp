@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QScreen>
-#include <QTabWidget>
+#include "app/window/PageControl.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
