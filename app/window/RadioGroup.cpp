@@ -58,14 +58,26 @@ void TRadioGroup::PlaceItems()
     QRect Area = style()->subControlRect(QStyle::CC_GroupBox, &Option, QStyle::SC_GroupBoxContents, this);
     Area.adjust(4, 0, -2, 0);
     const int Rows = (Count() + FColumns - 1) / FColumns;
-    const int ColumnWidth = qMax(1, Area.width() / FColumns);
     const int RowHeight = qMax(1, Area.height() / Rows);
     const int ItemHeight = qMin(qMax(RowHeight, fontMetrics().height()), FButtons[0]->sizeHint().height());
+    // Columns share the width by what their longest item needs, so a long
+    // caption next to short ones is not cut.
+    std::vector<int> Natural(size_t(FColumns), 1);
+    for (int i = 0; i < Count(); ++i)
+        Natural[size_t(i / Rows)] = qMax(Natural[size_t(i / Rows)], FButtons[size_t(i)]->sizeHint().width());
+    int NaturalTotal = 0;
+    for (int W : Natural)
+        NaturalTotal += W;
+    std::vector<int> Lefts(size_t(FColumns) + 1, Area.left());
+    int Sum = 0;
+    for (int c = 0; c < FColumns; ++c) {
+        Sum += Natural[size_t(c)];
+        Lefts[size_t(c) + 1] = Area.left() + int(qint64(Area.width()) * Sum / qMax(1, NaturalTotal));
+    }
     for (int i = 0; i < Count(); ++i) {
         const int Row = i % Rows;
         const int Column = i / Rows;
-        FButtons[size_t(i)]->setGeometry(Area.left() + Column * ColumnWidth,
-                                         Area.top() + Row * RowHeight + (RowHeight - ItemHeight) / 2, ColumnWidth,
-                                         ItemHeight);
+        FButtons[size_t(i)]->setGeometry(Lefts[size_t(Column)], Area.top() + Row * RowHeight + (RowHeight - ItemHeight) / 2,
+                                         Lefts[size_t(Column) + 1] - Lefts[size_t(Column)], ItemHeight);
     }
 }
