@@ -40,7 +40,8 @@ void TChartView::resizeEvent(QResizeEvent* Event)
 void TChartView::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
-    if (Event->type() == QEvent::PaletteChange || Event->type() == QEvent::StyleChange)
+    if (Event->type() == QEvent::PaletteChange || Event->type() == QEvent::ApplicationPaletteChange
+        || Event->type() == QEvent::StyleChange)
         FChart->Invalidate();
 }
 

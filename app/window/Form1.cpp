@@ -35,6 +35,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -486,7 +487,13 @@ void TForm1::FormCreate()
     StyleSelecter->setCurrentIndex(Selected);
     FFillingSelector = false;
 
+    // A file dropped anywhere on the window is data, also over a text box
+    // (which would otherwise type its path).
     setAcceptDrops(true);
+    for (QLineEdit* Edit : findChildren<QLineEdit*>())
+        Edit->setAcceptDrops(false);
+    Memo2->setAcceptDrops(false);
+    Memo2->viewport()->setAcceptDrops(false);
 }
 
 void TForm1::LoadSettings()
