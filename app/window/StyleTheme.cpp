@@ -48,14 +48,6 @@ QPalette FusionPalette()
 
 } // namespace
 
-int TStyleTheme::RoleOf(const QString& Name)
-{
-    for (const TRoleName& r : RoleNames)
-        if (Name == QLatin1String(r.Name))
-            return r.Role;
-    return -1;
-}
-
 TStyleTheme TStyleTheme::FromText(const QByteArray& ColorText, const QByteArray& StyleSheetText)
 {
     TStyleTheme theme;

@@ -26,8 +26,6 @@ public:
     QPalette Palette;
     QString StyleSheet;
     QStringList Missing;
+    // Every colour of the file by key, "#rrggbb".
     QMap<QString, QString> Colors;
-
-    // The palette role of a key name ("ButtonText"), or -1.
-    static int RoleOf(const QString& Name);
 };
