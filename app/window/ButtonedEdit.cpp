@@ -7,7 +7,7 @@
 
 TButtonedEdit::TButtonedEdit(QWidget* Parent) : QLineEdit(Parent)
 {
-    FButton = addAction(ToolIcons::CheckIcon(), QLineEdit::TrailingPosition);
+    FButton = addAction(TToolIcons::CheckIcon(), QLineEdit::TrailingPosition);
     QObject::connect(FButton, &QAction::triggered, this, [this] { ClickButton(); });
     QObject::connect(this, &QLineEdit::returnPressed, this, [this] { ClickButton(); });
 }

@@ -114,7 +114,7 @@ TForm1::TForm1(const QString& SettingsPath, QWidget* Parent)
 {
     RegisterFontSubstitutions();
     setWindowTitle(QStringLiteral("Plotvane"));
-    setWindowIcon(ToolIcons::AppIcon());
+    setWindowIcon(TToolIcons::AppIcon());
     QFont Font(QStringLiteral("Tahoma"));
     Font.setPixelSize(11);
     setFont(Font);
@@ -283,12 +283,12 @@ void TForm1::CreateToolBar()
 void TForm1::RefreshToolIcons()
 {
     const QColor Ink = palette().color(QPalette::ButtonText);
-    OpenBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("open"), Ink));
-    PasteBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("paste"), Ink));
-    CopyEMFBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
-    SaveEMFBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("save"), Ink));
-    CopyBmpBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
-    SaveBmpBtn->setIcon(ToolIcons::ToolIcon(QStringLiteral("save"), Ink));
+    OpenBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("open"), Ink));
+    PasteBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("paste"), Ink));
+    CopyEMFBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
+    SaveEMFBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("save"), Ink));
+    CopyBmpBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
+    SaveBmpBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("save"), Ink));
 }
 
 QWidget* TForm1::CreateChartTab()

@@ -3,6 +3,7 @@
 #include "app/window/Form1.h"
 #include "app/window/PlotvaneApplication.h"
 #include "app/window/StyleManager.h"
+#include "app/window/ToolIcons.h"
 
 #include <QFileInfo>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     TPlotvaneApplication App(argc, argv);
     TStyleManager::CaptureSystemStyle();
+    QApplication::setWindowIcon(TToolIcons::AppIcon());
     TForm1 Form1;
     Form1.show();
     // Without a window manager nobody else gives the window the keyboard.
