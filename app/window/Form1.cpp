@@ -609,9 +609,7 @@ void TForm1::ApplyScale(int Percent)
     QFont Font = font();
     Font.setPixelSize(Scaled(11, Percent));
     setFont(Font);
-    for (const TDesigned& D : FDesigned)
-        D.Control->setGeometry(Scaled(D.Rect.left(), Percent), Scaled(D.Rect.top(), Percent),
-                               Scaled(D.Rect.width(), Percent), Scaled(D.Rect.height(), Percent));
+    PlaceControls();
     ToolBar1->setIconSize(QSize(Scaled(24, Percent), Scaled(24, Percent)));
     for (QAction* Action : ToolBar1->actions()) {
         if (QWidget* Button = ToolBar1->widgetForAction(Action)) {
@@ -636,6 +634,20 @@ void TForm1::ApplyScale(int Percent)
         Size = Size.boundedTo(Screen->availableGeometry().size());
     resize(Size);
     Splitter2->setSizes({std::max(1, Splitter2->width() - Page - Splitter2->handleWidth()), Page});
+}
+
+void TForm1::PlaceControls()
+{
+    const int Percent = FScalePercent;
+    for (const TDesigned& D : FDesigned) {
+        int Width = Scaled(D.Rect.width(), Percent);
+        // A check box's caption is never cut: a style with a wider mark or a
+        // wider font makes it longer to the right.
+        if (qobject_cast<QCheckBox*>(D.Control))
+            Width = std::max(Width, D.Control->sizeHint().width());
+        D.Control->setGeometry(Scaled(D.Rect.left(), Percent), Scaled(D.Rect.top(), Percent), Width,
+                               Scaled(D.Rect.height(), Percent));
+    }
 }
 
 void TForm1::ScaleComboBoxChange()
@@ -667,6 +679,8 @@ void TForm1::changeEvent(QEvent* Event)
     QMainWindow::changeEvent(Event);
     if (Event->type() == QEvent::PaletteChange && OpenBtn)
         RefreshToolIcons();
+    if (Event->type() == QEvent::StyleChange && !FDesigned.empty())
+        PlaceControls();
 }
 
 // ------------------------------------------------------------- data in

@@ -204,6 +204,8 @@ private:
     // Places a control at its designed rectangle and remembers it for the
     // UI scale.
     template <class T> T* Place(T* Control, int Left, int Top, int Width, int Height);
+    // Every placed control at its designed rectangle times the UI scale.
+    void PlaceControls();
     // Connects a control event to a handler; a failure in the handler goes
     // to the top-level error report.
     void Wire(std::function<void()>& Event, void (TForm1::*Handler)());

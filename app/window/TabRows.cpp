@@ -140,7 +140,14 @@ void TTabRows::paintEvent(QPaintEvent*)
             // Only the row next to the page joins it.
             if (Row != L.Rows - 1)
                 Option.selectedPosition = QStyleOptionTab::NotAdjacent;
+            // Style sheets place a tab's label by the bar's own single-row
+            // layout: the tab is drawn there, moved onto its row.
+            const QRect Own = tabRect(i);
+            Painter.save();
+            Painter.translate(Option.rect.topLeft() - Own.topLeft());
+            Option.rect.moveTopLeft(Own.topLeft());
             Painter.drawControl(QStyle::CE_TabBarTab, Option);
+            Painter.restore();
         }
     }
 }
