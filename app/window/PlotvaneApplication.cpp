@@ -1,6 +1,8 @@
 #include "app/window/PlotvaneApplication.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 
 #include <exception>
@@ -22,6 +24,10 @@ TPlotvaneApplication::TPlotvaneApplication(int& argc, char** argv) : QApplicatio
     setApplicationDisplayName(QStringLiteral("Plotvane"));
     setOrganizationName(QStringLiteral("plotvane"));
     setDesktopFileName(QStringLiteral("plotvane"));
+    // The interface is Japanese whatever the locale: Qt's own dialogs too.
+    auto* Translator = new QTranslator(this);
+    if (Translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(Translator);
 }
 
 QString TPlotvaneApplication::ReportText(const QString& message)
