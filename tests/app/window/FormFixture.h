@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/window/ButtonedEdit.h"
 #include "app/window/Form1.h"
+#include "app/window/IntegerBox.h"
 #include "app/window/PlotvaneApplication.h"
+#include "app/window/RadioGroup.h"
 #include "chart/panel/Chart.h"
 #include "chart/series/CustomSeries.h"
 #include "tests/app/window/FakeDialogs.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
