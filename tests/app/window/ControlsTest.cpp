@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QToolBar>
 
 #include <algorithm>
@@ -219,37 +218,6 @@ TEST_F(Form1Controls, StyleSelecterListsTheStylesSorted)
     EXPECT_EQ(Form->StyleSelecter->currentText().compare(TStyleManager::ActiveStyleName(), Qt::CaseInsensitive), 0);
 }
 
-TEST(IntegerBox, ValueIsTheTextOrOneAndTheRangeComesOnLeaving)
-{
-    TIntegerBox Box(1, 100, 4);
-    int Changes = 0;
-    Box.OnChange = [&] { ++Changes; };
-    QTest::keyClick(&Box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(&Box, QStringLiteral("150"));
-    EXPECT_EQ(Box.text(), QStringLiteral("150"));
-    EXPECT_EQ(Box.Value(), 150);
-    EXPECT_EQ(Changes, 3);
-    QFocusEvent Out(QEvent::FocusOut);
-    QCoreApplication::sendEvent(&Box, &Out);
-    EXPECT_EQ(Box.text(), QStringLiteral("100"));
-    EXPECT_EQ(Changes, 4);
-
-    QTest::keyClick(&Box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(&Box, QStringLiteral("ab"));
-    EXPECT_EQ(Box.Value(), 1);
-    QCoreApplication::sendEvent(&Box, &Out);
-    EXPECT_EQ(Box.text(), QStringLiteral("1"));
-
-    // The arrows step within the range.
-    Box.stepBy(-1);
-    EXPECT_EQ(Box.Value(), 1);
-    Box.stepBy(5);
-    EXPECT_EQ(Box.Value(), 6);
-    Box.SetValue(100);
-    Box.stepBy(1);
-    EXPECT_EQ(Box.Value(), 100);
-}
-
 TEST(RadioGroup, ClicksSelectOneItemAndNoneIsAState)
 {
     TRadioGroup Group(QStringLiteral("g"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 2);
@@ -270,22 +238,4 @@ TEST(RadioGroup, ClicksSelectOneItemAndNoneIsAState)
     Group.SetItemIndex(7);
     EXPECT_EQ(Group.ItemIndex(), -1);
     EXPECT_FALSE(Group.Item(0)->isChecked());
-}
-
-TEST(ButtonedEdit, TheButtonAndEnterApplyOnlyWhileEnabled)
-{
-    TButtonedEdit Edit;
-    int Applies = 0;
-    int Clicks = 0;
-    Edit.OnButtonClick = [&] { ++Applies; };
-    Edit.OnClick = [&] { ++Clicks; };
-    Edit.Button()->trigger();
-    QTest::keyClick(&Edit, Qt::Key_Return);
-    EXPECT_EQ(Applies, 2);
-    QTest::mouseClick(&Edit, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Applies, 2);
-    EXPECT_EQ(Clicks, 1);
-    Edit.setEnabled(false);
-    Edit.Button()->trigger();
-    EXPECT_EQ(Applies, 2);
 }
