@@ -1,4 +1,5 @@
 #include "app/DataImport.h"
+#include "app/window/ChartView.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartAxisTitle.h"
 #include "tests/app/window/FormFixture.h"
@@ -8,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -140,6 +142,9 @@ TEST_F(Form1Data, AnUnreadableFileIsReportedAndChangesNothing)
     EXPECT_TRUE(DropFile(Missing));
     ASSERT_EQ(Reports.size(), 2);
     EXPECT_TRUE(Reports[1].contains(Missing));
+    // A folder is no data file either.
+    EXPECT_TRUE(DropFile(Dir.path()));
+    EXPECT_EQ(Reports.size(), 3);
 
     EXPECT_EQ(Chart().SeriesCount(), 2);
     EXPECT_EQ(PointsOf(1), (TPoints{{1, 3}}));
@@ -208,4 +213,25 @@ TEST_F(Form1Data, DropsTakeTheFirstLocalFileOrPasteText)
     EXPECT_EQ(SelectorEntries(), QStringList{QStringLiteral("Cells")});
     EXPECT_EQ(PointsOf(0), (TPoints{{1, 2}, {3, 4}}));
     EXPECT_TRUE(Reports.isEmpty());
+}
+
+// The toolbar's keys are the window's; a text box with the focus keeps its
+// own copy and paste.
+TEST_F(Form1Data, PasteKeysInATextBoxPasteIntoTheBox)
+{
+    Form->show();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("t [s]"));
+    Form->XAxisEdit->setFocus();
+    QTest::keyClick(Form->XAxisEdit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Form->XAxisEdit->text(), QStringLiteral("t [s]"));
+    EXPECT_TRUE(Form->StatusText().isEmpty());
+    EXPECT_EQ(Chart().SeriesCount(), 0);
+
+    // Elsewhere the same keys paste data.
+    QGuiApplication::clipboard()->setText(QStringLiteral("X,A\n1,2"));
+    Form->ChartView()->setFocus();
+    QTest::keyClick(Form->ChartView(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(SelectorEntries(), QStringList{QStringLiteral("A")});
 }
