@@ -134,9 +134,10 @@ TForm1::TForm1(const QString& SettingsPath, QWidget* Parent)
 
 TForm1::~TForm1()
 {
-    // The view goes with the widgets; it must not outlive the chart's use.
-    if (FChartView)
-        FChart->SetHost(nullptr);
+    // The chart is a member and goes before the base class deletes the child
+    // widgets; the view reads the chart as it goes, so it goes first.
+    delete FChartView;
+    FChartView = nullptr;
 }
 
 QString TForm1::DefaultSettingsPath()
