@@ -117,14 +117,12 @@ void SetLegendPosition(TChart& Chart, int Item)
         Chart.Legend()->SetAlignment(Positions[Item]);
 }
 
-namespace {
 TCustomSeries* SeriesAt(TChart& Chart, int Index)
 {
     if (Index < 0 || Index >= Chart.SeriesCount())
         return nullptr;
     return dynamic_cast<TCustomSeries*>(Chart.GetSeries(Index));
 }
-} // namespace
 
 void SetSeriesTitle(TChart& Chart, int Index, const QString& Title)
 {

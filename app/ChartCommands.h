@@ -5,6 +5,7 @@
 #include <QString>
 
 class TChart;
+class TCustomSeries;
 
 // What the chart tab's handlers do to the chart, without the dialogs: the
 // window calls these after a dialog is confirmed, and the headless command
@@ -49,6 +50,9 @@ void SetAxisTitleFont(TChart& Chart, const TFontChoice& Font);
 // The legend tab: 0 left, 1 right, 2 top, 3 bottom; anything else changes
 // nothing.
 void SetLegendPosition(TChart& Chart, int Item);
+
+// The series at Index, nothing for an index that is not one (no selection).
+TCustomSeries* SeriesAt(TChart& Chart, int Index);
 
 // The line tab, on series `Index` (nothing happens for an index that is not a
 // series, as when no series is selected).

@@ -969,20 +969,9 @@ QString TForm1::QtFilter(const QString& ClassicFilter)
 
 // ----------------------------------------------------------- line tab
 
-namespace {
-
-TCustomSeries* SeriesAt(TChart& Chart, int Index)
-{
-    if (Index < 0 || Index >= Chart.SeriesCount())
-        return nullptr;
-    return dynamic_cast<TCustomSeries*>(Chart.GetSeries(Index));
-}
-
-} // namespace
-
 void TForm1::SeriesComboChange()
 {
-    TCustomSeries* Series = SeriesAt(*FChart, SelectedSeries());
+    TCustomSeries* Series = ChartCommands::SeriesAt(*FChart, SelectedSeries());
     if (!Series)
         return;
     SeriesName->setText(Series->Title());

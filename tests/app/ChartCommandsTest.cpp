@@ -1,4 +1,5 @@
 #include "app/ChartCommands.h"
+#include "tests/app/SeriesState.h"
 #include "chart/axes/AxisException.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartAxisTitle.h"
@@ -72,35 +73,6 @@ TChartState StateOf(TChart& c)
             FontOf(c.LeftAxis()->LabelsFont()),
             FontOf(c.BottomAxis()->LabelsFont()),
             c.Legend()->Alignment()};
-}
-
-struct TSeriesState {
-    QString Title;
-    TColor Color;
-    int Width;
-    TPenStyle Style;
-    bool Active, Smoothed, Marker;
-    int MarkerSize;
-    TSeriesPointerStyle MarkerStyle;
-    bool operator==(const TSeriesState&) const = default;
-};
-
-void PrintTo(const TSeriesState& s, std::ostream* os)
-{
-    *os << s.Title.toStdString() << " color=" << s.Color << " width=" << s.Width << " style=" << s.Style
-        << " active=" << s.Active << " smoothed=" << s.Smoothed << " marker=" << s.Marker << '/' << s.MarkerSize
-        << '/' << s.MarkerStyle;
-}
-
-std::vector<TSeriesState> SeriesStates(TChart& c)
-{
-    std::vector<TSeriesState> out;
-    for (int i = 0; i < c.SeriesCount(); ++i) {
-        auto* s = static_cast<TCustomSeries*>(c.GetSeries(i));
-        out.push_back({s->Title(), s->SeriesColor(), s->LinePen()->Width(), s->LinePen()->Style(), s->Active(),
-                       s->Smoothed(), s->Pointer()->Visible(), s->Pointer()->Size(), s->Pointer()->Style()});
-    }
-    return out;
 }
 
 // The program's chart with `count` line series set up as the import sets them.

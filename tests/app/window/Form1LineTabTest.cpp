@@ -2,6 +2,7 @@
 #include "chart/canvas/ChartPen.h"
 #include "chart/panel/ChartTitle.h"
 #include "chart/series/SeriesPointer.h"
+#include "tests/app/SeriesState.h"
 #include "tests/app/window/FormFixture.h"
 
 #include <QPushButton>
@@ -12,24 +13,6 @@
 #include <ostream>
 
 namespace {
-
-struct TSeriesState {
-    QString Title;
-    TColor Color;
-    int Width;
-    TPenStyle Style;
-    bool Active, Smoothed, Marker;
-    int MarkerSize;
-    TSeriesPointerStyle MarkerStyle;
-    bool operator==(const TSeriesState&) const = default;
-};
-
-void PrintTo(const TSeriesState& s, std::ostream* os)
-{
-    *os << s.Title.toStdString() << " color=" << s.Color << " width=" << s.Width << " style=" << s.Style
-        << " active=" << s.Active << " smoothed=" << s.Smoothed << " marker=" << s.Marker << '/' << s.MarkerSize
-        << '/' << s.MarkerStyle;
-}
 
 class Form1LineTab : public TFormFixture {
 protected:
@@ -48,16 +31,7 @@ protected:
         Dialogs->ColorAnswer = RGBColor(1, 2, 3);
     }
 
-    std::vector<TSeriesState> States()
-    {
-        std::vector<TSeriesState> Out;
-        for (int i = 0; i < Chart().SeriesCount(); ++i) {
-            TCustomSeries* S = Series(i);
-            Out.push_back({S->Title(), S->SeriesColor(), S->LinePen()->Width(), S->LinePen()->Style(), S->Active(),
-                           S->Smoothed(), S->Pointer()->Visible(), S->Pointer()->Size(), S->Pointer()->Style()});
-        }
-        return Out;
-    }
+    std::vector<TSeriesState> States() { return SeriesStates(Chart()); }
 
     // The user picks entry Index of the selector.
     void Pick(int Index)
