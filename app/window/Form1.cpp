@@ -115,8 +115,11 @@ TForm1::TForm1(const QString& SettingsPath, QWidget* Parent)
     RegisterFontSubstitutions();
     setWindowTitle(QStringLiteral("Plotvane"));
     setWindowIcon(TToolIcons::AppIcon());
+    // The application's font as well as the window's: dialogs share it, and
+    // a style sheet taken off again gives its widgets back the application's.
     QFont Font(QStringLiteral("Tahoma"));
     Font.setPixelSize(11);
+    QApplication::setFont(Font);
     setFont(Font);
     CreateControls();
     resize(DesignedClientWidth, DesignedClientHeight);
@@ -607,8 +610,9 @@ void TForm1::ApplyScale(int Percent)
     Percent = std::clamp(Percent, 50, 400);
     const int Old = FScalePercent;
     FScalePercent = Percent;
-    QFont Font = font();
+    QFont Font = QApplication::font();
     Font.setPixelSize(Scaled(11, Percent));
+    QApplication::setFont(Font);
     setFont(Font);
     PlaceControls();
     ToolBar1->setIconSize(QSize(Scaled(24, Percent), Scaled(24, Percent)));

@@ -7,6 +7,7 @@
 #include "tests/app/window/FormFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -225,6 +226,24 @@ TEST_F(Form1Controls, StyleSelecterListsTheStylesSorted)
         Entries.append(Form->StyleSelecter->itemText(i));
     EXPECT_EQ(Entries, Expected);
     EXPECT_EQ(Form->StyleSelecter->currentText().compare(TStyleManager::ActiveStyleName(), Qt::CaseInsensitive), 0);
+}
+
+// Picking a style in the selector restyles the window; going back to the
+// system style gives every control the window's font again.
+TEST_F(Form1Controls, StyleSelecterSwitchesTheStyleAndBackKeepsTheFonts)
+{
+    const int Sky = Form->StyleSelecter->findText(QStringLiteral("Sky"));
+    ASSERT_GE(Sky, 0);
+    Form->StyleSelecter->setCurrentIndex(Sky);
+    EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Sky"));
+    Form->StyleSelecter->setEditText(QStringLiteral("Sk"));
+    EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Sky"));
+    Form->StyleSelecter->setCurrentIndex(Form->StyleSelecter->findText(QStringLiteral("Windows")));
+    EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Windows"));
+    QApplication::processEvents();
+    for (QWidget* W : {static_cast<QWidget*>(Form->Memo2), static_cast<QWidget*>(Form->AutoSize),
+                       static_cast<QWidget*>(Form->StatusBar1)})
+        EXPECT_EQ(W->font().pixelSize(), 11) << W->metaObject()->className();
 }
 
 TEST(RadioGroup, ClicksSelectOneItemAndNoneIsAState)
