@@ -614,6 +614,10 @@ void TForm1::ApplyScale(int Percent)
     Font.setPixelSize(Scaled(11, Percent));
     QApplication::setFont(Font);
     setFont(Font);
+    // Widgets under a style sheet keep the font they were polished with:
+    // the carried style is put on again so they take the new one.
+    if (!qApp->styleSheet().isEmpty())
+        TStyleManager::TrySetStyle(TStyleManager::ActiveStyleName(), false, this);
     PlaceControls();
     ToolBar1->setIconSize(QSize(Scaled(24, Percent), Scaled(24, Percent)));
     for (QAction* Action : ToolBar1->actions()) {

@@ -238,6 +238,11 @@ TEST_F(Form1Controls, StyleSelecterSwitchesTheStyleAndBackKeepsTheFonts)
     EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Sky"));
     Form->StyleSelecter->setEditText(QStringLiteral("Sk"));
     EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Sky"));
+    // A UI scale reaches the controls under the style sheet too.
+    Form->ApplyScale(150);
+    QApplication::processEvents();
+    EXPECT_EQ(Form->Memo2->font().pixelSize(), 17);
+    Form->ApplyScale(100);
     Form->StyleSelecter->setCurrentIndex(Form->StyleSelecter->findText(QStringLiteral("Windows")));
     EXPECT_EQ(TStyleManager::ActiveStyleName(), QStringLiteral("Windows"));
     QApplication::processEvents();
