@@ -2,10 +2,20 @@
 
 #include "chart/canvas/SystemColors.h"
 #include "chart/panel/Chart.h"
+#include "chart/panel/ChartMouse.h"
+#include "chart/series/CustomSeries.h"
+#include "chart/series/SeriesPointer.h"
 
 #include <QEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <exception>
 #include <new>
 
@@ -14,6 +24,8 @@ TChartView::TChartView(TChart* Chart, QWidget* Parent) : QWidget(Parent), FChart
     // The chart paints every pixel itself from its own buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
+    // Hover highlighting follows the mouse without a button down.
+    setMouseTracking(true);
     FChart->SetHost(this);
     FChart->SetSize(width(), height());
 }
@@ -60,10 +72,156 @@ void TChartView::paintEvent(QPaintEvent*)
         Error = QString::fromUtf8(e.what());
     }
     FPaintError = Error;
-    if (Error.isEmpty())
+    if (Error.isEmpty()) {
+        PaintBand();
         return;
+    }
     QPainter P(this);
     P.fillRect(rect(), QColor::fromRgb(0xF0, 0xF0, 0xF0));
     P.setPen(Qt::black);
     P.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, Error);
+}
+
+// The rubber band over the picture just copied from the buffer, in not-XOR
+// mode: silver over the back colour, visible over anything.
+void TChartView::PaintBand()
+{
+    const TChartMouse& Mouse = *FChart->Mouse();
+    if (!Mouse.BandVisible())
+        return;
+    const TRect Band = Mouse.Band();
+    const TColor C = FChart->ZoomBandColor();
+    QPainter P(this);
+    P.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    QPen Pen(QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF)));
+    Pen.setWidth(FChart->Zoom()->Pen()->Width());
+    Pen.setCapStyle(Qt::FlatCap);
+    Pen.setJoinStyle(Qt::MiterJoin);
+    P.setPen(Pen);
+    P.setBrush(Qt::NoBrush);
+    P.drawRect(QRect(QPoint(std::min(Band.Left, Band.Right), std::min(Band.Top, Band.Bottom)),
+                     QPoint(std::max(Band.Left, Band.Right), std::max(Band.Top, Band.Bottom))));
+}
+
+namespace {
+
+TMouseButton ChartButton(Qt::MouseButton Button)
+{
+    switch (Button) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+    }
+}
+
+// The shortest text that reads back as the value, after the factor is
+// undone to 15 significant digits (so 123 µs shows as 0.000123, not as the
+// product's last-bit residue).
+QString NumberText(double Value)
+{
+    char Digits[32];
+    std::snprintf(Digits, sizeof Digits, "%.15g", Value);
+    const double Rounded = std::strtod(Digits, nullptr);
+    char Shortest[32];
+    const auto Result = std::to_chars(Shortest, Shortest + sizeof Shortest, Rounded);
+    return QString::fromLatin1(Shortest, int(Result.ptr - Shortest));
+}
+
+} // namespace
+
+void TChartView::mousePressEvent(QMouseEvent* Event)
+{
+    const QPoint P = Event->position().toPoint();
+    FChart->Mouse()->MouseDown(ChartButton(Event->button()), P.x(), P.y());
+    Event->accept();
+}
+
+void TChartView::mouseMoveEvent(QMouseEvent* Event)
+{
+    const QPoint P = Event->position().toPoint();
+    FChart->Mouse()->MouseMove(P.x(), P.y());
+    Event->accept();
+}
+
+void TChartView::mouseReleaseEvent(QMouseEvent* Event)
+{
+    const QPoint P = Event->position().toPoint();
+    FChart->Mouse()->MouseUp(ChartButton(Event->button()), P.x(), P.y());
+    Event->accept();
+}
+
+void TChartView::wheelEvent(QWheelEvent* Event)
+{
+    // 120 is one notch; finer wheels and touchpads add up to whole steps.
+    FWheelRest += Event->angleDelta().y();
+    const int Steps = FWheelRest / 120;
+    FWheelRest -= Steps * 120;
+    if (Steps != 0)
+        FChart->Mouse()->MouseWheel(Steps);
+    Event->accept();
+}
+
+void TChartView::leaveEvent(QEvent* Event)
+{
+    QWidget::leaveEvent(Event);
+    if (!FChart->Mouse()->GestureActive())
+        FChart->Mouse()->MouseLeave();
+}
+
+void TChartView::SetMagnification(double XFactor, double YFactor)
+{
+    FXFactor = XFactor;
+    FYFactor = YFactor;
+}
+
+QString TChartView::PointToolTip(int X, int Y) const
+{
+    for (int i = FChart->SeriesCount() - 1; i >= 0; --i) {
+        auto* Series = dynamic_cast<TCustomSeries*>(FChart->GetSeries(i));
+        if (!Series || !Series->Active())
+            continue;
+        const int Hit = Series->Clicked(X, Y);
+        if (Hit < 0)
+            continue;
+        // On a point: the nearer end of what was hit, within the marker.
+        const int Reach = Series->ClickTolerance()
+            + std::max(3, Series->Pointer()->Visible() ? Series->Pointer()->Size() : 0);
+        int Best = -1;
+        long long BestDistance = 0;
+        for (int Index : {Hit, Hit + 1}) {
+            if (Index >= Series->Count())
+                continue;
+            const long long DX = Series->CalcXPos(Index) - X;
+            const long long DY = Series->CalcYPos(Index) - Y;
+            if (std::abs(DX) > Reach || std::abs(DY) > Reach)
+                continue;
+            const long long Distance = DX * DX + DY * DY;
+            if (Best < 0 || Distance < BestDistance) {
+                Best = Index;
+                BestDistance = Distance;
+            }
+        }
+        if (Best < 0)
+            continue;
+        const double XValue = FXFactor != 0 ? Series->GetxValue(Best) / FXFactor : Series->GetxValue(Best);
+        const double YValue = FYFactor != 0 ? Series->GetyValue(Best) / FYFactor : Series->GetyValue(Best);
+        return QStringLiteral("%1\nX = %2\nY = %3").arg(Series->Title(), NumberText(XValue), NumberText(YValue));
+    }
+    return QString();
+}
+
+bool TChartView::event(QEvent* Event)
+{
+    if (Event->type() == QEvent::ToolTip) {
+        auto* Help = static_cast<QHelpEvent*>(Event);
+        const QString Text = FChart->Mouse()->GestureActive() ? QString() : PointToolTip(Help->pos().x(), Help->pos().y());
+        if (Text.isEmpty()) {
+            QToolTip::hideText();
+            Event->ignore();
+        } else {
+            QToolTip::showText(Help->globalPos(), Text, this);
+        }
+        return true;
+    }
+    return QWidget::event(Event);
 }

@@ -2,6 +2,7 @@
 
 #include "chart/panel/ChartHost.h"
 
+#include <QString>
 #include <QWidget>
 
 class TChart;
@@ -19,12 +20,31 @@ public:
     // The failure of the last paint, empty when it drew.
     const QString& PaintError() const { return FPaintError; }
 
+    // The factors the data was multiplied by, so a tooltip shows the data's
+    // own numbers.
+    void SetMagnification(double XFactor, double YFactor);
+    // The tooltip for the point of a series under (X, Y), empty when the
+    // mouse rests on none.
+    QString PointToolTip(int X, int Y) const;
+
 protected:
+    bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void changeEvent(QEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
+    void leaveEvent(QEvent* Event) override;
 
 private:
+    void PaintBand();
+
     TChart* FChart;
     QString FPaintError;
+    double FXFactor = 1;
+    double FYFactor = 1;
+    // Wheel angle not yet a whole step (high-resolution wheels, touchpads).
+    int FWheelRest = 0;
 };

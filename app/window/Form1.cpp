@@ -720,6 +720,7 @@ void TForm1::ShowRebuild(bool LineTabReset, int StatusCountBefore)
         LineVisibleCheck->setChecked(true);
         SmothedLine->setChecked(false);
     }
+    FChartView->SetMagnification(FImport.xmag, FImport.ymag);
     SeriesCombo->addItems(FImport.SeriesNames());
     SeriesCombo->setCurrentIndex(FImport.SelectedSeries());
     if (AutoSize->isChecked() && FImport.ScanCount() != StatusCountBefore)

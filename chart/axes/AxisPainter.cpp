@@ -486,3 +486,25 @@ int TAxisPainter::LabelAtPoint(int X, int Y)
     }
     return -1;
 }
+
+bool TAxisPainter::LineOrLabelsAt(int X, int Y)
+{
+    const TChartAxis& A = *FAxis;
+    TChartCanvas& C = *FChart->Canvas();
+    FChart->PrepareFont3D(*A.LabelsFont());
+    const int h = C.TextHeight(W);
+    int w = 0;
+    for (const TAxisItem& Item : A.FItems)
+        w = std::max(w, C.TextWidth(Item.FText));
+    // The line with its pen, the ticks and the labels band, from the axis
+    // line outwards, along the axis' length widened by half a label.
+    const int Line = std::max(1, A.FAxis.Width());
+    TRect Box;
+    switch (Side()) {
+    case asBottom: Box = {A.IStartPos - w / 2, A.FPosAxis - Line, A.IEndPos + w / 2, A.FPosLabels + h}; break;
+    case asTop: Box = {A.IStartPos - w / 2, A.FPosLabels - h, A.IEndPos + w / 2, A.FPosAxis + Line}; break;
+    case asLeft: Box = {A.FPosLabels - w, A.IStartPos - h / 2, A.FPosAxis + Line, A.IEndPos + h / 2}; break;
+    case asRight: Box = {A.FPosAxis - Line, A.IStartPos - h / 2, A.FPosLabels + w, A.IEndPos + h / 2}; break;
+    }
+    return Box.Left <= X && X <= Box.Right && Box.Top <= Y && Y <= Box.Bottom;
+}

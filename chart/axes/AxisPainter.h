@@ -29,6 +29,7 @@ public:
     void DrawGridLines(int Count);
     // The label under (X, Y), or -1.
     int LabelAtPoint(int X, int Y);
+    bool LineOrLabelsAt(int X, int Y);
 
 private:
     enum TAxisSide { asLeft, asTop, asRight, asBottom };

@@ -145,6 +145,17 @@ void TChartAxis::Scroll(double Offset, bool CheckLimits)
     Repaint();
 }
 
+void TChartAxis::RestoreScale(bool AAutomatic, bool AAutomaticMinimum, bool AAutomaticMaximum, double AMinimum,
+                              double AMaximum)
+{
+    FAutomatic = AAutomatic;
+    FAutomaticMinimum = AAutomaticMinimum;
+    FAutomaticMaximum = AAutomaticMaximum;
+    FMaximumValue = AMaximum;
+    FMinimumValue = AMinimum;
+    Repaint();
+}
+
 TCustomTextShape* TChartAxis::LabelsFormat() const
 {
     return FLabelsFormat.get();
@@ -488,4 +499,17 @@ void TChartAxis::DrawGridLines(int Count)
 int TChartAxis::LabelAtPoint(int X, int Y)
 {
     return TAxisPainter(this).LabelAtPoint(X, Y);
+}
+
+bool TChartAxis::LineOrLabelsAt(int X, int Y)
+{
+    return FShown && TAxisPainter(this).LineOrLabelsAt(X, Y);
+}
+
+bool TChartAxis::TitleAt(int X, int Y)
+{
+    if (!FShown || !FTitle || !FTitle->Visible() || FTitle->Caption().isEmpty())
+        return false;
+    const TRect& R = FTitle->ShapeBounds();
+    return R.Left <= X && X <= R.Right && R.Top <= Y && Y <= R.Bottom;
 }

@@ -76,6 +76,10 @@ public:
     // Moves both limits by Offset and makes the axis manual. With CheckLimits
     // a move that would leave the data behind is refused.
     void Scroll(double Offset, bool CheckLimits);
+    // Puts back limits saved before a zoom or a scroll, as they were: no
+    // order check (a restored maximum may lie below the present minimum).
+    void RestoreScale(bool AAutomatic, bool AAutomaticMinimum, bool AAutomaticMaximum, double AMinimum,
+                      double AMaximum);
 
     int MinimumOffset() const { return FMinimumOffset; }
     void SetMinimumOffset(int Value) { if (Change(FMinimumOffset, Value)) Repaint(); }
@@ -205,6 +209,12 @@ public:
     void SetHoverIndex(int Value);
     // The label under (X, Y), or -1. The labels font must be on the canvas.
     int LabelAtPoint(int X, int Y);
+    // Whether (X, Y) lies on the axis as the last frame drew it: its line,
+    // ticks and labels band along its length.
+    bool LineOrLabelsAt(int X, int Y);
+    // Whether (X, Y) lies on the axis title as last drawn (a visible title
+    // with a caption).
+    bool TitleAt(int X, int Y);
     // The bold copy of the labels shape the hovered label is drawn with;
     // made on first use.
     TCustomTextShape* LabelsHover();

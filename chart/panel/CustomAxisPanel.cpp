@@ -1,5 +1,7 @@
 #include "chart/panel/CustomAxisPanel.h"
 
+#include "chart/canvas/SystemColors.h"
+
 #include "core/ChangeNotifier.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartDepthAxis.h"
@@ -435,4 +437,102 @@ TAxisLabelStyle TCustomAxisPanel::SeriesLabelStyle(const TChartAxis* Axis) const
         Result = talValue;
     }
     return Result;
+}
+
+// ------------------------------------------------------- zoom and scroll
+
+void TCustomAxisPanel::SaveScales()
+{
+    if (FRestorePending)
+        return;
+    FSavedScales.clear();
+    for (TChartAxis* Axis : Axes()) {
+        if (Axis->IsDepthAxis())
+            continue;
+        FSavedScales.push_back({Axis, Axis->Automatic(), Axis->AutomaticMinimum(), Axis->AutomaticMaximum(),
+                                Axis->Minimum(), Axis->Maximum()});
+    }
+    FRestorePending = true;
+}
+
+void TCustomAxisPanel::ZoomRect(const TRect& Rect)
+{
+    const int Left = std::min(Rect.Left, Rect.Right);
+    const int Right = std::max(Rect.Left, Rect.Right);
+    const int Top = std::min(Rect.Top, Rect.Bottom);
+    const int Bottom = std::max(Rect.Top, Rect.Bottom);
+    SaveScales();
+    for (TChartAxis* Axis : Axes()) {
+        if (Axis->IsDepthAxis())
+            continue;
+        if (Axis->Horizontal())
+            Axis->SetMinMax(Axis->InternalCalcPosPoint(Left), Axis->InternalCalcPosPoint(Right));
+        else
+            Axis->SetMinMax(Axis->InternalCalcPosPoint(Bottom), Axis->InternalCalcPosPoint(Top));
+    }
+    FZoomed = true;
+    Invalidate();
+}
+
+void TCustomAxisPanel::UndoZoom()
+{
+    if (FRestorePending) {
+        for (const TSavedScale& Saved : FSavedScales)
+            Saved.Axis->RestoreScale(Saved.Automatic, Saved.AutomaticMinimum, Saved.AutomaticMaximum, Saved.Minimum,
+                                     Saved.Maximum);
+        FRestorePending = false;
+    }
+    FZoomed = false;
+    Invalidate();
+}
+
+void TCustomAxisPanel::PanBy(int FromX, int FromY, int ToX, int ToY)
+{
+    if (FAllowPanning == pmNone || (FromX == ToX && FromY == ToY))
+        return;
+    SaveScales();
+    const bool Horizontal = FAllowPanning == pmBoth || FAllowPanning == pmHorizontal;
+    const bool Vertical = FAllowPanning == pmBoth || FAllowPanning == pmVertical;
+    for (TChartAxis* Axis : Axes()) {
+        if (Axis->IsDepthAxis() || (Axis->Horizontal() ? !Horizontal : !Vertical))
+            continue;
+        const int From = Axis->Horizontal() ? FromX : FromY;
+        const int To = Axis->Horizontal() ? ToX : ToY;
+        if (From == To)
+            continue;
+        // From the range as drawn (an automatic axis' stored limits lack the
+        // markers' padding), so the data under the mouse follows it exactly.
+        const double Shift = Axis->InternalCalcPosPoint(From) - Axis->InternalCalcPosPoint(To);
+        Axis->SetMinMax(Axis->IMinimum + Shift, Axis->IMaximum + Shift);
+    }
+    Invalidate();
+}
+
+void TCustomAxisPanel::WheelScroll(int Steps)
+{
+    if (Steps == 0 || FPanning.MouseWheel() == pmwNone
+        || !(FAllowPanning == pmBoth || FAllowPanning == pmVertical))
+        return;
+    SaveScales();
+    for (TChartAxis* Axis : Axes()) {
+        if (Axis->IsDepthAxis() || Axis->Horizontal())
+            continue;
+        // An automatic axis first keeps the range it shows, so the picture
+        // moves by the steps and does not lose the markers' padding.
+        if (Axis->AutomaticMinimum() || Axis->AutomaticMaximum())
+            Axis->SetMinMax(Axis->IMinimum, Axis->IMaximum);
+        // Each step 3 % of the range as it is then, one step at a time.
+        for (int i = 0; i < std::abs(Steps); ++i) {
+            const double Offset = (Axis->Maximum() - Axis->Minimum()) * 3 / 100;
+            Axis->Scroll(Steps > 0 ? Offset : -Offset, false);
+        }
+    }
+    Invalidate();
+}
+
+TColor TCustomAxisPanel::ZoomBandColor() const
+{
+    const TColor Back = ResolveColor(ZoomBackColor()) & 0xFFFFFF;
+    const TColor Pen = ResolveColor(FZoom.Pen()->Color()) & 0xFFFFFF;
+    return ((0xFFFFFF - Back) ^ Pen) & 0xFFFFFF;
 }

@@ -3,6 +3,8 @@
 #include "chart/axes/ChartAxes.h"
 #include "chart/series/ChartSeriesEvent.h"
 #include "chart/series/ChartSeriesList.h"
+#include "chart/panel/ChartPanning.h"
+#include "chart/panel/ChartZoom.h"
 #include "chart/panel/CustomChartPanel.h"
 #include "core/Color.h"
 
@@ -80,6 +82,34 @@ public:
     // The mouse left the chart: no label is hovered.
     void ClearAxisLabelHover() { AxesList()->ClearLabelHover(); }
 
+    // ------------------------------------------------ zoom and scroll
+    TChartZoom* Zoom() { return &FZoom; }
+    const TChartZoom* Zoom() const { return &FZoom; }
+    TChartPanning* Panning() { return &FPanning; }
+    TPanningMode AllowPanning() const { return FAllowPanning; }
+    void SetAllowPanning(TPanningMode Value) { FAllowPanning = Value; }
+    TMouseButton ScrollMouseButton() const { return FScrollMouseButton; }
+    void SetScrollMouseButton(TMouseButton Value) { FScrollMouseButton = Value; }
+    // Every horizontal axis to the values at Rect's left and right pixels,
+    // every vertical one to those at its bottom and top, as a drag zooms
+    // (the scales are saved first).
+    void ZoomRect(const TRect& Rect);
+    // Back to the scales saved before the first zoom or scroll since the
+    // last undo; nothing when none are saved.
+    void UndoZoom();
+    bool Zoomed() const { return FZoomed; }
+    // Whether saved scales wait for UndoZoom.
+    bool ScalesSaved() const { return FRestorePending; }
+    // The data under pixel (FromX, FromY) moves to (ToX, ToY), in the
+    // directions AllowPanning allows.
+    void PanBy(int FromX, int FromY, int ToX, int ToY);
+    // Every vertical axis by 3 % of its range a step; up (positive) raises
+    // the limits, so the data moves down.
+    void WheelScroll(int Steps);
+    // The pen colour of the rubber band drawn in not-XOR mode: the inverse of
+    // the back colour XOR the zoom pen's colour.
+    TColor ZoomBandColor() const;
+
     // Notifications
     int AddSeriesEventListener(TSeriesEventListener Listener);
     void RemoveSeriesEventListener(int Id);
@@ -119,6 +149,8 @@ protected:
     virtual void DrawSeries();
     virtual void DrawSeriesValues(TChartSeries* Series);
     virtual void DrawZoomRectangle() {}
+    // What the rubber band is drawn over: the panel colour here.
+    virtual TColor ZoomBackColor() const { return Color(); }
 
     // Frees the owned components and lets go of any other series still in
     // the list. The most derived chart calls it first thing in its
@@ -130,6 +162,24 @@ protected:
     void AttachSeries(TChartSeries* ASeries) override;
 
 private:
+    // The scales of every axis but the depth axes, once until restored.
+    void SaveScales();
+
+    struct TSavedScale {
+        TChartAxis* Axis;
+        bool Automatic;
+        bool AutomaticMinimum;
+        bool AutomaticMaximum;
+        double Minimum;
+        double Maximum;
+    };
+    TChartZoom FZoom;
+    TChartPanning FPanning;
+    TPanningMode FAllowPanning = pmBoth;
+    TMouseButton FScrollMouseButton = mbRight;
+    std::vector<TSavedScale> FSavedScales;
+    bool FRestorePending = false;
+    bool FZoomed = false;
 
     std::vector<std::unique_ptr<TCustomChartElement>> FComponents;
     TChartSeriesList FSeriesList;

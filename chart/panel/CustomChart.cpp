@@ -1,5 +1,7 @@
 #include "chart/panel/CustomChart.h"
 
+#include "chart/panel/ChartMouse.h"
+
 #include "chart/panel/ChartLegend.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/panel/ChartTitle.h"
@@ -15,6 +17,7 @@ TCustomChart::TCustomChart()
     : FWalls(std::make_unique<TChartWalls>(this)),
       FLegend(std::make_unique<TChartLegend>(this)),
       FHover([this] { Invalidate(); }),
+      FMouse(std::make_unique<TChartMouse>(*this)),
       FColorPaletteIndex(DefaultColorPaletteIndex)
 {
     // The default palette is in place from the start: a fresh chart colours
@@ -152,6 +155,14 @@ TChartBackWall* TCustomChart::BackWall() const { return FWalls->Back(); }
 TChartLeftWall* TCustomChart::LeftWall() const { return FWalls->Left(); }
 TChartBottomWall* TCustomChart::BottomWall() const { return FWalls->Bottom(); }
 TChartRightWall* TCustomChart::RightWall() const { return FWalls->Right(); }
+
+TColor TCustomChart::ZoomBackColor() const
+{
+    const TChartBackWall* Wall = BackWall();
+    if (Wall->Visible() && !Wall->Transparent())
+        return Wall->Color();
+    return Color();
+}
 
 // ---------------------------------------------------------------- drawing
 

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class TChartMouse;
+
 // The chart with its titles, legend, walls and palette choice.
 class TCustomChart : public TCustomAxisPanel {
 public:
@@ -50,6 +52,9 @@ public:
     bool IsFreeSeriesColor(TColor AColor, bool CheckBackground,
                            const TChartSeries* ASeries) const override;
 
+    // The chart's reaction to the mouse: its host hands it the events.
+    TChartMouse* Mouse() const { return FMouse.get(); }
+
 protected:
     void DrawTitlesAndLegend(bool BeforeSeries) override;
     void DrawWalls() override;
@@ -57,6 +62,8 @@ protected:
     // vertical call opens the phase, the horizontal one closes it.
     virtual void CalcLegendRect(bool Vertical);
     virtual void DrawLegend();
+    // The back wall's colour when it shows opaque, else the panel colour.
+    TColor ZoomBackColor() const override;
 
 private:
     friend class TColorPalettes;
@@ -72,5 +79,6 @@ private:
     std::unique_ptr<TChartTitle> FSubFoot;
     std::unique_ptr<TChartLegend> FLegend;
     TChartHover FHover;
+    std::unique_ptr<TChartMouse> FMouse;
     int FColorPaletteIndex;
 };

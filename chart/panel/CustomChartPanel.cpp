@@ -47,6 +47,12 @@ void TCustomChartPanel::Invalidate()
     }
 }
 
+void TCustomChartPanel::RequestOverlayRepaint()
+{
+    if (FHost)
+        FHost->RequestRepaint();
+}
+
 void TCustomChartPanel::SetSize(int AWidth, int AHeight)
 {
     if (FWidth == AWidth && FHeight == AHeight)

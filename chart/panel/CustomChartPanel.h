@@ -49,6 +49,9 @@ public:
     // Called on every effective invalidation (the host's request is not).
     void SetOnRepaintRequest(std::function<void()> Value) { FOnRepaintRequest = std::move(Value); }
     TChartHost* Host() const { return FHost; }
+    // Asks the host to show the picture again over which something is drawn
+    // (the rubber band): the chart itself is not drawn anew.
+    void RequestOverlayRepaint();
     void SetHost(TChartHost* Value) { FHost = Value; FRepaintPending = false; }
 
     // --------------------------------------------------------------- frames
