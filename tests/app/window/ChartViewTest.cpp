@@ -1,0 +1,60 @@
+#include "app/window/ChartView.h"
+#include "chart/axes/ChartAxis.h"
+#include "tests/app/window/FormFixture.h"
+
+#include <QTest>
+#include <QWheelEvent>
+
+// The host widget hands the chart the mouse as the window system gives it.
+class ChartViewMouse : public TFormFixture {
+protected:
+    TChartView* View = nullptr;
+
+    void SetUp() override
+    {
+        TFormFixture::SetUp();
+        // 123 µs and 5 mV: both axes magnified.
+        Paste("t,v\n0.000123,0.005\n0.000246,0.007\n0.000369,0.006\n");
+        View = Form->ChartView();
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+        View->grab();
+    }
+
+    void Wheel(int Delta)
+    {
+        const QPointF At(200, 200);
+        QWheelEvent Event(At, View->mapToGlobal(At), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(View, &Event);
+    }
+};
+
+TEST_F(ChartViewMouse, ALeftDragOnTheViewZoomsAndTheWheelAddsUpToWholeSteps)
+{
+    TChartAxis* Left = Chart().LeftAxis();
+    QTest::mousePress(View, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    QTest::mouseMove(View, QPoint(250, 200));
+    QTest::mouseMove(View, QPoint(350, 300));
+    QTest::mouseRelease(View, Qt::LeftButton, Qt::NoModifier, QPoint(350, 300));
+    EXPECT_FALSE(Chart().BottomAxis()->Automatic());
+    EXPECT_FALSE(Left->Automatic());
+    View->grab();
+
+    // Half-notch deltas of a fine wheel: two of them make one step.
+    const double Maximum = Left->Maximum();
+    Wheel(60);
+    EXPECT_EQ(Left->Maximum(), Maximum);
+    Wheel(60);
+    EXPECT_GT(Left->Maximum(), Maximum);
+}
+
+TEST_F(ChartViewMouse, ThePointTooltipShowsTheDataInItsOwnUnits)
+{
+    auto* Series = static_cast<TCustomSeries*>(Chart().GetSeries(0));
+    const int X = Series->CalcXPos(1);
+    const int Y = Series->CalcYPos(1);
+    EXPECT_EQ(View->PointToolTip(X, Y), QStringLiteral("v\nX = 0.000246\nY = 0.007"));
+    EXPECT_EQ(View->PointToolTip(X + 1, Y - 1), QStringLiteral("v\nX = 0.000246\nY = 0.007"));
+    EXPECT_TRUE(View->PointToolTip(5, 5).isEmpty());
+}
