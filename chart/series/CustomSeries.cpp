@@ -530,9 +530,31 @@ int TCustomSeries::Clicked(int X, int Y)
         return -1;
     const int Tolerance = FClickTolerance;
     const bool Markers = FPointer->Visible() && FPointer->Style() != psNothing;
+    const int First = std::max(FFirstVisibleIndex - 1, 0);
+    const int Last = std::min(FLastVisibleIndex, Count() - 1);
+    int Start = First;
+    // With X ascending the pixels only grow along the points: nothing left
+    // of the mouse by more than a marker and the tolerance can be hit, nor
+    // anything after the first point that far to its right. The first hit
+    // is the same as walking all the points (a million of them at every
+    // mouse move otherwise).
+    const int Reach = Tolerance + 2 + std::max(Markers ? FPointer->HorizSize() : 0, 1);
+    const bool Ascending = FX->Order() == loAscending;
+    if (Ascending && Last > First) {
+        int Low = First;
+        int High = Last + 1;
+        while (Low < High) {
+            const int Mid = Low + (High - Low) / 2;
+            if (CalcXPos(Mid) < X - Reach)
+                Low = Mid + 1;
+            else
+                High = Mid;
+        }
+        Start = std::max(First, Low - 1);
+    }
     int PreviousX = 0;
     int PreviousY = 0;
-    for (int i = std::max(FFirstVisibleIndex - 1, 0); i <= FLastVisibleIndex && i < Count(); ++i) {
+    for (int i = Start; i <= Last; ++i) {
         const int px = CalcXPos(i);
         const int py = CalcYPos(i);
         if (Markers && std::abs(px - X) < Tolerance + FPointer->HorizSize()
@@ -540,9 +562,10 @@ int TCustomSeries::Clicked(int X, int Y)
             return i;
         if (px == X && py == Y)
             return i;
-        if (i > std::max(FFirstVisibleIndex - 1, 0) && FClickableLine
-            && SegmentDistance(X, Y, PreviousX, PreviousY, px, py) <= Tolerance + 1)
+        if (i > Start && FClickableLine && SegmentDistance(X, Y, PreviousX, PreviousY, px, py) <= Tolerance + 1)
             return i - 1;
+        if (Ascending && px > X + Reach)
+            break;
         PreviousX = px;
         PreviousY = py;
     }

@@ -420,6 +420,36 @@ TEST_F(LineSeriesDrawTest, ClickedFindsMarkersThenSegments)
     EXPECT_EQ(Series->Clicked((Px(3) + Px(6)) / 2, (Py(8) + Py(2)) / 2), -1);
 }
 
+// The hit test looks only near the mouse when X is ascending; it must find
+// what walking every point finds, dense data with steep segments included.
+TEST_F(LineSeriesDrawTest, ClickedNearTheMouseFindsWhatTheFullWalkFinds)
+{
+    Ranges(0, 10, -10, 10);
+    Markers(Series);
+    std::vector<std::pair<double, double>> Points;
+    for (int i = 0; i <= 2000; ++i)
+        Points.emplace_back(i / 200.0, 9 * std::sin(i * 0.37) * std::cos(i * 0.011));
+    Points.emplace_back(10, 10); // a run of equal X
+    Points.emplace_back(10, -10);
+    Add(Series, Points);
+    Frame();
+    const TRect P = Plot();
+    std::vector<int> Pruned;
+    for (int Y = P.Top; Y <= P.Bottom; Y += 7)
+        for (int X = P.Left - 5; X <= P.Right + 5; X += 3)
+            Pruned.push_back(Series->Clicked(X, Y));
+    Series->XValues()->SetOrder(loNone);
+    size_t k = 0;
+    int Hits = 0;
+    for (int Y = P.Top; Y <= P.Bottom; Y += 7)
+        for (int X = P.Left - 5; X <= P.Right + 5; X += 3) {
+            const int Full = Series->Clicked(X, Y);
+            ASSERT_EQ(Pruned[k++], Full) << X << "," << Y;
+            Hits += Full >= 0 ? 1 : 0;
+        }
+    EXPECT_GT(Hits, 100);
+}
+
 TEST_F(LineSeriesDrawTest, HoveredMarkerAndSegmentTakeTheHoverPen)
 {
     Ranges(0, 10, 0, 10);
