@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -52,11 +53,21 @@ void ComputeScalePrefix(double& factor, QString& prefix, double v)
     prefix.clear();
 }
 
+namespace {
+
+// A factor below 1 keeps the decimals it needs: "0.001", not "0".
+QString FactorText(double factor)
+{
+    return Numbers::FormatNumber(factor, std::fabs(factor) < 1 ? u"#,##0.##################" : u"#,##0");
+}
+
+} // namespace
+
 QString StatusText(double xmag, const QString& xtani, double ymag, const QString& ytani)
 {
-    return QStringLiteral("自動倍率　X軸= ") + Numbers::FormatNumber(xmag, u"#,##0")
-        + QStringLiteral("　単位 [ ") + xtani + QStringLiteral(" ]") + QStringLiteral("   Y軸= ")
-        + Numbers::FormatNumber(ymag, u"#,##0") + QStringLiteral("　単位 [ ") + ytani + QStringLiteral(" ]");
+    return QStringLiteral("自動倍率　X軸= ") + FactorText(xmag) + QStringLiteral("　単位 [ ") + xtani
+        + QStringLiteral(" ]") + QStringLiteral("   Y軸= ") + FactorText(ymag) + QStringLiteral("　単位 [ ") + ytani
+        + QStringLiteral(" ]");
 }
 
 } // namespace Magnification

@@ -168,7 +168,7 @@ TEST_F(DataImport, AutomaticMagnificationScalesThePoints)
     EXPECT_EQ(Import.ytani, "m");
     EXPECT_EQ(Import.ymag, 1000);
     EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 4.2}, {2.5, -1}}));
-    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 0　単位 [ K ]   Y軸= 1,000　単位 [ m ]"));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 0.001　単位 [ K ]   Y軸= 1,000　単位 [ m ]"));
 
     // The header contributes nothing; every Y cell counts.
     ASSERT_TRUE(Paste("X,Y\n1,5000"));

@@ -58,7 +58,10 @@ TEST(ScalePrefix, NanoFactorIsJustBelowAThousandMillion)
 TEST(StatusText, TenPiecesWithIdeographicSpaces)
 {
     EXPECT_EQ(Magnification::StatusText(0.001, "K", 1000, "m"),
-              QString::fromUtf8("自動倍率　X軸= 0　単位 [ K ]   Y軸= 1,000　単位 [ m ]"));
+              QString::fromUtf8("自動倍率　X軸= 0.001　単位 [ K ]   Y軸= 1,000　単位 [ m ]"));
+    // A factor below 1 shows the decimals it needs, never "0".
+    EXPECT_EQ(Magnification::StatusText(1e-6, "M", 1e-12, "T"),
+              QString::fromUtf8("自動倍率　X軸= 0.000001　単位 [ M ]   Y軸= 0.000000000001　単位 [ T ]"));
     EXPECT_EQ(Magnification::StatusText(1, "", 1, ""),
               QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]"));
     EXPECT_EQ(Magnification::StatusText(1e12, "p", 999999999.9999999, "n"),

@@ -70,7 +70,7 @@ TEST_F(Form1Data, ALoadResetsTheLineTabChecksAndShowsTheMagnification)
     EXPECT_TRUE(Series(0)->Active());
     EXPECT_FALSE(Series(0)->Smoothed());
     EXPECT_EQ(PointsOf(0), (TPoints{{1, 1}, {2, 2}}));
-    EXPECT_EQ(Form->StatusText(), QStringLiteral("自動倍率\u3000X軸= 0\u3000単位 [ K ]   Y軸= 1,000\u3000単位 [ m ]"));
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("自動倍率\u3000X軸= 0.001\u3000単位 [ K ]   Y軸= 1,000\u3000単位 [ m ]"));
 
     // Without AutoSize the status bar keeps its text and the data is shown as it is.
     Form->AutoSize->click();
