@@ -77,7 +77,8 @@ const char* TRenderOptions::Usage()
            "  --x-title TEXT, --y-title TEXT   axis titles\n"
            "  --axis-font FAMILY,SIZE[,bold][,italic]   font of both axis titles\n"
            "  --xmin V, --xmax V, --xinc V, --ymin V, --ymax V, --yinc V\n"
-           "                      the scale tab's range boxes (after the import)\n"
+           "                      the scale tab's range boxes (after the import); they imply\n"
+           "                      --no-autosize, as the boxes work only with AutoSize unchecked\n"
            "  --help              show this text\n";
 }
 
@@ -168,5 +169,8 @@ TRenderOptions TRenderOptions::Parse(const QStringList& args)
         throw EUsageError("no FILE given");
     if (!o.Describe && !o.DrawsFrame())
         throw EUsageError("nothing to do: give --describe, -o OUT or --layout OUT.json");
+    // The range boxes work only with AutoSize unchecked, as in the window.
+    if (!o.AxisBoxes.empty())
+        o.NoAutoSize = true;
     return o;
 }

@@ -188,7 +188,8 @@ TEST(RenderCommand, AxesInTheLayoutAndTheScaleTabFlags)
 {
     QTemporaryDir dir;
     const QString layout = dir.filePath(QStringLiteral("a.json"));
-    TRun run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout, QStringLiteral("--no-autosize"),
+    // The range boxes uncheck AutoSize by themselves.
+    TRun run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout,
                        QStringLiteral("--ymin"), QStringLiteral("0"), QStringLiteral("--ymax"), QStringLiteral("1"),
                        QStringLiteral("--yinc"), QStringLiteral("0.1"), QStringLiteral("--x-title"), QStringLiteral("t")},
                       "X,Y\n0,0.2\n10,0.8\n");
