@@ -21,6 +21,7 @@
 
 const QString TDataImport::ImportErrorText = QStringLiteral("エラーが発生しました データを確認してください");
 const QString TDataImport::ImportErrorCaption = QStringLiteral("情報");
+const QString TDataImport::NoNumberNote = QStringLiteral("（1列目に数値が見つかりません）");
 
 namespace {
 
@@ -190,6 +191,8 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     }
 
     bool collecting = true;
+    size_t linesWithX = 0;
+    size_t dataLinesWithoutX = 0;
     int errorLine = -1;
     int errorColumn = -1;
     for (int line = q; line < lineTotal; ++line) {
@@ -198,8 +201,11 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
             continue;
         const std::vector<std::string_view>& row = splitter.Split(text, delimiter);
         double x;
-        if (!isNumber(row[0], x))
+        if (!isNumber(row[0], x)) {
+            dataLinesWithoutX += line > q ? 1 : 0;
             continue;
+        }
+        ++linesWithX;
         if (scan && std::fabs(x) > xMaximum)
             xMaximum = std::fabs(x);
         const int cellCount = int(row.size());
@@ -224,10 +230,17 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
             break;
     }
 
+    // Lines of data and not one number in the first column: the chart stays
+    // empty, and the status bar says why.
+    const bool noNumber = linesWithX == 0 && dataLinesWithoutX > 0;
     if (scan) {
         Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
         Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
-        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani);
+        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + (noNumber ? NoNumberNote : QString());
+        ++FScanCount;
+    } else if (noNumber || FStatusText == NoNumberNote) {
+        // Without the automatic scan only the note comes and goes.
+        FStatusText = noNumber ? NoNumberNote : QString();
         ++FScanCount;
     }
 

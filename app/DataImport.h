@@ -32,8 +32,12 @@ public:
     const QStringList& SeriesNames() const { return FSeriesNames; }
     int SelectedSeries() const { return FSelectedSeries; }
     const QString& StatusText() const { return FStatusText; }
-    // Automatic scans so far: a change says the status text is new.
+    // Changes of the status text so far (automatic scans and notes): a
+    // change says the window shows it anew.
     int ScanCount() const { return FScanCount; }
+    // Said after the magnification when a load found data lines but not one
+    // number in the first column (dates as X, for instance).
+    static const QString NoNumberNote;
     // The delimiter the last rebuild chose, 0 when no line decided it.
     char Delimiter() const { return FDelimiter; }
 

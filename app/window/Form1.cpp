@@ -723,7 +723,7 @@ void TForm1::ShowRebuild(bool LineTabReset, int StatusCountBefore)
     FChartView->SetMagnification(FImport.xmag, FImport.ymag);
     SeriesCombo->addItems(FImport.SeriesNames());
     SeriesCombo->setCurrentIndex(FImport.SelectedSeries());
-    if (AutoSize->isChecked() && FImport.ScanCount() != StatusCountBefore)
+    if (FImport.ScanCount() != StatusCountBefore)
         SetStatus(FImport.StatusText());
 }
 

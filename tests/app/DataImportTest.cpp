@@ -176,7 +176,33 @@ TEST_F(DataImport, AutomaticMagnificationScalesThePoints)
     EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 5}}));
 
     ASSERT_TRUE(Paste("X,Y\nx,y"));
-    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]"));
+    EXPECT_EQ(Import.StatusText(),
+              QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]") + TDataImport::NoNumberNote);
+}
+
+// Dates as X, a common spreadsheet paste: nothing can be plotted, and the
+// status says why after the magnification text.
+TEST_F(DataImport, NoNumberInTheFirstColumnIsSaid)
+{
+    ASSERT_TRUE(Paste("Date,Value\n2024/01/04,5\n2024/01/05,6\n"));
+    EXPECT_EQ(Chart.GetSeries(0)->Count(), 0);
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]")
+                                       + TDataImport::NoNumberNote);
+    // A header alone, or numbers in the first column, say nothing of it.
+    ASSERT_TRUE(Paste("Date,Value\n"));
+    EXPECT_FALSE(Import.StatusText().endsWith(TDataImport::NoNumberNote));
+    ASSERT_TRUE(Paste("X,Y\n1,a\n"));
+    EXPECT_FALSE(Import.StatusText().endsWith(TDataImport::NoNumberNote));
+
+    // Without the automatic scan the note comes alone, and goes with the
+    // next load that has numbers.
+    Import.AutoSize = false;
+    const int Before = Import.ScanCount();
+    ASSERT_TRUE(Paste("Date,Value\n2024/01/04,5\n"));
+    EXPECT_EQ(Import.StatusText(), TDataImport::NoNumberNote);
+    EXPECT_NE(Import.ScanCount(), Before);
+    ASSERT_TRUE(Paste("X,Y\n1,2\n"));
+    EXPECT_TRUE(Import.StatusText().isEmpty());
 }
 
 TEST_F(DataImport, ManualFactorsWhileAutoSizeIsOff)
