@@ -394,7 +394,21 @@ bool TAntialiasCanvas::DrawOnScratch(QImage& Scratch, const std::function<void()
 
 void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
 {
-    if (!FGraphics)
+    StampOrPaint(X, Y, Shape, Reach, Paint, 1);
+}
+
+void TAntialiasCanvas::DrawStamps(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint, int Times)
+{
+    // One drawing is a plain DrawStamp, whatever overrides it.
+    if (Times == 1)
+        DrawStamp(X, Y, Shape, Reach, Paint);
+    else
+        StampOrPaint(X, Y, Shape, Reach, Paint, Times);
+}
+
+void TAntialiasCanvas::StampOrPaint(int X, int Y, uint64_t Shape, int Reach, const TStampPaint& Paint, int Times)
+{
+    if (!FGraphics || Times < 1)
         return;
     constexpr int far = 1 << 24;
     TClipBox clip{};
@@ -411,12 +425,13 @@ void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStamp
                             FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
                             FBrush.BackColor(), FTransparency, FAnti};
         const QRect box(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom));
-        if (IStamps->Draw(*target, box, X, Y, key, Paint)) {
-            ++IStampedCount;
+        if (IStamps->Draw(*target, box, X, Y, key, Paint, Times)) {
+            IStampedCount += Times;
             return;
         }
     }
-    Paint(X, Y);
+    for (int t = 0; t < Times; ++t)
+        Paint(X, Y);
 }
 
 // ---------------------------------------------------------------------------

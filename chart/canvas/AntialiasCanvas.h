@@ -78,6 +78,7 @@ public:
     void FillRect(const TRect& R) override;
 
     void DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint) override;
+    void DrawStamps(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint, int Times) override;
 
     void StretchDraw(const TRect& R, const TGraphic& Picture) override;
     void Draw(int X, int Y, const TGraphic& Picture) override;
@@ -164,4 +165,5 @@ private:
     // Runs Draw with this surface's drawing redirected onto Scratch.
     bool DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw);
     void CopyBuffer(QPaintDevice* destination, const TRect& rect) const;
+    void StampOrPaint(int X, int Y, uint64_t Shape, int Reach, const TStampPaint& Paint, int Times);
 };

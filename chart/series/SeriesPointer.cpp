@@ -202,7 +202,7 @@ void TSeriesPointer::PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) con
         ACanvas->Brush()->SetStyle(bsClear);
 }
 
-void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle) const
+void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle, int Times) const
 {
     TSeriesChart* Chart = FSeries ? FSeries->ParentChart() : nullptr;
     if (!Chart)
@@ -222,11 +222,11 @@ void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle
         H = AxisPixels(FHorizSize);
         V = AxisPixels(FVertSize);
     }
-    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle);
+    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle, Times);
 }
 
 void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, int py, int Horiz, int Vert,
-                                 TColor /*ColorValue*/, TSeriesPointerStyle AStyle) const
+                                 TColor /*ColorValue*/, TSeriesPointerStyle AStyle, int Times) const
 {
     if (!ACanvas || AStyle == psNothing)
         return;
@@ -242,5 +242,5 @@ void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, i
     // The figure code: 'P', the style and the half-sizes.
     const uint64_t Shape = (uint64_t('P') << 56) | (uint64_t(AStyle) << 48) | (uint64_t(Horiz & 0xFFFFF) << 24)
         | uint64_t(Vert & 0xFFFFF);
-    C.DrawStamp(px, py, Shape, Reach, [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); });
+    C.DrawStamps(px, py, Shape, Reach, [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); }, Times);
 }
