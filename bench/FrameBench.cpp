@@ -11,6 +11,7 @@
 #include "app/DataImport.h"
 #include "bench/CsvMaker.h"
 #include "chart/axes/ChartAxis.h"
+#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/panel/Chart.h"
 #include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
@@ -188,23 +189,27 @@ double CompareFrames(TChart& Chart, const char* Name)
     return EqualShare(exact, quick);
 }
 
-// Args: markers, quick, zoomed to a tenth.
+// Args: markers; mode 0 exact on one thread, 1 exact in bands on every core,
+// 2 gesture frame; zoomed to a tenth.
 void BM_BenchData(benchmark::State& state)
 {
     const bool markers = state.range(0) != 0;
-    const bool quick = state.range(1) != 0;
+    const int mode = int(state.range(1));
     const bool tenth = state.range(2) != 0;
     TChart& chart = BenchChart(markers);
     Zoom(chart, tenth);
     const std::string name = std::string(markers ? "markers" : "lines") + (tenth ? "-tenth" : "-all");
     const double share = CompareFrames(chart, name.c_str());
-    chart.SetQuickFrames(quick);
+    auto* canvas = dynamic_cast<TAntialiasCanvas*>(chart.Canvas());
+    canvas->SetBandCount(mode == 0 ? 1 : 0);
+    chart.SetQuickFrames(mode == 2);
     QImage image(Width, Height, QImage::Format_RGB32);
     for (auto _ : state) {
         chart.Invalidate();
         chart.Draw(&image, TRect{0, 0, Width, Height});
     }
     chart.SetQuickFrames(false);
+    canvas->SetBandCount(0);
     state.counters["equal_pct"] = share;
 }
 
@@ -234,8 +239,8 @@ void BM_BenchDataPan(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_BenchData)
-    ->ArgNames({"markers", "quick", "tenth"})
-    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"markers", "mode", "tenth"})
+    ->ArgsProduct({{0, 1}, {0, 1, 2}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_BenchDataPan)->ArgNames({"markers"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

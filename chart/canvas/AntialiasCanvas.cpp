@@ -17,10 +17,13 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QThread>
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -432,6 +435,96 @@ void TAntialiasCanvas::StampOrPaint(int X, int Y, uint64_t Shape, int Reach, con
     }
     for (int t = 0; t < Times; ++t)
         Paint(X, Y);
+}
+
+// ---------------------------------------------------------------------------
+// Bands
+
+int TAntialiasCanvas::Bands() const
+{
+    if (FBandCount > 0)
+        return FBandCount;
+    return std::clamp(QThread::idealThreadCount(), 1, 8);
+}
+
+bool TAntialiasCanvas::CanDrawInBands() const
+{
+    return FGraphics && IStampImage && !FMetafiling && Bands() > 1
+        && (IClipBoxes.empty() || IClipBoxes.back().Rectangular) && FGraphics->worldTransform().isIdentity();
+}
+
+void TAntialiasCanvas::BindBand(QImage& Picture, const QRect& Clip, const TAntialiasCanvas& Main)
+{
+    FAnti = Main.FAnti;
+    FStamping = Main.FStamping;
+    FMetafiling = false;
+    FTransparency = Main.FTransparency;
+    FPen.Assign(Main.FPen);
+    FBrush.Assign(Main.FBrush);
+    BindPainter(&Picture);
+    FGraphics->save();
+    ++IClipDepth;
+    PushClipBox(true, Clip.left(), Clip.top(), Clip.right(), Clip.bottom());
+    FGraphics->setClipRect(Clip, Qt::IntersectClip);
+}
+
+void TAntialiasCanvas::DrawInBands(const std::function<void(TChartCanvas& Band)>& Draw)
+{
+    if (!CanDrawInBands()) {
+        Draw(*this);
+        return;
+    }
+    QImage& image = *IStampImage;
+    QRect clip(0, 0, image.width(), image.height());
+    if (!IClipBoxes.empty()) {
+        const TClipBox& box = IClipBoxes.back();
+        clip &= QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom));
+    }
+    if (clip.isEmpty())
+        return;
+    const int n = std::min(Bands(), clip.height());
+    while (int(IBands.size()) < n)
+        IBands.push_back(std::make_unique<TAntialiasCanvas>());
+    // Each band paints through a picture of its own over the same pixels: a
+    // picture takes one painter at a time, and the frame's keeps this one.
+    std::vector<QImage> pictures;
+    pictures.reserve(size_t(n));
+    for (int k = 0; k < n; ++k) {
+        pictures.emplace_back(const_cast<uchar*>(image.constBits()), image.width(), image.height(),
+                              image.bytesPerLine(), image.format());
+        const int top = clip.top() + clip.height() * k / n;
+        const int bottom = clip.top() + clip.height() * (k + 1) / n;
+        IBands[size_t(k)]->BindBand(pictures.back(), QRect(clip.left(), top, clip.width(), bottom - top), *this);
+    }
+    std::vector<std::exception_ptr> errors(static_cast<size_t>(n));
+    auto run = [&](int k) {
+        try {
+            Draw(*IBands[size_t(k)]);
+        } catch (...) {
+            errors[size_t(k)] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::thread> threads;
+        threads.reserve(size_t(n - 1));
+        try {
+            for (int k = 1; k < n; ++k)
+                threads.emplace_back(run, k);
+        } catch (...) {
+            // No thread to be had: the remaining bands on this one.
+            for (int k = int(threads.size()) + 1; k < n; ++k)
+                run(k);
+        }
+        run(0);
+        for (std::thread& t : threads)
+            t.join();
+    }
+    for (int k = 0; k < n; ++k)
+        IBands[size_t(k)]->EndPainter();
+    ++IBandedCount;
+    for (const std::exception_ptr& e : errors)
+        if (e)
+            std::rethrow_exception(e);
 }
 
 // ---------------------------------------------------------------------------

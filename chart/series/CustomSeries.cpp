@@ -2,11 +2,13 @@
 
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxis.h"
+#include "chart/series/BandedDrawing.h"
 #include "chart/series/ColumnExtremes.h"
 #include "chart/series/SeriesChart.h"
 #include "chart/series/SeriesPointer.h"
 #include "chart/series/SmoothingFunction.h"
 #include "core/ChangeNotifier.h"
+#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -173,6 +175,13 @@ void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueInd
     // always marks the point under the mouse.
     if (const TChartPen* Hover = PointerHoverPen(ValueIndex))
         C->AssignVisiblePen(*Hover);
+    if (IRecording) {
+        int H;
+        int V;
+        P->DrawSizes(H, V);
+        IBanded->Marker(*C, px, py, H, V, ColorValue, Style, Times);
+        return;
+    }
     P->Draw(px, py, ColorValue, Style, Times);
 }
 
@@ -186,6 +195,9 @@ bool Intersects(const TRect& A, const TRect& B)
 }
 
 constexpr int DeviceLimit = 32767;
+// Exact frames of series with this many visible points draw in bands.
+constexpr int BandedPoints = 20000;
+constexpr size_t BandedPiece = 1 << 18;
 // Drawings of one marker after which its smoothed edge is solid.
 
 // Distance from (X, Y) to the segment (X0, Y0)-(X1, Y1).
@@ -271,11 +283,47 @@ void TCustomSeries::PaintValues()
     IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
     if (IDrewQuick) {
         PaintQuick();
+    } else if (FFirstVisibleIndex >= 0 && FLastVisibleIndex - FFirstVisibleIndex >= BandedPoints && !ISkipRepeats
+               && FPointer->Transparency() == 0) {
+        PaintBanded();
     } else {
         for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
             PaintValue(i);
     }
     Axes->SetFastCalc(OldFast);
+}
+
+void TCustomSeries::PaintBanded()
+{
+    auto* Surface = dynamic_cast<TAntialiasCanvas*>(FParent->Canvas());
+    if (!Surface || !Surface->CanDrawInBands()) {
+        for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
+            PaintValue(i);
+        return;
+    }
+    if (!IBanded)
+        IBanded = std::make_unique<TBandedDrawing>();
+    struct TRecording {
+        TCustomSeries& S;
+        ~TRecording()
+        {
+            S.IRecording = false;
+            S.IBanded->Clear();
+        }
+    } Recording{*this};
+    // In pieces, so that the kept operations stay small.
+    auto Flush = [&] {
+        Surface->DrawInBands([this](TChartCanvas& Band) { IBanded->Replay(Band, *FPointer); });
+        IBanded->Clear();
+    };
+    IBanded->Clear();
+    IRecording = true;
+    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i) {
+        PaintValue(i);
+        if (IBanded->Size() >= BandedPiece)
+            Flush();
+    }
+    Flush();
 }
 
 void TCustomSeries::ValuesModified(TChartValueList* List)
@@ -494,7 +542,12 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
                 // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
                 const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
-                C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
+                if (IRecording)
+                    IBanded->SegmentStamp(*C, x0, y0, dx, dy, Shape, Reach);
+                else
+                    C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
+            } else if (IRecording) {
+                IBanded->Line(*C, x0, y0, x1, y1);
             } else {
                 C->Line(x0, y0, x1, y1);
             }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class TBandedDrawing;
 class TChartPen;
 class TColumnExtremes;
 class TSmoothingFunction;
@@ -132,6 +133,11 @@ private:
     std::unique_ptr<TChartSelected> FSelected;
     // Built on the first gesture frame after a data change.
     std::unique_ptr<TColumnExtremes> IExtremes;
+    // While set, the segments and markers of an exact frame are kept here and
+    // drawn in bands of rows on all cores.
+    std::unique_ptr<TBandedDrawing> IBanded;
+    bool IRecording = false;
+    void PaintBanded();
 
     void SetUpSmoothing();
     void UndoSmoothing();

@@ -207,6 +207,14 @@ void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle
     TSeriesChart* Chart = FSeries ? FSeries->ParentChart() : nullptr;
     if (!Chart)
         return;
+    int H;
+    int V;
+    DrawSizes(H, V);
+    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle, Times);
+}
+
+void TSeriesPointer::DrawSizes(int& H, int& V) const
+{
     // Axis units: the size measured in values of the series' vertical axis.
     auto AxisPixels = [this](double Size) {
         const TChartAxis* Axis = FSeries->GetVertAxis();
@@ -214,15 +222,14 @@ void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle
             return Numbers::RoundInt(Size);
         return std::abs(Axis->CalcPosValue(Axis->Minimum() + Size) - Axis->CalcPosValue(Axis->Minimum()));
     };
-    int H = FHorizSize;
-    int V = FVertSize;
+    H = FHorizSize;
+    V = FVertSize;
     if (FSizeFloat != 0) {
         H = V = FSizeUnits == suAxis ? AxisPixels(FSizeFloat) : Numbers::RoundInt(FSizeFloat);
     } else if (FSizeUnits == suAxis) {
         H = AxisPixels(FHorizSize);
         V = AxisPixels(FVertSize);
     }
-    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle, Times);
 }
 
 void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, int py, int Horiz, int Vert,

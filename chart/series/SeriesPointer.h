@@ -89,6 +89,8 @@ public:
     // canvas of the series' chart (nothing without one).
     // Times: that many times over itself (points sharing a pixel).
     void Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle, int Times = 1) const;
+    // The half-sizes Draw draws with, in pixels.
+    void DrawSizes(int& Horiz, int& Vert) const;
     // With Style and the brush colour.
     void Draw(int X, int Y) const { Draw(X, Y, Color(), FStyle); }
     void Draw(const TPoint& P) const { Draw(P.X, P.Y); }
