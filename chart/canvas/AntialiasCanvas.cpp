@@ -20,6 +20,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -468,10 +469,10 @@ void TAntialiasCanvas::BindBand(QImage& Picture, const QRect& Clip, const TAntia
     FGraphics->setClipRect(Clip, Qt::IntersectClip);
 }
 
-void TAntialiasCanvas::DrawInBands(const std::function<void(TChartCanvas& Band)>& Draw)
+void TAntialiasCanvas::DrawInBands(const TBandDrawing& Draw)
 {
     if (!CanDrawInBands()) {
-        Draw(*this);
+        Draw(*this, INT_MIN, INT_MAX);
         return;
     }
     QImage& image = *IStampImage;
@@ -489,17 +490,19 @@ void TAntialiasCanvas::DrawInBands(const std::function<void(TChartCanvas& Band)>
     // picture takes one painter at a time, and the frame's keeps this one.
     std::vector<QImage> pictures;
     pictures.reserve(size_t(n));
+    std::vector<QRect> rows(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) {
         pictures.emplace_back(const_cast<uchar*>(image.constBits()), image.width(), image.height(),
                               image.bytesPerLine(), image.format());
         const int top = clip.top() + clip.height() * k / n;
         const int bottom = clip.top() + clip.height() * (k + 1) / n;
-        IBands[size_t(k)]->BindBand(pictures.back(), QRect(clip.left(), top, clip.width(), bottom - top), *this);
+        rows[size_t(k)] = QRect(clip.left(), top, clip.width(), bottom - top);
+        IBands[size_t(k)]->BindBand(pictures.back(), rows[size_t(k)], *this);
     }
     std::vector<std::exception_ptr> errors(static_cast<size_t>(n));
     auto run = [&](int k) {
         try {
-            Draw(*IBands[size_t(k)]);
+            Draw(*IBands[size_t(k)], rows[size_t(k)].top(), rows[size_t(k)].bottom());
         } catch (...) {
             errors[size_t(k)] = std::current_exception();
         }

@@ -62,9 +62,11 @@ public:
     // raster engine then gives every pixel what one drawing gives. Only on a
     // 32-bit premultiplied picture under a rectangular clip, outside
     // metafiles (elsewhere Draw runs once on this surface). Draw gets this
-    // surface's pen, brush and alpha on each band.
+    // surface's pen, brush and alpha on each band, and the band's first and
+    // last rows: what lies wholly outside them may be left out.
     bool CanDrawInBands() const;
-    void DrawInBands(const std::function<void(TChartCanvas& Band)>& Draw);
+    using TBandDrawing = std::function<void(TChartCanvas& Band, int Top, int Bottom)>;
+    void DrawInBands(const TBandDrawing& Draw);
     // Bands per drawing: 0 is one per core (at most 8), 1 draws on one thread.
     int BandCount() const { return FBandCount; }
     void SetBandCount(int Value) { FBandCount = Value; }

@@ -2,6 +2,8 @@
 
 #include "chart/canvas/ChartCanvas.h"
 
+#include <algorithm>
+
 void TBandedDrawing::Clear()
 {
     FStates.clear();
@@ -52,10 +54,32 @@ void TBandedDrawing::Marker(TChartCanvas& C, int X, int Y, int Horiz, int Vert, 
     FOps.push_back({okMarker, uint8_t(Style), StateOf(C), X, Y, Horiz, Vert, Times, uint64_t(Color)});
 }
 
-void TBandedDrawing::Replay(TChartCanvas& Band, const TSeriesPointer& Pointer) const
+void TBandedDrawing::Replay(TChartCanvas& Band, const TSeriesPointer& Pointer, int Top, int Bottom) const
 {
     uint32_t Current = UINT32_MAX;
     for (const TOp& Op : FOps) {
+        // How far the operation reaches above and below: the pen's half
+        // width and a pixel of smoothing beyond its points, a stamp's reach,
+        // a marker's size with its pen.
+        int Low;
+        int High;
+        const int Pen = FStates[Op.State].PenWidth / 2 + 2;
+        switch (Op.Kind) {
+        case okLine:
+            Low = std::min(Op.B, Op.D) - Pen;
+            High = std::max(Op.B, Op.D) + Pen;
+            break;
+        case okSegmentStamp:
+            Low = Op.B - Op.Reach;
+            High = Op.B + Op.Reach;
+            break;
+        default:
+            Low = Op.B - Op.D - Pen - 1;
+            High = Op.B + Op.D + Pen + 1;
+            break;
+        }
+        if (High < Top || Low > Bottom)
+            continue;
         if (Op.State != Current) {
             Current = Op.State;
             Apply(Band, FStates[Current]);

@@ -26,8 +26,9 @@ public:
     void Marker(TChartCanvas& C, int X, int Y, int Horiz, int Vert, TColor Color, TSeriesPointerStyle Style,
                 int Times);
 
-    // Draws the operations in order on Band.
-    void Replay(TChartCanvas& Band, const TSeriesPointer& Pointer) const;
+    // Draws the operations in order on Band, leaving out those wholly above
+    // row Top or below row Bottom.
+    void Replay(TChartCanvas& Band, const TSeriesPointer& Pointer, int Top, int Bottom) const;
 
 private:
     struct TState {

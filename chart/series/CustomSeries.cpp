@@ -175,7 +175,7 @@ void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueInd
     // always marks the point under the mouse.
     if (const TChartPen* Hover = PointerHoverPen(ValueIndex))
         C->AssignVisiblePen(*Hover);
-    if (IRecording) {
+    if (IBandSurface) {
         int H;
         int V;
         P->DrawSizes(H, V);
@@ -281,24 +281,29 @@ void TCustomSeries::PaintValues()
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
     ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
     IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
-    if (IDrewQuick) {
-        PaintQuick();
-    } else if (FFirstVisibleIndex >= 0 && FLastVisibleIndex - FFirstVisibleIndex >= BandedPoints && !ISkipRepeats
-               && FPointer->Transparency() == 0) {
-        PaintBanded();
-    } else {
-        for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
-            PaintValue(i);
-    }
+    auto Paint = [this] {
+        if (IDrewQuick) {
+            PaintQuick();
+        } else {
+            for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
+                PaintValue(i);
+        }
+    };
+    // Markers are where the pixels cost: bare segments cost more to keep
+    // than to draw.
+    if (FFirstVisibleIndex >= 0 && FLastVisibleIndex - FFirstVisibleIndex >= BandedPoints && !ISkipRepeats
+        && FPointer->Visible() && FPointer->Transparency() == 0)
+        PaintInBands(Paint);
+    else
+        Paint();
     Axes->SetFastCalc(OldFast);
 }
 
-void TCustomSeries::PaintBanded()
+void TCustomSeries::PaintInBands(const std::function<void()>& Paint)
 {
     auto* Surface = dynamic_cast<TAntialiasCanvas*>(FParent->Canvas());
     if (!Surface || !Surface->CanDrawInBands()) {
-        for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
-            PaintValue(i);
+        Paint();
         return;
     }
     if (!IBanded)
@@ -307,23 +312,21 @@ void TCustomSeries::PaintBanded()
         TCustomSeries& S;
         ~TRecording()
         {
-            S.IRecording = false;
+            S.IBandSurface = nullptr;
             S.IBanded->Clear();
         }
     } Recording{*this};
-    // In pieces, so that the kept operations stay small.
-    auto Flush = [&] {
-        Surface->DrawInBands([this](TChartCanvas& Band) { IBanded->Replay(Band, *FPointer); });
-        IBanded->Clear();
-    };
     IBanded->Clear();
-    IRecording = true;
-    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i) {
-        PaintValue(i);
-        if (IBanded->Size() >= BandedPiece)
-            Flush();
-    }
-    Flush();
+    IBandSurface = Surface;
+    Paint();
+    FlushBands();
+}
+
+void TCustomSeries::FlushBands()
+{
+    IBandSurface->DrawInBands(
+        [this](TChartCanvas& Band, int Top, int Bottom) { IBanded->Replay(Band, *FPointer, Top, Bottom); });
+    IBanded->Clear();
 }
 
 void TCustomSeries::ValuesModified(TChartValueList* List)
@@ -463,6 +466,9 @@ void TCustomSeries::PaintValue(int ValueIndex)
     OldX = x;
     OldY = y;
     OldColor = c;
+    // In pieces, so that the kept operations stay few.
+    if (IBandSurface && IBanded->Size() >= BandedPiece)
+        FlushBands();
 }
 
 double TCustomSeries::YOnSegmentAt(int ValueIndex, double XValue) const
@@ -542,11 +548,11 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
                 // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
                 const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
-                if (IRecording)
+                if (IBandSurface)
                     IBanded->SegmentStamp(*C, x0, y0, dx, dy, Shape, Reach);
                 else
                     C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
-            } else if (IRecording) {
+            } else if (IBandSurface) {
                 IBanded->Line(*C, x0, y0, x1, y1);
             } else {
                 C->Line(x0, y0, x1, y1);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class TAntialiasCanvas;
 class TBandedDrawing;
 class TChartPen;
 class TColumnExtremes;
@@ -136,8 +137,9 @@ private:
     // While set, the segments and markers of an exact frame are kept here and
     // drawn in bands of rows on all cores.
     std::unique_ptr<TBandedDrawing> IBanded;
-    bool IRecording = false;
-    void PaintBanded();
+    TAntialiasCanvas* IBandSurface = nullptr; // set while keeping them
+    void PaintInBands(const std::function<void()>& Paint);
+    void FlushBands();
 
     void SetUpSmoothing();
     void UndoSmoothing();

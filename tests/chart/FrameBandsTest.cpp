@@ -17,6 +17,7 @@ std::unique_ptr<TChart> VariedChart(bool Markers)
     auto* wide = dynamic_cast<TLineSeries*>(chart->GetSeries(3));
     wide->LinePen()->SetWidth(3);
     auto* smoothed = new TLineSeries(chart.get());
+    smoothed->Pointer()->SetVisible(Markers);
     chart->AddSeries(smoothed);
     for (int i = 0; i < 4000; ++i)
         smoothed->AddXY(i * 0.25, std::sin(i * 0.05) * 0.5);
@@ -27,7 +28,8 @@ std::unique_ptr<TChart> VariedChart(bool Markers)
 } // namespace
 
 // An exact frame drawn in bands of rows on several threads has the pixels of
-// the one-thread frame, on the screen buffer and in an export.
+// the one-thread frame, on the screen buffer and in an export. Only series
+// with markers are banded (bare segments cost more to keep than to draw).
 TEST(FrameBands, SamePixelsAsOneThread)
 {
     for (bool markers : {false, true}) {
@@ -45,7 +47,10 @@ TEST(FrameBands, SamePixelsAsOneThread)
             EXPECT_TRUE(ScreenFrame(*chart) == single) << "markers " << markers << " bands " << bands;
             EXPECT_TRUE(chart->CreateChartBitmap(clWhite, {0, 0, 781, 590}) == singleExport)
                 << "markers " << markers << " bands " << bands;
-            EXPECT_GT(canvas->BandedCount(), before);
+            if (markers)
+                EXPECT_GT(canvas->BandedCount(), before);
+            else
+                EXPECT_EQ(canvas->BandedCount(), before);
         }
     }
 }
