@@ -198,7 +198,6 @@ constexpr int DeviceLimit = 32767;
 // Exact frames of series with this many visible points draw in bands.
 constexpr int BandedPoints = 20000;
 constexpr size_t BandedPiece = 1 << 18;
-// Drawings of one marker after which its smoothed edge is solid.
 
 // Distance from (X, Y) to the segment (X0, Y0)-(X1, Y1).
 double SegmentDistance(int X, int Y, int X0, int Y0, int X1, int Y1)
@@ -345,6 +344,10 @@ bool TCustomSeries::CanPaintQuick()
         return false;
     if (LinePen()->Visible() && LinePen()->Style() != psSolid)
         return false;
+    // With markers every point is looked at anyway; without, the spans come
+    // from the extremes.
+    if (FPointer->Visible())
+        return true;
     const std::vector<double>& Y = YValues()->Value();
     if (!IExtremes || IExtremes->Count() != Y.size())
         IExtremes = std::make_unique<TColumnExtremes>(Y);
@@ -399,8 +402,7 @@ void TCustomSeries::PaintQuick()
         const int B = VertAxis->CalcYPosValue(Max);
         const int FirstY = CalcYPos(i);
         const int LastY = CalcYPos(j - 1);
-        // The join from the previous column, with that column's last marker
-        // over it as the point by point drawing leaves it.
+        // The join from the previous column's last point, then the span.
         PaintSegment(i, x, FirstY, Color, true);
         OldX = x;
         OldY = std::min(A, B);
