@@ -450,7 +450,10 @@ int TAntialiasCanvas::Bands() const
 
 bool TAntialiasCanvas::CanDrawInBands() const
 {
-    return FGraphics && IStampImage && !FMetafiling && Bands() > 1
+    // Each band keeps stamps of its own: a surface's first frame (a one-off
+    // export, say) would make every stamp once per band and lose more than
+    // the bands gain.
+    return FGraphics && IStampImage && !FMetafiling && IFrames > 1 && Bands() > 1
         && (IClipBoxes.empty() || IClipBoxes.back().Rectangular) && FGraphics->worldTransform().isIdentity();
 }
 
@@ -813,6 +816,7 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
 TRect TAntialiasCanvas::InitWindow(QPaintDevice* destination, const TRect& rect, bool /*is3D*/, TColor background)
 {
     EndPainter();
+    ++IFrames;
     IBufferFrame = false;
     FBackMode = cbmOpaque;
     if (!FBufferedDisplay) {

@@ -61,7 +61,8 @@ public:
     // frame's picture, all at the same time, each clipped to its rows; the
     // raster engine then gives every pixel what one drawing gives. Only on a
     // 32-bit premultiplied picture under a rectangular clip, outside
-    // metafiles (elsewhere Draw runs once on this surface). Draw gets this
+    // metafiles, from the surface's second frame on (elsewhere Draw runs once
+    // on this surface). Draw gets this
     // surface's pen, brush and alpha on each band, and the band's first and
     // last rows: what lies wholly outside them may be left out.
     bool CanDrawInBands() const;
@@ -139,6 +140,7 @@ private:
     long long IStampedCount = 0;
     int FBandCount = 0;
     long long IBandedCount = 0;
+    long long IFrames = 0;
     std::vector<std::unique_ptr<TAntialiasCanvas>> IBands; // kept with their stamps
     std::unique_ptr<TStampReplay> IStamps;
 
