@@ -209,7 +209,7 @@ void BM_BenchData(benchmark::State& state)
         chart.Draw(&image, TRect{0, 0, Width, Height});
     }
     chart.SetQuickFrames(false);
-    canvas->SetBandCount(0);
+    canvas->SetBandCount(1);
     state.counters["equal_pct"] = share;
 }
 

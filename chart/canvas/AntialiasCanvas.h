@@ -68,7 +68,9 @@ public:
     bool CanDrawInBands() const;
     using TBandDrawing = std::function<void(TChartCanvas& Band, int Top, int Bottom)>;
     void DrawInBands(const TBandDrawing& Draw);
-    // Bands per drawing: 0 is one per core (at most 8), 1 draws on one thread.
+    // Bands per drawing: 1 (the default) draws on one thread, 0 is one band
+    // per core (at most 8). On two busy cores the bands were measured to cost
+    // more than they gained, so they are asked for, not assumed.
     int BandCount() const { return FBandCount; }
     void SetBandCount(int Value) { FBandCount = Value; }
     // Drawings split into bands so far.
@@ -138,7 +140,7 @@ private:
     std::vector<TClipBox> IClipBoxes;
     bool FStamping = true;
     long long IStampedCount = 0;
-    int FBandCount = 0;
+    int FBandCount = 1;
     long long IBandedCount = 0;
     long long IFrames = 0;
     std::vector<std::unique_ptr<TAntialiasCanvas>> IBands; // kept with their stamps
