@@ -72,6 +72,21 @@ void TStamp::Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRe
     for (const TPixel& p : FStores)
         if (uint32_t* d = target(p))
             *d = p.Value;
+    if (Times == 1) {
+        // The common case, kept a plain loop.
+        for (const TPixel& p : FBlends)
+            if (uint32_t* d = target(p))
+                *d = p.Value + StampByteMul(*d, p.Keep);
+        for (const TPixel& p : FTabled) {
+            if (uint32_t* d = target(p)) {
+                const uint8_t* t = FTables.data() + p.Value;
+                const uint32_t v = *d;
+                *d = uint32_t(t[v & 0xFF]) | (uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8)
+                    | (uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16) | (uint32_t(t[768 + (v >> 24)]) << 24);
+            }
+        }
+        return;
+    }
     // Each pixel's blend is a function of that pixel alone: repeating it
     // stops at its fixed point.
     for (const TPixel& p : FBlends) {

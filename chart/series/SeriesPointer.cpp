@@ -249,5 +249,9 @@ void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, i
     // The figure code: 'P', the style and the half-sizes.
     const uint64_t Shape = (uint64_t('P') << 56) | (uint64_t(AStyle) << 48) | (uint64_t(Horiz & 0xFFFFF) << 24)
         | uint64_t(Vert & 0xFFFFF);
-    C.DrawStamps(px, py, Shape, Reach, [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); }, Times);
+    const auto Paint = [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); };
+    if (Times == 1)
+        C.DrawStamp(px, py, Shape, Reach, Paint);
+    else
+        C.DrawStamps(px, py, Shape, Reach, Paint, Times);
 }
