@@ -1,9 +1,19 @@
 // A full 781 × 590 frame of one series of N points (a noisy sine), with and
 // without circle markers, beside plain QPainter loops over the same pixel
 // positions: drawLine per segment and antialiased drawEllipse per marker.
+// Then the import's benchmark data (1,000,000 rows × 4 series, loaded as a
+// file load does): exact frames against gesture frames (still, after a pan
+// step, zoomed to a tenth of X), with the share of pixels a gesture frame
+// has equal to the exact one as counters.
 // Run by hand: ./build/bench/frame_bench
+// PLOTVANE_SHOTS=dir also saves each exact and gesture picture there.
 
+#include "app/DataImport.h"
+#include "bench/CsvMaker.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/panel/Chart.h"
+#include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
 #include "chart/panel/PlotvaneChart.h"
 #include "chart/series/SeriesPointer.h"
@@ -16,6 +26,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <map>
 #include <memory>
 #include <random>
 #include <vector>
@@ -111,8 +123,127 @@ void BM_ReferenceDrawEllipse(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * n);
 }
 
+// ---------------------------------------------------------------- bench data
+
+// The chart a file load of the benchmark CSV builds, markers on or off.
+TChart& BenchChart(bool Markers)
+{
+    static std::map<bool, std::unique_ptr<TChart>> Charts;
+    std::unique_ptr<TChart>& chart = Charts[Markers];
+    if (!chart) {
+        chart = CreatePlotvaneChart();
+        chart->SetSize(Width, Height);
+        TDataImport import;
+        import.SetDataBytes(MakeBenchCsv(1000000));
+        import.BuildChart(*chart);
+        for (int i = 0; i < chart->SeriesCount(); ++i)
+            if (auto* series = dynamic_cast<TCustomSeries*>(chart->GetSeries(i)))
+                series->Pointer()->SetVisible(Markers);
+    }
+    return *chart;
+}
+
+QImage Frame(TChart& Chart, bool Quick)
+{
+    Chart.SetQuickFrames(Quick);
+    QImage image(Width, Height, QImage::Format_RGB32);
+    Chart.Draw(&image, TRect{0, 0, Width, Height});
+    return image;
+}
+
+double EqualShare(const QImage& A, const QImage& B)
+{
+    long long equal = 0;
+    for (int y = 0; y < A.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(A.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(B.constScanLine(y));
+        for (int x = 0; x < A.width(); ++x)
+            equal += a[x] == b[x];
+    }
+    return 100.0 * double(equal) / double(A.width() * A.height());
+}
+
+// Zoomed: the bottom axis shows the middle tenth of its automatic range.
+void Zoom(TChart& Chart, bool Tenth)
+{
+    TChartAxis* axis = Chart.BottomAxis();
+    axis->SetAutomatic(true);
+    if (!Tenth)
+        return;
+    Frame(Chart, false);
+    const double min = axis->Minimum();
+    const double max = axis->Maximum();
+    axis->SetMinMax(min + 0.45 * (max - min), min + 0.55 * (max - min));
+}
+
+// The share of equal pixels, saving both pictures when asked to.
+double CompareFrames(TChart& Chart, const char* Name)
+{
+    const QImage exact = Frame(Chart, false);
+    const QImage quick = Frame(Chart, true);
+    Chart.SetQuickFrames(false);
+    if (const char* dir = std::getenv("PLOTVANE_SHOTS")) {
+        exact.save(QString::fromLocal8Bit(dir) + "/" + Name + "-exact.png");
+        quick.save(QString::fromLocal8Bit(dir) + "/" + Name + "-quick.png");
+    }
+    return EqualShare(exact, quick);
+}
+
+// Args: markers; mode 0 exact on one thread, 1 exact in bands on every core,
+// 2 gesture frame; zoomed to a tenth.
+void BM_BenchData(benchmark::State& state)
+{
+    const bool markers = state.range(0) != 0;
+    const int mode = int(state.range(1));
+    const bool tenth = state.range(2) != 0;
+    TChart& chart = BenchChart(markers);
+    Zoom(chart, tenth);
+    const std::string name = std::string(markers ? "markers" : "lines") + (tenth ? "-tenth" : "-all");
+    const double share = CompareFrames(chart, name.c_str());
+    auto* canvas = dynamic_cast<TAntialiasCanvas*>(chart.Canvas());
+    canvas->SetBandCount(mode == 0 ? 1 : 0);
+    chart.SetQuickFrames(mode == 2);
+    QImage image(Width, Height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        chart.Invalidate();
+        chart.Draw(&image, TRect{0, 0, Width, Height});
+    }
+    chart.SetQuickFrames(false);
+    canvas->SetBandCount(1);
+    state.counters["equal_pct"] = share;
+}
+
+// A pan gesture: every frame moves the limits by 1 % of the range.
+void BM_BenchDataPan(benchmark::State& state)
+{
+    const bool markers = state.range(0) != 0;
+    TChart& chart = BenchChart(markers);
+    Zoom(chart, false);
+    QImage image = Frame(chart, false);
+    TChartAxis* axis = chart.BottomAxis();
+    const double min = axis->Minimum();
+    const double max = axis->Maximum();
+    const double step = (max - min) / 100;
+    chart.SetQuickFrames(true);
+    int k = 0;
+    for (auto _ : state) {
+        ++k;
+        axis->SetMinMax(min + (k % 20) * step, max + (k % 20) * step);
+        chart.Draw(&image, TRect{0, 0, Width, Height});
+    }
+    // The share at the last position.
+    state.counters["equal_pct"] = CompareFrames(chart, markers ? "markers-pan" : "lines-pan");
+    axis->SetAutomatic(true);
+}
+
 } // namespace
 
+BENCHMARK(BM_BenchData)
+    ->ArgNames({"markers", "mode", "tenth"})
+    ->ArgsProduct({{0, 1}, {0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_BenchDataPan)->ArgNames({"markers"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Frame)
     ->ArgsProduct({{10000, 100000, 1000000}, {0, 1}})
     ->Unit(benchmark::kMillisecond)

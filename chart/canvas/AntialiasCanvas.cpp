@@ -17,10 +17,14 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QThread>
 
 #include <algorithm>
+#include <climits>
+#include <exception>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -394,7 +398,21 @@ bool TAntialiasCanvas::DrawOnScratch(QImage& Scratch, const std::function<void()
 
 void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint)
 {
-    if (!FGraphics)
+    StampOrPaint(X, Y, Shape, Reach, Paint, 1);
+}
+
+void TAntialiasCanvas::DrawStamps(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint, int Times)
+{
+    // One drawing is a plain DrawStamp, whatever overrides it.
+    if (Times == 1)
+        DrawStamp(X, Y, Shape, Reach, Paint);
+    else
+        StampOrPaint(X, Y, Shape, Reach, Paint, Times);
+}
+
+void TAntialiasCanvas::StampOrPaint(int X, int Y, uint64_t Shape, int Reach, const TStampPaint& Paint, int Times)
+{
+    if (!FGraphics || Times < 1)
         return;
     constexpr int far = 1 << 24;
     TClipBox clip{};
@@ -411,12 +429,108 @@ void TAntialiasCanvas::DrawStamp(int X, int Y, uint64_t Shape, int Reach, TStamp
                             FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
                             FBrush.BackColor(), FTransparency, FAnti};
         const QRect box(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom));
-        if (IStamps->Draw(*target, box, X, Y, key, Paint)) {
-            ++IStampedCount;
+        if (IStamps->Draw(*target, box, X, Y, key, Paint, Times)) {
+            IStampedCount += Times;
             return;
         }
     }
-    Paint(X, Y);
+    for (int t = 0; t < Times; ++t)
+        Paint(X, Y);
+}
+
+// ---------------------------------------------------------------------------
+// Bands
+
+int TAntialiasCanvas::Bands() const
+{
+    if (FBandCount > 0)
+        return FBandCount;
+    return std::clamp(QThread::idealThreadCount(), 1, 8);
+}
+
+bool TAntialiasCanvas::CanDrawInBands() const
+{
+    // Each band keeps stamps of its own: a surface's first frame (a one-off
+    // export, say) would make every stamp once per band and lose more than
+    // the bands gain.
+    return FGraphics && IStampImage && !FMetafiling && IFrames > 1 && Bands() > 1
+        && (IClipBoxes.empty() || IClipBoxes.back().Rectangular) && FGraphics->worldTransform().isIdentity();
+}
+
+void TAntialiasCanvas::BindBand(QImage& Picture, const QRect& Clip, const TAntialiasCanvas& Main)
+{
+    FAnti = Main.FAnti;
+    FStamping = Main.FStamping;
+    FMetafiling = false;
+    FTransparency = Main.FTransparency;
+    FPen.Assign(Main.FPen);
+    FBrush.Assign(Main.FBrush);
+    BindPainter(&Picture);
+    FGraphics->save();
+    ++IClipDepth;
+    PushClipBox(true, Clip.left(), Clip.top(), Clip.right(), Clip.bottom());
+    FGraphics->setClipRect(Clip, Qt::IntersectClip);
+}
+
+void TAntialiasCanvas::DrawInBands(const TBandDrawing& Draw)
+{
+    if (!CanDrawInBands()) {
+        Draw(*this, INT_MIN, INT_MAX);
+        return;
+    }
+    QImage& image = *IStampImage;
+    QRect clip(0, 0, image.width(), image.height());
+    if (!IClipBoxes.empty()) {
+        const TClipBox& box = IClipBoxes.back();
+        clip &= QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom));
+    }
+    if (clip.isEmpty())
+        return;
+    const int n = std::min(Bands(), clip.height());
+    while (int(IBands.size()) < n)
+        IBands.push_back(std::make_unique<TAntialiasCanvas>());
+    // Each band paints through a picture of its own over the same pixels: a
+    // picture takes one painter at a time, and the frame's keeps this one.
+    std::vector<QImage> pictures;
+    pictures.reserve(size_t(n));
+    std::vector<QRect> rows(static_cast<size_t>(n));
+    for (int k = 0; k < n; ++k) {
+        pictures.emplace_back(const_cast<uchar*>(image.constBits()), image.width(), image.height(),
+                              image.bytesPerLine(), image.format());
+        const int top = clip.top() + clip.height() * k / n;
+        const int bottom = clip.top() + clip.height() * (k + 1) / n;
+        rows[size_t(k)] = QRect(clip.left(), top, clip.width(), bottom - top);
+        IBands[size_t(k)]->BindBand(pictures.back(), rows[size_t(k)], *this);
+    }
+    std::vector<std::exception_ptr> errors(static_cast<size_t>(n));
+    auto run = [&](int k) {
+        try {
+            Draw(*IBands[size_t(k)], rows[size_t(k)].top(), rows[size_t(k)].bottom());
+        } catch (...) {
+            errors[size_t(k)] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::thread> threads;
+        threads.reserve(size_t(n - 1));
+        try {
+            for (int k = 1; k < n; ++k)
+                threads.emplace_back(run, k);
+        } catch (...) {
+            // No thread to be had: the remaining bands on this one.
+            for (int k = int(threads.size()) + 1; k < n; ++k)
+                run(k);
+        }
+        run(0);
+        for (std::thread& t : threads)
+            t.join();
+    }
+    for (int k = 0; k < n; ++k)
+        IBands[size_t(k)]->EndPainter();
+    ++IBandedCount;
+    for (const std::exception_ptr& e : errors)
+        if (e)
+            std::rethrow_exception(e);
 }
 
 // ---------------------------------------------------------------------------
@@ -702,6 +816,7 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
 TRect TAntialiasCanvas::InitWindow(QPaintDevice* destination, const TRect& rect, bool /*is3D*/, TColor background)
 {
     EndPainter();
+    ++IFrames;
     IBufferFrame = false;
     FBackMode = cbmOpaque;
     if (!FBufferedDisplay) {

@@ -121,6 +121,12 @@ public:
         (void)Reach;
         Paint(X, Y);
     }
+    // DrawStamp Times times in a row at the same centre.
+    virtual void DrawStamps(int X, int Y, uint64_t Shape, int Reach, TStampPaint Paint, int Times)
+    {
+        for (int t = 0; t < Times; ++t)
+            DrawStamp(X, Y, Shape, Reach, Paint);
+    }
 
     virtual void StretchDraw(const TRect& R, const TGraphic& Picture) = 0;
     virtual void Draw(int X, int Y, const TGraphic& Picture) = 0;

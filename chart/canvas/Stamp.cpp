@@ -58,7 +58,7 @@ std::unique_ptr<TStamp> TStamp::FromRenders(const std::vector<uint32_t>& Renders
 }
 
 template <bool Whole>
-void TStamp::Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip) const
+void TStamp::Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times) const
 {
     uchar* const origin = Bits + qsizetype(Y) * BytesPerLine + qsizetype(X) * 4;
     auto target = [&](const TPixel& p) -> uint32_t* {
@@ -72,25 +72,59 @@ void TStamp::Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRe
     for (const TPixel& p : FStores)
         if (uint32_t* d = target(p))
             *d = p.Value;
-    for (const TPixel& p : FBlends)
-        if (uint32_t* d = target(p))
-            *d = p.Value + StampByteMul(*d, p.Keep);
+    if (Times == 1) {
+        // The common case, kept a plain loop.
+        for (const TPixel& p : FBlends)
+            if (uint32_t* d = target(p))
+                *d = p.Value + StampByteMul(*d, p.Keep);
+        for (const TPixel& p : FTabled) {
+            if (uint32_t* d = target(p)) {
+                const uint8_t* t = FTables.data() + p.Value;
+                const uint32_t v = *d;
+                *d = uint32_t(t[v & 0xFF]) | (uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8)
+                    | (uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16) | (uint32_t(t[768 + (v >> 24)]) << 24);
+            }
+        }
+        return;
+    }
+    // Each pixel's blend is a function of that pixel alone: repeating it
+    // stops at its fixed point.
+    for (const TPixel& p : FBlends) {
+        if (uint32_t* d = target(p)) {
+            uint32_t v = *d;
+            for (int t = 0; t < Times; ++t) {
+                const uint32_t w = p.Value + StampByteMul(v, p.Keep);
+                if (w == v)
+                    break;
+                v = w;
+            }
+            *d = v;
+        }
+    }
     for (const TPixel& p : FTabled) {
         if (uint32_t* d = target(p)) {
             const uint8_t* t = FTables.data() + p.Value;
-            const uint32_t v = *d;
-            *d = uint32_t(t[v & 0xFF]) | (uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8)
-                | (uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16) | (uint32_t(t[768 + (v >> 24)]) << 24);
+            uint32_t v = *d;
+            for (int k = 0; k < Times; ++k) {
+                const uint32_t w = uint32_t(t[v & 0xFF]) | (uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8)
+                    | (uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16) | (uint32_t(t[768 + (v >> 24)]) << 24);
+                if (w == v)
+                    break;
+                v = w;
+            }
+            *d = v;
         }
     }
 }
 
-void TStamp::Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip) const
+void TStamp::Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times) const
 {
+    if (Times < 1)
+        return;
     // Whole stamps skip the per-pixel test.
     if (X - FReach >= Clip.left() && X + FReach <= Clip.right() && Y - FReach >= Clip.top()
         && Y + FReach <= Clip.bottom())
-        Replay<true>(Bits, BytesPerLine, X, Y, Clip);
+        Replay<true>(Bits, BytesPerLine, X, Y, Clip, Times);
     else
-        Replay<false>(Bits, BytesPerLine, X, Y, Clip);
+        Replay<false>(Bits, BytesPerLine, X, Y, Clip, Times);
 }

@@ -28,7 +28,9 @@ public:
 
     // Draws the stamp centred on (X, Y) into a premultiplied 32-bit picture,
     // touching only pixels inside Clip (which must lie inside the picture).
-    void Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip) const;
+    // Times > 1: the same as Times blends in a row, each pixel stopping as
+    // soon as one more blend leaves it as it is.
+    void Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times = 1) const;
 
     size_t Bytes() const
     {
@@ -47,7 +49,7 @@ private:
     };
 
     template <bool Whole>
-    void Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip) const;
+    void Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times) const;
 
     int FReach = 0;
     // Three kinds, each replayed by a loop of its own.

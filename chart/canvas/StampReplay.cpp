@@ -40,7 +40,8 @@ std::unique_ptr<TStamp> TStampReplay::Render(int Reach, TStampPaint Paint) const
     return TStamp::FromRenders(renders, side, margin);
 }
 
-bool TStampReplay::Draw(QImage& Picture, const QRect& Clip, int X, int Y, const TStampKey& Key, TStampPaint Paint)
+bool TStampReplay::Draw(QImage& Picture, const QRect& Clip, int X, int Y, const TStampKey& Key, TStampPaint Paint,
+                        int Times)
 {
     TStampCache::TEntry& entry = FCache.Entry(Key);
     if (entry.State == TStampCache::ssYoung && ++entry.Uses > TStampCache::kDirectUses)
@@ -48,6 +49,6 @@ bool TStampReplay::Draw(QImage& Picture, const QRect& Clip, int X, int Y, const 
     if (entry.State != TStampCache::ssReady)
         return false;
     if (!Clip.isEmpty())
-        entry.Stamp->Blend(const_cast<uchar*>(Picture.constBits()), Picture.bytesPerLine(), X, Y, Clip);
+        entry.Stamp->Blend(const_cast<uchar*>(Picture.constBits()), Picture.bytesPerLine(), X, Y, Clip, Times);
     return true;
 }

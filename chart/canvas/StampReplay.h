@@ -25,7 +25,9 @@ public:
     // touching only pixels inside Clip (which lies inside Picture), and returns
     // true; makes the stamp from Paint when it is due. False: there is no stamp
     // (yet), and the caller draws the figure directly.
-    bool Draw(QImage& Picture, const QRect& Clip, int X, int Y, const TStampKey& Key, TStampPaint Paint);
+    // Times: the figure drawn that many times over itself.
+    bool Draw(QImage& Picture, const QRect& Clip, int X, int Y, const TStampKey& Key, TStampPaint Paint,
+              int Times = 1);
 
 private:
     TScratchDrawing FScratch;

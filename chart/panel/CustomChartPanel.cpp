@@ -105,12 +105,16 @@ void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect)
 
 void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
 {
+    IQuickFrame = FQuickFrames;
     try {
         DrawFrame(Destination, Rect);
     } catch (...) {
+        IQuickFrame = false;
         FDirty = true;
         throw;
     }
+    IQuickFrame = false;
+    FQuickFrameShown = FQuickFrames;
     FLastFrameRect = Rect;
     FDirty = false;
     ++FFrameCount;
@@ -132,7 +136,7 @@ QImage TCustomChartPanel::CreateChartBitmap(TColor Background, const TRect& R)
                                  + std::to_string(R.Height()) + " picture of the chart");
     // The screen is up to date: what it shows is the picture.
     const TRect At{0, 0, R.Width(), R.Height()};
-    if (Background == FColor && !FDirty && Canvas()->ReDrawBitmap(&Bitmap, At))
+    if (Background == FColor && !FDirty && !FQuickFrameShown && Canvas()->ReDrawBitmap(&Bitmap, At))
         return Bitmap;
     const TColor Fill = ResolvePanelColor(Background);
     Bitmap.fill(Fill == clNone ? QColor(Qt::white) : QColor(RedOf(Fill), GreenOf(Fill), BlueOf(Fill)));
@@ -377,6 +381,12 @@ void TCustomChartPanel::DrawBevels(TRect& R)
 // ------------------------------------------------------------------- text
 
 // ------------------------------------------------------------- properties
+
+void TCustomChartPanel::SetQuickFrames(bool Value)
+{
+    if (Change(FQuickFrames, Value))
+        Invalidate();
+}
 
 void TCustomChartPanel::SetView3D(bool Value)
 {

@@ -80,6 +80,16 @@ public:
     // The frame of the chart's size as an EMF file.
     void SaveToMetafileEnh(const QString& FileName);
 
+    // Gesture frames: while on, frames of the screen may draw dense series
+    // per pixel column (almost the same pixels, at a cost of the plot's
+    // width); everything else draws as always, and exports always draw
+    // exactly. A change asks for a new frame.
+    bool QuickFrames() const { return FQuickFrames; }
+    void SetQuickFrames(bool Value);
+    bool QuickFrame() const override { return IQuickFrame; }
+    // The screen buffer holds a gesture frame, not the exact picture.
+    bool QuickFrameShown() const { return FQuickFrameShown; }
+
     // Full frames drawn so far.
     int FrameCount() const { return FFrameCount; }
     // What the last frame computed.
@@ -155,6 +165,9 @@ private:
     int FInvalidateCount = 0;
     int FFrameCount = 0;
     TRect FLastFrameRect;
+    bool FQuickFrames = false;
+    bool IQuickFrame = false; // the frame in progress may take the fast path
+    bool FQuickFrameShown = false;
     std::function<void()> FOnRepaintRequest;
     int FWidth = 0;
     int FHeight = 0;

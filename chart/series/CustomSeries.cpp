@@ -2,10 +2,13 @@
 
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxis.h"
+#include "chart/series/BandedDrawing.h"
+#include "chart/series/ColumnExtremes.h"
 #include "chart/series/SeriesChart.h"
 #include "chart/series/SeriesPointer.h"
 #include "chart/series/SmoothingFunction.h"
 #include "core/ChangeNotifier.h"
+#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -156,7 +159,7 @@ void TCustomSeries::Clear()
 
 // -------------------------------------------------------------- markers
 
-void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueIndex)
+void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueIndex, int Times)
 {
     const TSeriesPointer* P = FPointer.get();
     if (!P->Visible() || !FParent)
@@ -172,7 +175,14 @@ void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueInd
     // always marks the point under the mouse.
     if (const TChartPen* Hover = PointerHoverPen(ValueIndex))
         C->AssignVisiblePen(*Hover);
-    P->Draw(px, py, ColorValue, Style);
+    if (IBandSurface) {
+        int H;
+        int V;
+        P->DrawSizes(H, V);
+        IBanded->Marker(*C, px, py, H, V, ColorValue, Style, Times);
+        return;
+    }
+    P->Draw(px, py, ColorValue, Style, Times);
 }
 
 // ---- Line drawing -------------------------------------------------------
@@ -185,6 +195,9 @@ bool Intersects(const TRect& A, const TRect& B)
 }
 
 constexpr int DeviceLimit = 32767;
+// Exact frames of series with this many visible points draw in bands.
+constexpr int BandedPoints = 20000;
+constexpr size_t BandedPiece = 1 << 18;
 
 // Distance from (X, Y) to the segment (X0, Y0)-(X1, Y1).
 double SegmentDistance(int X, int Y, int X0, int Y0, int X1, int Y1)
@@ -266,9 +279,163 @@ void TCustomSeries::PaintValues()
     OldColor = clDefault;
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
     ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
-    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
-        PaintValue(i);
+    IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
+    auto Paint = [this] {
+        if (IDrewQuick) {
+            PaintQuick();
+        } else {
+            for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
+                PaintValue(i);
+        }
+    };
+    // Markers are where the pixels cost: bare segments cost more to keep
+    // than to draw.
+    if (FFirstVisibleIndex >= 0 && FLastVisibleIndex - FFirstVisibleIndex >= BandedPoints && !ISkipRepeats
+        && FPointer->Visible() && FPointer->Transparency() == 0)
+        PaintInBands(Paint);
+    else
+        Paint();
     Axes->SetFastCalc(OldFast);
+}
+
+void TCustomSeries::PaintInBands(const std::function<void()>& Paint)
+{
+    auto* Surface = dynamic_cast<TAntialiasCanvas*>(FParent->Canvas());
+    if (!Surface || !Surface->CanDrawInBands()) {
+        Paint();
+        return;
+    }
+    if (!IBanded)
+        IBanded = std::make_unique<TBandedDrawing>();
+    struct TRecording {
+        TCustomSeries& S;
+        ~TRecording()
+        {
+            S.IBandSurface = nullptr;
+            S.IBanded->Clear();
+        }
+    } Recording{*this};
+    IBanded->Clear();
+    IBandSurface = Surface;
+    Paint();
+    FlushBands();
+}
+
+void TCustomSeries::FlushBands()
+{
+    IBandSurface->DrawInBands(
+        [this](TChartCanvas& Band, int Top, int Bottom) { IBanded->Replay(Band, *FPointer, Top, Bottom); });
+    IBanded->Clear();
+}
+
+void TCustomSeries::ValuesModified(TChartValueList* List)
+{
+    TCustomLineSeries::ValuesModified(List);
+    IExtremes.reset();
+}
+
+bool TCustomSeries::CanPaintQuick()
+{
+    // Only where the points of a column are interchangeable: one colour, one
+    // marker style, nothing highlighted, a solid line, X ascending.
+    if (!IDense || !FParent->QuickFrame() || FDrawArea || FPointerBehind || OnGetPointerStyle || HasPointColors()
+        || ColorEachPoint() || HoverIndex() >= 0 || XValues()->Order() != loAscending
+        || (FPointer->Visible() && FPointer->Transparency() != 0))
+        return false;
+    if (LinePen()->Visible() && LinePen()->Style() != psSolid)
+        return false;
+    // With markers every point is looked at anyway; without, the spans come
+    // from the extremes.
+    if (FPointer->Visible())
+        return true;
+    const std::vector<double>& Y = YValues()->Value();
+    if (!IExtremes || IExtremes->Count() != Y.size())
+        IExtremes = std::make_unique<TColumnExtremes>(Y);
+    return !IExtremes->HasUnordered();
+}
+
+void TCustomSeries::PaintQuick()
+{
+    const std::vector<double>& Y = YValues()->Value();
+    const TChartAxis* VertAxis = GetVertAxis();
+    const TRect& R = FParent->ChartRect();
+    const int First = FFirstVisibleIndex;
+    const int Last = FLastVisibleIndex;
+    const TColor Color = GetValueColor(First);
+    // The first point as always: the entry segment from the plot's edge.
+    PaintValue(First);
+    int i = First + 1;
+    while (i <= Last) {
+        const int x = CalcXPos(i);
+        // The column's points are i..j-1: gallop, then halve.
+        int Low = i;
+        int Step = 1;
+        while (Low + Step <= Last && CalcXPos(Low + Step) <= x) {
+            Low += Step;
+            Step *= 2;
+        }
+        int High = std::min(Low + Step, Last + 1);
+        while (Low + 1 < High) {
+            const int Mid = Low + (High - Low) / 2;
+            if (CalcXPos(Mid) <= x)
+                Low = Mid;
+            else
+                High = Mid;
+        }
+        const int j = High;
+        if (FPointer->Visible()) {
+            PaintQuickMarkers(i, j);
+            i = j;
+            continue;
+        }
+        // Few points, or a column beyond the plot (the ends of the visible
+        // range): point by point.
+        if (j - i < 3 || x < R.Left - 1 || x > R.Right + 1) {
+            for (; i < j; ++i)
+                PaintValue(i);
+            continue;
+        }
+        double Min;
+        double Max;
+        IExtremes->Range(Y, size_t(i), size_t(j - 1), Min, Max);
+        const int A = VertAxis->CalcYPosValue(Min);
+        const int B = VertAxis->CalcYPosValue(Max);
+        const int FirstY = CalcYPos(i);
+        const int LastY = CalcYPos(j - 1);
+        // The join from the previous column's last point, then the span.
+        PaintSegment(i, x, FirstY, Color, true);
+        OldX = x;
+        OldY = std::min(A, B);
+        PaintSegment(i, x, std::max(A, B), Color, false);
+        OldX = x;
+        OldY = LastY;
+        i = j;
+    }
+}
+
+void TCustomSeries::PaintQuickMarkers(int First, int End)
+{
+    // Point by point as always, but a point on its predecessor's pixel only
+    // draws that pixel's marker again (its segment has no length): such runs
+    // become one marker drawn as many times over itself, which the surface
+    // does in one go with the same pixels.
+    const TColor Color = GetValueColor(First);
+    int k = First;
+    while (k < End) {
+        PaintValue(k);
+        int m = k + 1;
+        while (m < End && CalcYPos(m) == OldY)
+            ++m;
+        int Times = m - k - 1;
+        // The last point also draws its own marker.
+        if (m - 1 == FLastVisibleIndex && Times > 0)
+            ++Times;
+        if (Times > 0) {
+            FParent->Canvas()->Brush()->SetColor(Color);
+            PaintPointer(OldX, OldY, Color, m - 1, Times);
+        }
+        k = m;
+    }
 }
 
 void TCustomSeries::PaintValue(int ValueIndex)
@@ -301,6 +468,9 @@ void TCustomSeries::PaintValue(int ValueIndex)
     OldX = x;
     OldY = y;
     OldColor = c;
+    // In pieces, so that the kept operations stay few.
+    if (IBandSurface && IBanded->Size() >= BandedPiece)
+        FlushBands();
 }
 
 double TCustomSeries::YOnSegmentAt(int ValueIndex, double XValue) const
@@ -380,7 +550,12 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
                 // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
                 const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
-                C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
+                if (IBandSurface)
+                    IBanded->SegmentStamp(*C, x0, y0, dx, dy, Shape, Reach);
+                else
+                    C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
+            } else if (IBandSurface) {
+                IBanded->Line(*C, x0, y0, x1, y1);
             } else {
                 C->Line(x0, y0, x1, y1);
             }

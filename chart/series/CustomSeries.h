@@ -6,8 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
+class TAntialiasCanvas;
+class TBandedDrawing;
 class TChartPen;
+class TColumnExtremes;
 class TSmoothingFunction;
 
 
@@ -56,7 +60,7 @@ public:
     // Draws the marker of point ValueIndex at (px, py), ColorValue being the
     // point's colour, on the chart's canvas (the line drawing calls it after
     // the segments that meet at the point).
-    void PaintPointer(int px, int py, TColor ColorValue, int ValueIndex);
+    void PaintPointer(int px, int py, TColor ColorValue, int ValueIndex, int Times = 1);
     TOnGetPointerStyle OnGetPointerStyle;
 
     // Line drawing: the visible range (widened by the markers that reach into
@@ -64,6 +68,8 @@ public:
     // segments that meet at its point.
     void CalcFirstLastVisibleIndex() override;
     void PaintValues() override;
+    // The last drawing of the values took the gesture frames' fast path.
+    bool DrewQuick() const { return IDrewQuick; }
     void PixelMarginsHoriz(int& Left, int& Right) const override;
     void PixelMarginsVert(int& Top, int& Bottom) const override;
     // The legend symbol: a line in the series colour with the marker fitted
@@ -82,6 +88,8 @@ protected:
     // The pen a marker under the mouse is drawn with, or null when point
     // ValueIndex is not the one under the mouse.
     virtual const TChartPen* PointerHoverPen(int ValueIndex) const;
+    // New points, or points gone: the column extremes are stale.
+    void ValuesModified(TChartValueList* List) override;
 
     bool FClickableLine = true;
     int FClickTolerance = 0;
@@ -100,6 +108,13 @@ protected:
 
 private:
     void PaintValue(int ValueIndex);
+    // A gesture frame of a dense series: per pixel column, the join from the
+    // previous column and the span from its lowest to its highest point; with
+    // markers, each run of points on one pixel as one marker drawn over
+    // itself.
+    bool CanPaintQuick();
+    void PaintQuick();
+    void PaintQuickMarkers(int First, int End);
     void DrawEntrySegment(int ValueIndex, int X, int Y, TColor Color);
     void PaintSegment(int ValueIndex, int X, int Y, TColor Color, bool DrawPreviousPointer);
     void PrepareLinePen(TColor Color);
@@ -115,7 +130,16 @@ private:
     TRect IClientRect;
     bool IDense = false; // many more visible points than pixel columns
     bool ISkipRepeats = false; // a metafile: points repeating a pixel are left out
+    bool IDrewQuick = false;
     std::unique_ptr<TChartSelected> FSelected;
+    // Built on the first gesture frame after a data change.
+    std::unique_ptr<TColumnExtremes> IExtremes;
+    // While set, the segments and markers of an exact frame are kept here and
+    // drawn in bands of rows on all cores.
+    std::unique_ptr<TBandedDrawing> IBanded;
+    TAntialiasCanvas* IBandSurface = nullptr; // set while keeping them
+    void PaintInBands(const std::function<void()>& Paint);
+    void FlushBands();
 
     void SetUpSmoothing();
     void UndoSmoothing();

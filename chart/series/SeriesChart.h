@@ -28,6 +28,9 @@ public:
 
     // The chart's hover highlighting; off, no series tracks the mouse.
     virtual bool HoverVisible() const { return true; }
+    // The frame in progress is a gesture frame: dense series may draw their
+    // lines and markers per pixel column instead of point by point.
+    virtual bool QuickFrame() const { return false; }
 
 protected:
     friend class TCustomChartElement; // joins and leaves its owner's components

@@ -202,11 +202,19 @@ void TSeriesPointer::PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) con
         ACanvas->Brush()->SetStyle(bsClear);
 }
 
-void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle) const
+void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle, int Times) const
 {
     TSeriesChart* Chart = FSeries ? FSeries->ParentChart() : nullptr;
     if (!Chart)
         return;
+    int H;
+    int V;
+    DrawSizes(H, V);
+    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle, Times);
+}
+
+void TSeriesPointer::DrawSizes(int& H, int& V) const
+{
     // Axis units: the size measured in values of the series' vertical axis.
     auto AxisPixels = [this](double Size) {
         const TChartAxis* Axis = FSeries->GetVertAxis();
@@ -214,19 +222,18 @@ void TSeriesPointer::Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle
             return Numbers::RoundInt(Size);
         return std::abs(Axis->CalcPosValue(Axis->Minimum() + Size) - Axis->CalcPosValue(Axis->Minimum()));
     };
-    int H = FHorizSize;
-    int V = FVertSize;
+    H = FHorizSize;
+    V = FVertSize;
     if (FSizeFloat != 0) {
         H = V = FSizeUnits == suAxis ? AxisPixels(FSizeFloat) : Numbers::RoundInt(FSizeFloat);
     } else if (FSizeUnits == suAxis) {
         H = AxisPixels(FHorizSize);
         V = AxisPixels(FVertSize);
     }
-    DrawPointer(Chart->Canvas(), Chart->View3D(), px, py, H, V, ColorValue, AStyle);
 }
 
 void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, int py, int Horiz, int Vert,
-                                 TColor /*ColorValue*/, TSeriesPointerStyle AStyle) const
+                                 TColor /*ColorValue*/, TSeriesPointerStyle AStyle, int Times) const
 {
     if (!ACanvas || AStyle == psNothing)
         return;
@@ -242,5 +249,9 @@ void TSeriesPointer::DrawPointer(TChartCanvas* ACanvas, bool /*Is3D*/, int px, i
     // The figure code: 'P', the style and the half-sizes.
     const uint64_t Shape = (uint64_t('P') << 56) | (uint64_t(AStyle) << 48) | (uint64_t(Horiz & 0xFFFFF) << 24)
         | uint64_t(Vert & 0xFFFFF);
-    C.DrawStamp(px, py, Shape, Reach, [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); });
+    const auto Paint = [&](int x, int y) { DrawShape(C, x, y, Horiz, Vert, AStyle); };
+    if (Times == 1)
+        C.DrawStamp(px, py, Shape, Reach, Paint);
+    else
+        C.DrawStamps(px, py, Shape, Reach, Paint, Times);
 }

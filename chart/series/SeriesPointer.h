@@ -87,14 +87,17 @@ public:
     void PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) const;
     // One marker centred on (px, py) with the pointer's own half-sizes, on the
     // canvas of the series' chart (nothing without one).
-    void Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle) const;
+    // Times: that many times over itself (points sharing a pixel).
+    void Draw(int px, int py, TColor ColorValue, TSeriesPointerStyle AStyle, int Times = 1) const;
+    // The half-sizes Draw draws with, in pixels.
+    void DrawSizes(int& Horiz, int& Vert) const;
     // With Style and the brush colour.
     void Draw(int X, int Y) const { Draw(X, Y, Color(), FStyle); }
     void Draw(const TPoint& P) const { Draw(P.X, P.Y); }
     // One marker with explicit half-sizes (the legend fits them to its symbol).
     // Only the two-dimensional marker exists: Is3D draws the same.
     void DrawPointer(TChartCanvas* ACanvas, bool Is3D, int px, int py, int Horiz, int Vert, TColor ColorValue,
-                     TSeriesPointerStyle AStyle) const;
+                     TSeriesPointerStyle AStyle, int Times = 1) const;
 
 private:
     std::unique_ptr<TChartBrush> FBrush;
