@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -19,8 +20,11 @@
 #include <exception>
 #include <new>
 
-TChartView::TChartView(TChart* Chart, QWidget* Parent) : QWidget(Parent), FChart(Chart)
+TChartView::TChartView(TChart* Chart, QWidget* Parent) : QWidget(Parent), FChart(Chart), FSettle(new QTimer(this))
 {
+    FSettle->setSingleShot(true);
+    FSettle->setInterval(SettleMilliseconds);
+    QObject::connect(FSettle, &QTimer::timeout, this, [this] { Settle(); });
     // The chart paints every pixel itself from its own buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
@@ -139,7 +143,10 @@ void TChartView::mousePressEvent(QMouseEvent* Event)
 void TChartView::mouseMoveEvent(QMouseEvent* Event)
 {
     const QPoint P = Event->position().toPoint();
+    const int Before = FChart->InvalidateCount();
     FChart->Mouse()->MouseMove(P.x(), P.y());
+    if (FChart->InvalidateCount() != Before)
+        QuickUntilRest();
     Event->accept();
 }
 
@@ -147,7 +154,23 @@ void TChartView::mouseReleaseEvent(QMouseEvent* Event)
 {
     const QPoint P = Event->position().toPoint();
     FChart->Mouse()->MouseUp(ChartButton(Event->button()), P.x(), P.y());
+    // A gesture that ends shows the exact frame at once.
+    if (!FChart->Mouse()->GestureActive())
+        Settle();
     Event->accept();
+}
+
+void TChartView::QuickUntilRest()
+{
+    FChart->SetQuickFrames(true);
+    FSettle->start();
+}
+
+void TChartView::Settle()
+{
+    FSettle->stop();
+    if (FChart->QuickFrames())
+        FChart->SetQuickFrames(false);
 }
 
 void TChartView::wheelEvent(QWheelEvent* Event)
@@ -156,8 +179,10 @@ void TChartView::wheelEvent(QWheelEvent* Event)
     FWheelRest += Event->angleDelta().y();
     const int Steps = FWheelRest / 120;
     FWheelRest -= Steps * 120;
-    if (Steps != 0)
+    if (Steps != 0) {
         FChart->Mouse()->MouseWheel(Steps);
+        QuickUntilRest();
+    }
     Event->accept();
 }
 

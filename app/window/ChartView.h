@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QTimer;
 class TChart;
 
 // The thin widget that shows a chart: it gives the chart its size, calls its
@@ -19,6 +20,9 @@ public:
     void RequestRepaint() override;
     // The failure of the last paint, empty when it drew.
     const QString& PaintError() const { return FPaintError; }
+
+    // How long the mouse rests before the exact frame replaces a gesture frame.
+    static const int SettleMilliseconds = 150;
 
     // The factors the data was multiplied by, so a tooltip shows the data's
     // own numbers.
@@ -40,6 +44,10 @@ protected:
 
 private:
     void PaintBand();
+    // A frame asked for by a pan, a wheel step or the hover is a gesture
+    // frame; once the mouse rests for a moment the exact one follows.
+    void QuickUntilRest();
+    void Settle();
 
     TChart* FChart;
     QString FPaintError;
@@ -47,4 +55,5 @@ private:
     double FYFactor = 1;
     // Wheel angle not yet a whole step (high-resolution wheels, touchpads).
     int FWheelRest = 0;
+    QTimer* FSettle;
 };

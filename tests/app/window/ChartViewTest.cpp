@@ -58,3 +58,21 @@ TEST_F(ChartViewMouse, ThePointTooltipShowsTheDataInItsOwnUnits)
     EXPECT_EQ(View->PointToolTip(X + 1, Y - 1), QStringLiteral("v\nX = 0.000246\nY = 0.007"));
     EXPECT_TRUE(View->PointToolTip(5, 5).isEmpty());
 }
+
+// A pan or wheel step shows a gesture frame; the exact one follows when the
+// mouse rests, or at once when the drag ends.
+TEST_F(ChartViewMouse, GestureFramesUntilTheMouseRests)
+{
+    Wheel(120);
+    EXPECT_TRUE(Chart().QuickFrames());
+    QTest::qWait(TChartView::SettleMilliseconds + 100);
+    EXPECT_FALSE(Chart().QuickFrames());
+
+    QTest::mousePress(View, Qt::RightButton, Qt::NoModifier, QPoint(200, 200));
+    QTest::mouseMove(View, QPoint(230, 210));
+    EXPECT_TRUE(Chart().QuickFrames());
+    QTest::mouseRelease(View, Qt::RightButton, Qt::NoModifier, QPoint(230, 210));
+    EXPECT_FALSE(Chart().QuickFrames());
+    View->grab();
+    EXPECT_FALSE(Chart().QuickFrameShown());
+}
