@@ -127,11 +127,8 @@ TForm1::TForm1(const QString& SettingsPath, QWidget* Parent)
 
     // The settings file is read as the window is made; one that cannot be
     // read leaves the defaults and says why.
-    try {
-        FIniFile.SetFileName(SettingsPath.isEmpty() ? DefaultSettingsPath() : SettingsPath);
-    } catch (const std::exception& e) {
-        TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-    }
+    TPlotvaneApplication::Guard(
+        [&] { FIniFile.SetFileName(SettingsPath.isEmpty() ? DefaultSettingsPath() : SettingsPath); });
     FormCreate();
 }
 
@@ -175,15 +172,7 @@ template <class T> T* TForm1::Place(T* Control, int Left, int Top, int Width, in
 
 std::function<void()> TForm1::Guarded(void (TForm1::*Handler)())
 {
-    return [this, Handler] {
-        try {
-            (this->*Handler)();
-        } catch (const std::bad_alloc&) {
-            TPlotvaneApplication::ShowException(QStringLiteral("メモリが足りません"));
-        } catch (const std::exception& e) {
-            TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-        }
-    };
+    return [this, Handler] { TPlotvaneApplication::Guard([this, Handler] { (this->*Handler)(); }); };
 }
 
 void TForm1::Wire(std::function<void()>& Event, void (TForm1::*Handler)())
@@ -539,11 +528,7 @@ void TForm1::closeEvent(QCloseEvent* Event)
 {
     // A settings file that cannot be written is said, and the window closes
     // all the same: nothing of the chart depends on it.
-    try {
-        SaveSettings();
-    } catch (const std::exception& e) {
-        TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-    }
+    TPlotvaneApplication::Guard([this] { SaveSettings(); });
     Event->accept();
 }
 
@@ -794,22 +779,14 @@ void TForm1::dropEvent(QDropEvent* Event)
         if (Url.isLocalFile()) {
             Event->acceptProposedAction();
             const QString Path = Url.toLocalFile();
-            try {
-                WMDropFiles(Path);
-            } catch (const std::exception& e) {
-                TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-            }
+            TPlotvaneApplication::Guard([&] { WMDropFiles(Path); });
             return;
         }
     }
     if (Data->hasText()) {
         Event->acceptProposedAction();
         const QString Text = Data->text();
-        try {
-            DropText(Text);
-        } catch (const std::exception& e) {
-            TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-        }
+        TPlotvaneApplication::Guard([&] { DropText(Text); });
     }
 }
 

@@ -55,14 +55,20 @@ void TPlotvaneApplication::ShowException(const QString& message)
     box.exec();
 }
 
-bool TPlotvaneApplication::notify(QObject* receiver, QEvent* event)
+void TPlotvaneApplication::Guard(const std::function<void()>& Action)
 {
     try {
-        return QApplication::notify(receiver, event);
+        Action();
     } catch (const std::bad_alloc&) {
         ShowException(QStringLiteral("メモリが足りません"));
     } catch (const std::exception& e) {
         ShowException(QString::fromUtf8(e.what()));
     }
-    return false;
+}
+
+bool TPlotvaneApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool Result = false;
+    Guard([&] { Result = QApplication::notify(receiver, event); });
+    return Result;
 }

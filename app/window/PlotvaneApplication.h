@@ -20,4 +20,6 @@ public:
     // Shows the report (tests replace it to see what would be shown).
     static void ShowException(const QString& message);
     static void SetReporter(std::function<void(const QString&)> reporter);
+    // Runs Action; a failure becomes the report and the program goes on.
+    static void Guard(const std::function<void()>& Action);
 };

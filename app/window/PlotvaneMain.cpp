@@ -21,13 +21,12 @@ int main(int argc, char** argv)
     const QStringList Arguments = App.arguments();
     if (Arguments.size() > 1) {
         const QString Path = Arguments[1];
-        QMetaObject::invokeMethod(&Form1, [&Form1, Path] {
-            try {
-                Form1.WMDropFiles(QFileInfo(Path).absoluteFilePath());
-            } catch (const std::exception& e) {
-                TPlotvaneApplication::ShowException(QString::fromUtf8(e.what()));
-            }
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &Form1,
+            [&Form1, Path] {
+                TPlotvaneApplication::Guard([&] { Form1.WMDropFiles(QFileInfo(Path).absoluteFilePath()); });
+            },
+            Qt::QueuedConnection);
     }
     return App.exec();
 }
