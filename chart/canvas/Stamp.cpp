@@ -6,6 +6,10 @@ namespace {
 
 constexpr uint32_t Ground(int g) { return uint32_t(g) * 0x01010101u; }
 
+// Counts made into stamps of their own, and the room they may take.
+constexpr int kRepeatLimit = 64;
+constexpr size_t kRepeatBytes = size_t(1) << 20;
+
 } // namespace
 
 std::unique_ptr<TStamp> TStamp::FromRenders(const std::vector<uint32_t>& Renders, int Side, int Margin)
@@ -117,10 +121,95 @@ void TStamp::Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRe
     }
 }
 
+const TStamp* TStamp::Repeated(int Times) const
+{
+    if (Times > kRepeatLimit) {
+        const TStamp* Most = Repeated(kRepeatLimit);
+        return Most && FConverged == 1 ? Most : nullptr;
+    }
+    if (FRepeats.empty())
+        FRepeats.resize(kRepeatLimit - 1);
+    std::unique_ptr<TStamp>& Slot = FRepeats[size_t(Times - 2)];
+    if (!Slot) {
+        if (FRepeatBytes > kRepeatBytes)
+            return nullptr;
+        bool Converged = false;
+        Slot = MakeRepeated(Times, Converged);
+        if (Times == kRepeatLimit)
+            FConverged = Converged ? 1 : 0;
+        FRepeatBytes += Slot->Bytes();
+    }
+    return Slot.get();
+}
+
+std::unique_ptr<TStamp> TStamp::MakeRepeated(int Times, bool& Converged) const
+{
+    // Each channel's blend depends on that channel alone, so the repeated
+    // drawing is known from the uniform grounds, as a stamp is made.
+    auto stamp = std::make_unique<TStamp>();
+    stamp->FReach = FReach;
+    stamp->FStores = FStores;
+    Converged = true;
+    uint32_t out[256];
+    auto Classify = [&](TPixel pixel) {
+        const uint32_t source = out[0];
+        const int keep = int(out[255] >> 24) - int(source >> 24);
+        bool blend = keep >= 0 && keep <= 255;
+        for (int g = 0; g < 256 && blend; ++g)
+            blend = out[g] == source + StampByteMul(Ground(g), uint32_t(keep));
+        if (blend) {
+            pixel.Value = source;
+            pixel.Keep = uint32_t(keep);
+            (keep == 0 ? stamp->FStores : stamp->FBlends).push_back(pixel);
+            return;
+        }
+        pixel.Value = uint32_t(stamp->FTables.size());
+        pixel.Keep = 0;
+        stamp->FTables.resize(stamp->FTables.size() + 1024);
+        uint8_t* table = stamp->FTables.data() + pixel.Value;
+        for (int g = 0; g < 256; ++g)
+            for (int c = 0; c < 4; ++c)
+                table[c * 256 + g] = uint8_t(out[g] >> (8 * c));
+        stamp->FTabled.push_back(pixel);
+    };
+    auto Repeat = [&](auto Once) {
+        for (int g = 0; g < 256; ++g) {
+            uint32_t v = Ground(g);
+            for (int t = 0; t < Times; ++t) {
+                const uint32_t w = Once(v);
+                if (w == v)
+                    break;
+                v = w;
+            }
+            Converged = Converged && Once(v) == v;
+            out[g] = v;
+        }
+    };
+    for (const TPixel& p : FBlends) {
+        Repeat([&p](uint32_t v) { return p.Value + StampByteMul(v, p.Keep); });
+        Classify(p);
+    }
+    for (const TPixel& p : FTabled) {
+        const uint8_t* t = FTables.data() + p.Value;
+        Repeat([t](uint32_t v) {
+            return uint32_t(t[v & 0xFF]) | (uint32_t(t[256 + ((v >> 8) & 0xFF)]) << 8)
+                | (uint32_t(t[512 + ((v >> 16) & 0xFF)]) << 16) | (uint32_t(t[768 + (v >> 24)]) << 24);
+        });
+        Classify(p);
+    }
+    return stamp;
+}
+
 void TStamp::Blend(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times) const
 {
     if (Times < 1)
         return;
+    if (Times > 1) {
+        if (const TStamp* Stamp = Repeated(Times)) {
+            Stamp->Blend(Bits, BytesPerLine, X, Y, Clip, 1);
+            return;
+        }
+    }
     // Whole stamps skip the per-pixel test.
     if (X - FReach >= Clip.left() && X + FReach <= Clip.right() && Y - FReach >= Clip.top()
         && Y + FReach <= Clip.bottom())

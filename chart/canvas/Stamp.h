@@ -50,6 +50,10 @@ private:
 
     template <bool Whole>
     void Replay(uchar* Bits, qsizetype BytesPerLine, int X, int Y, const QRect& Clip, int Times) const;
+    // Times drawings in a row as one stamp, made on first use; null when
+    // they are to be replayed one by one.
+    const TStamp* Repeated(int Times) const;
+    std::unique_ptr<TStamp> MakeRepeated(int Times, bool& Converged) const;
 
     int FReach = 0;
     // Three kinds, each replayed by a loop of its own.
@@ -57,6 +61,12 @@ private:
     std::vector<TPixel> FBlends;
     std::vector<TPixel> FTabled;
     std::vector<uint8_t> FTables; // per table: 4 channels × 256 entries
+    // Dense markers come many times over the same pixel: each count made
+    // once (index Times - 2). Whether the most counted one reached every
+    // pixel's fixed point, so that more drawings change nothing: -1 unknown.
+    mutable std::vector<std::unique_ptr<TStamp>> FRepeats;
+    mutable size_t FRepeatBytes = 0;
+    mutable int FConverged = -1;
 };
 
 // Source-over of a premultiplied pixel: each channel of x times a / 255,

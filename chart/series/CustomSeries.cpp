@@ -4,6 +4,7 @@
 #include "chart/axes/ChartAxis.h"
 #include "chart/series/BandedDrawing.h"
 #include "chart/series/ColumnExtremes.h"
+#include "chart/series/ColumnLumps.h"
 #include "chart/series/SeriesChart.h"
 #include "chart/series/SeriesPointer.h"
 #include "chart/series/SmoothingFunction.h"
@@ -415,27 +416,37 @@ void TCustomSeries::PaintQuick()
 
 void TCustomSeries::PaintQuickMarkers(int First, int End)
 {
-    // Point by point as always, but a point on its predecessor's pixel only
-    // draws that pixel's marker again (its segment has no length): such runs
-    // become one marker drawn as many times over itself, which the surface
-    // does in one go with the same pixels.
-    const TColor Color = GetValueColor(First);
-    int k = First;
-    while (k < End) {
-        PaintValue(k);
-        int m = k + 1;
-        while (m < End && CalcYPos(m) == OldY)
-            ++m;
-        int Times = m - k - 1;
-        // The last point also draws its own marker.
-        if (m - 1 == FLastVisibleIndex && Times > 0)
-            ++Times;
-        if (Times > 0) {
-            FParent->Canvas()->Brush()->SetColor(Color);
-            PaintPointer(OldX, OldY, Color, m - 1, Times);
+    // The join from the previous column and that column's last marker as
+    // always; the rest of the column with its repeats lumped.
+    PaintValue(First);
+    if (End - First < 2)
+        return;
+    const int x = OldX;
+    const TColor Color = OldColor;
+    IColumnRows.clear();
+    for (int k = First; k < End; ++k)
+        IColumnRows.push_back(CalcYPos(k));
+    if (!ILumps)
+        ILumps = std::make_unique<TColumnLumps>();
+    const std::vector<TColumnLumps::TItem>& Items = ILumps->Lump(IColumnRows, End - 1 == FLastVisibleIndex);
+    for (bool Final : {false, true}) {
+        for (const TColumnLumps::TItem& Item : Items) {
+            const int Times = Final ? Item.Times : Item.Earlier;
+            if (Times == 0)
+                continue;
+            if (Item.Marker()) {
+                FParent->Canvas()->Brush()->SetColor(Color);
+                PaintPointer(x, Item.A, Color, First, Times);
+            } else {
+                // A segment's repeats add little beyond its first drawing.
+                OldX = x;
+                OldY = Item.A;
+                PaintSegment(First, x, Item.B, Color, false);
+            }
         }
-        k = m;
     }
+    OldX = x;
+    OldY = IColumnRows.back();
 }
 
 void TCustomSeries::PaintValue(int ValueIndex)

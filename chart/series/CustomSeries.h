@@ -12,6 +12,7 @@ class TAntialiasCanvas;
 class TBandedDrawing;
 class TChartPen;
 class TColumnExtremes;
+class TColumnLumps;
 class TSmoothingFunction;
 
 
@@ -134,6 +135,8 @@ private:
     std::unique_ptr<TChartSelected> FSelected;
     // Built on the first gesture frame after a data change.
     std::unique_ptr<TColumnExtremes> IExtremes;
+    std::unique_ptr<TColumnLumps> ILumps;
+    std::vector<int> IColumnRows;
     // While set, the segments and markers of an exact frame are kept here and
     // drawn in bands of rows on all cores.
     std::unique_ptr<TBandedDrawing> IBanded;

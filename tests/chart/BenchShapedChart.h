@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-// Four series shaped like the import's benchmark data (a slow sine, a large
-// cosine, a nearly flat line and a sawtooth), N points each, with the
-// import's circle markers when asked for.
+// Four series as the import draws its benchmark data (a small sine, a large
+// cosine, a nearly flat line and a sawtooth, scaled by the import's "K"),
+// N points each, with the import's circle markers when asked for.
 inline std::unique_ptr<TChart> BenchShapedChart(int N, bool Markers)
 {
     std::unique_ptr<TChart> chart = CreatePlotvaneChart();
@@ -31,10 +31,10 @@ inline std::unique_ptr<TChart> BenchShapedChart(int N, bool Markers)
             const double t = i * 1000.0 / N;
             x[size_t(i)] = t;
             switch (s) {
-            case 0: y[size_t(i)] = std::sin(t) * 0.9; break;
-            case 1: y[size_t(i)] = std::cos(t * 0.5) * 1.2; break;
-            case 2: y[size_t(i)] = 0.0001 * std::sin(t * 3) + 0.02; break;
-            default: y[size_t(i)] = ((i % 97) * 1.25 - 60) / 100 + (i % 13) * 0.0001; break;
+            case 0: y[size_t(i)] = std::sin(t) * 3.7 / 1000; break;
+            case 1: y[size_t(i)] = std::cos(t * 0.5) * 1.2345; break;
+            case 2: y[size_t(i)] = (0.0001 * std::sin(t * 3) + 0.02) / 1000; break;
+            default: y[size_t(i)] = ((i % 97) * 1.25 - 60 + (i % 13) * 0.0137) / 1000; break;
             }
         }
         series->AddXYArrays(std::move(x), std::move(y));
