@@ -76,6 +76,36 @@ int TAxisScale::CalcPosFast(double Value) const
     return FHorizontal ? IStartPos + Offset : IEndPos - Offset;
 }
 
+void TAxisScale::CalcPosFastMany(const double* Values, int Count, int* Out) const
+{
+    if (IRangeZero) {
+        std::fill(Out, Out + Count, ICenterPos);
+        return;
+    }
+    // Adding and taking away 1.5 * 2^52 rounds to the nearest integer, which
+    // is the floor or the ceiling CalcPosFast picks wherever the product is
+    // clear of a half pixel; the rest take CalcPosFast itself.
+    constexpr double Magic = 6755399441055744.0;
+    const int Base = FHorizontal ? IStartPos : IEndPos;
+    const int Sign = FHorizontal ? 1 : -1;
+    unsigned Unclear = 0;
+    for (int i = 0; i < Count; ++i) {
+        const double Quick = (Values[i] - IMinimum) * IAxisSizeRange;
+        const double Near = (Quick + Magic) - Magic;
+        const bool Clear = std::fabs(Quick) < 1e9 && std::fabs(Quick - Near) < 0.5 - 1e-6;
+        Out[i] = Base + Sign * int(Clear ? Near : 0.0);
+        Unclear += !Clear;
+    }
+    for (int i = 0; Unclear > 0 && i < Count; ++i) {
+        const double Quick = (Values[i] - IMinimum) * IAxisSizeRange;
+        const double Near = (Quick + Magic) - Magic;
+        if (!(std::fabs(Quick) < 1e9 && std::fabs(Quick - Near) < 0.5 - 1e-6)) {
+            Out[i] = CalcPosFast(Values[i]);
+            --Unclear;
+        }
+    }
+}
+
 double TAxisScale::InternalCalcPosPoint(int Value) const
 {
     if (IAxisSize < 1)

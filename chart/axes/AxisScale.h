@@ -31,6 +31,9 @@ public:
     // Out of line on purpose: inlined into the axis' binding switch, GCC
     // moves the common path off the fall-through and frames get slower.
     int CalcPosFast(double Value) const;
+    // CalcPosFast of Count values at once, the same results: a loop without
+    // branches for all but the few near a half pixel.
+    void CalcPosFastMany(const double* Values, int Count, int* Out) const;
     // Pixel to value; 0 on an axis shorter than a pixel.
     double InternalCalcPosPoint(int Value) const;
 

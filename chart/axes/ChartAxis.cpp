@@ -334,6 +334,16 @@ int TChartAxis::CalcPosValue(double Value) const
     return CalcXPosValue(Value);
 }
 
+void TChartAxis::CalcPosValues(const double* Values, int Count, int* Out) const
+{
+    if (FParentChart && FParentChart->AxesList()->FastCalc()) {
+        CalcPosFastMany(Values, Count, Out);
+        return;
+    }
+    for (int i = 0; i < Count; ++i)
+        Out[i] = CalcPosDefault(Values[i]);
+}
+
 // ---------------------------------------------------------------- label step
 
 QString TChartAxis::LabelValue(double Value) const

@@ -177,6 +177,8 @@ public:
     int CalcPosValue(double Value) const;
     int CalcXPosValue(double Value) const;
     int CalcYPosValue(double Value) const;
+    // CalcPosValue of Count values at once.
+    void CalcPosValues(const double* Values, int Count, int* Out) const;
     using TAxisScale::InternalCalcPosPoint;
 
     // Label steps. The labels font must be on the canvas.

@@ -434,15 +434,29 @@ double TChartSeries::PaintedYLimit(TReplaces Replaces) const
     return Result;
 }
 
+const TChartSeries::TYLimits& TChartSeries::YLimits()
+{
+    // With every point painted the limits depend on the values alone: the
+    // automatic axes ask for them every frame, a million points each.
+    const bool All = AllPointsPainted();
+    if (!All || !IYLimits.Valid || IYLimits.Version != FY->Version()) {
+        // A value that does not compare with the result replaces it.
+        IYLimits.Min = PaintedYLimit([](double v, double r) { return !(v >= r); });
+        IYLimits.Max = PaintedYLimit([](double v, double r) { return v >= r; });
+        IYLimits.Version = FY->Version();
+        IYLimits.Valid = All;
+    }
+    return IYLimits;
+}
+
 double TChartSeries::MinYValue()
 {
-    // A value that does not compare with the result replaces it.
-    return PaintedYLimit([](double v, double r) { return !(v >= r); });
+    return YLimits().Min;
 }
 
 double TChartSeries::MaxYValue()
 {
-    return PaintedYLimit([](double v, double r) { return v >= r; });
+    return YLimits().Max;
 }
 
 void TChartSeries::PixelMarginsHoriz(int& Left, int& Right) const

@@ -193,4 +193,12 @@ private:
     // The smallest or largest Y of the painted points (0 without any).
     template <class TReplaces>
     double PaintedYLimit(TReplaces Replaces) const;
+    struct TYLimits {
+        bool Valid = false;
+        uint64_t Version = 0;
+        double Min = 0;
+        double Max = 0;
+    };
+    TYLimits IYLimits;
+    const TYLimits& YLimits();
 };

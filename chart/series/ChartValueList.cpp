@@ -46,6 +46,8 @@ double TChartValueList::Range()
 void TChartValueList::SetModified(bool Value)
 {
     FModified = Value;
+    if (Value)
+        ++FVersion;
     if (Value && FOwner)
         FOwner->ValuesModified(this);
 }

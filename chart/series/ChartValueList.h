@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 class TChartSeries;
@@ -42,6 +43,8 @@ public:
     double Range();
 
     bool Modified() const { return FModified; }
+    // Counts the changes, for caches that outlive the flag.
+    uint64_t Version() const { return FVersion; }
     void SetModified(bool Value);
     void RecalcStats();
 
@@ -67,5 +70,6 @@ private:
     double FTotalABS = 0;
     QString FValueSource;
     bool FModified = false;
+    uint64_t FVersion = 0;
     std::vector<double> FValue;
 };

@@ -423,9 +423,8 @@ void TCustomSeries::PaintQuickMarkers(int First, int End)
         return;
     const int x = OldX;
     const TColor Color = OldColor;
-    IColumnRows.clear();
-    for (int k = First; k < End; ++k)
-        IColumnRows.push_back(CalcYPos(k));
+    IColumnRows.resize(size_t(End - First));
+    GetVertAxis()->CalcPosValues(YValues()->Value().data() + First, End - First, IColumnRows.data());
     if (!ILumps)
         ILumps = std::make_unique<TColumnLumps>();
     const std::vector<TColumnLumps::TItem>& Items = ILumps->Lump(IColumnRows, End - 1 == FLastVisibleIndex);

@@ -377,3 +377,27 @@ TEST(AxisStep, CalcIncrementMeasuresSampleLabels)
     C.Bottom()->SetLabelsGridIgnoresLabelSize(true);
     EXPECT_EQ(C.Bottom()->LabelWidth(2.5), 1);
 }
+
+// The series' vertical limits are kept between frames: every change of the
+// values, and every point becoming null, is seen.
+TEST(AxisRange, SeriesYLimitsFollowEveryChange)
+{
+    TAxisChart C;
+    TLineSeries* S = C.AddSeries({{1, 5}, {2, -2}, {3, 4}});
+    EXPECT_EQ(S->MinYValue(), -2);
+    EXPECT_EQ(S->MaxYValue(), 5);
+    S->AddXY(4, 9);
+    EXPECT_EQ(S->MaxYValue(), 9);
+    S->Delete(1);
+    EXPECT_EQ(S->MinYValue(), 4);
+    S->AddXYArrays({0.5}, {-7});
+    EXPECT_EQ(S->MinYValue(), -7);
+    S->SetNull(0);
+    EXPECT_EQ(S->MinYValue(), 4);
+    S->SetTreatNulls(tnIgnore);
+    EXPECT_EQ(S->MinYValue(), -7);
+    S->Clear();
+    S->AddXY(1, 3);
+    EXPECT_EQ(S->MinYValue(), 3);
+    EXPECT_EQ(S->MaxYValue(), 3);
+}

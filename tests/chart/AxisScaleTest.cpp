@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -189,5 +190,28 @@ TEST(AxisScale, PaddingKeepsEmptyRangesAndNoMarginsKeepsTheLimits)
         S.PadRange(0, 0);
         EXPECT_EQ(S.IMinimum, 0.1);
         EXPECT_EQ(S.IMaximum, 0.3);
+    }
+}
+
+// Mapping many values at once gives what mapping them one by one gives:
+// halves, the extended-precision case, huge and non-finite values, an empty
+// range, and random values on both bindings.
+TEST(AxisScale, ManyAtOnceMatchOneByOne)
+{
+    std::vector<double> Values = {0, 10, 5, -1, 11, 0.1, 0.25, 0.75, 0.0625, 0.1875, 1e300, -1e300, std::nan(""),
+                                  std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    uint64_t Seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        Seed = Seed * 6364136223846793005ull + 1442695040888963407ull;
+        Values.push_back(double(Seed >> 11) / double(1ull << 53) * 14 - 2);
+    }
+    const TAxisScale Scales[] = {MakeScale(true, 100, 500, 0, 10), MakeScale(false, 50, 400, 0, 10),
+                                 MakeScale(true, 100, 1, 0, 10), MakeScale(false, 100, 1, 0, 10),
+                                 MakeScale(false, 100, 501, 5, 5), MakeScale(true, -20, 783, -0.3, 7.7)};
+    for (const TAxisScale& S : Scales) {
+        std::vector<int> Many(Values.size());
+        S.CalcPosFastMany(Values.data(), int(Values.size()), Many.data());
+        for (size_t i = 0; i < Values.size(); ++i)
+            ASSERT_EQ(Many[i], S.CalcPosFast(Values[i])) << Values[i];
     }
 }
