@@ -5,6 +5,10 @@
 #include <cmath>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 void TAxisScale::RecalcRange()
 {
     IRange = IMaximum - IMinimum;
@@ -82,28 +86,42 @@ void TAxisScale::CalcPosFastMany(const double* Values, int Count, int* Out) cons
         std::fill(Out, Out + Count, ICenterPos);
         return;
     }
-    // Adding and taking away 1.5 * 2^52 rounds to the nearest integer, which
-    // is the floor or the ceiling CalcPosFast picks wherever the product is
-    // clear of a half pixel; the rest take CalcPosFast itself.
+    int i = 0;
+#if defined(__SSE2__)
+    // Two at a time. Adding and taking away 1.5 * 2^52 rounds to the nearest
+    // integer, which is the floor or the ceiling CalcPosFast picks wherever
+    // the product is clear of a half pixel; the rest take CalcPosFast itself.
     constexpr double Magic = 6755399441055744.0;
     const int Base = FHorizontal ? IStartPos : IEndPos;
     const int Sign = FHorizontal ? 1 : -1;
-    unsigned Unclear = 0;
-    for (int i = 0; i < Count; ++i) {
-        const double Quick = (Values[i] - IMinimum) * IAxisSizeRange;
-        const double Near = (Quick + Magic) - Magic;
-        const bool Clear = std::fabs(Quick) < 1e9 && std::fabs(Quick - Near) < 0.5 - 1e-6;
-        Out[i] = Base + Sign * int(Clear ? Near : 0.0);
-        Unclear += !Clear;
-    }
-    for (int i = 0; Unclear > 0 && i < Count; ++i) {
-        const double Quick = (Values[i] - IMinimum) * IAxisSizeRange;
-        const double Near = (Quick + Magic) - Magic;
-        if (!(std::fabs(Quick) < 1e9 && std::fabs(Quick - Near) < 0.5 - 1e-6)) {
-            Out[i] = CalcPosFast(Values[i]);
-            --Unclear;
+    const __m128d Min = _mm_set1_pd(IMinimum);
+    const __m128d Scale = _mm_set1_pd(IAxisSizeRange);
+    const __m128d Shift = _mm_set1_pd(Magic);
+    const __m128d Abs = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFFll));
+    const __m128d Far = _mm_set1_pd(1e9);
+    const __m128d Half = _mm_set1_pd(0.5 - 1e-6);
+    const __m128i BaseV = _mm_set1_epi32(Base);
+    for (; i + 2 <= Count; i += 2) {
+        const __m128d Quick = _mm_mul_pd(_mm_sub_pd(_mm_loadu_pd(Values + i), Min), Scale);
+        const __m128d Near = _mm_sub_pd(_mm_add_pd(Quick, Shift), Shift);
+        const __m128d Clear = _mm_and_pd(_mm_cmplt_pd(_mm_and_pd(Quick, Abs), Far),
+                                         _mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(Quick, Near), Abs), Half));
+        // Unclear lanes convert 0 here and are redone below.
+        __m128i Offset = _mm_cvttpd_epi32(_mm_and_pd(Near, Clear));
+        if (Sign < 0)
+            Offset = _mm_sub_epi32(_mm_setzero_si128(), Offset);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(Out + i), _mm_add_epi32(BaseV, Offset));
+        const int Mask = _mm_movemask_pd(Clear);
+        if (Mask != 3) {
+            if (!(Mask & 1))
+                Out[i] = CalcPosFast(Values[i]);
+            if (!(Mask & 2))
+                Out[i + 1] = CalcPosFast(Values[i + 1]);
         }
     }
+#endif
+    for (; i < Count; ++i)
+        Out[i] = CalcPosFast(Values[i]);
 }
 
 double TAxisScale::InternalCalcPosPoint(int Value) const
