@@ -25,10 +25,10 @@ TEST(ScalePrefix, BandsAndTheirEdges)
     EXPECT_EQ(For(0.0042).Factor, 1000);
     EXPECT_EQ(For(1e15).Letter, "T");
     EXPECT_EQ(For(1e15).Factor, 1e-12);
-    EXPECT_EQ(For(1e16).Letter, "");
-    EXPECT_EQ(For(1e16).Factor, 1);
-    EXPECT_EQ(For(5e-13).Letter, "");
-    EXPECT_EQ(For(5e-13).Factor, 1);
+    EXPECT_EQ(For(1e16).Letter, "P");
+    EXPECT_EQ(For(1e16).Factor, 1e-15);
+    EXPECT_EQ(For(5e-13).Letter, "f");
+    EXPECT_EQ(For(5e-13).Factor, 1 / 1e-15);
     EXPECT_EQ(For(1e-12).Letter, "p");
     EXPECT_EQ(For(1e-12).Factor, 1e12);
     EXPECT_EQ(For(0).Letter, "");
@@ -39,6 +39,28 @@ TEST(ScalePrefix, BandsAndTheirEdges)
     EXPECT_EQ(For(5e-7).Letter, "n");
     EXPECT_EQ(For(2e9).Letter, "G");
     EXPECT_EQ(For(3e6).Factor, 1e-6);
+}
+
+TEST(ScalePrefix, FemtoAttoPetaAndExaExtendTheTable)
+{
+    EXPECT_EQ(For(2.4e-13).Letter, "f");
+    EXPECT_DOUBLE_EQ(For(2.4e-13).Factor * 2.4e-13, 240);
+    EXPECT_EQ(For(1e-15).Letter, "f");
+    EXPECT_EQ(For(9.99e-16).Letter, "a");
+    EXPECT_EQ(For(1e-18).Letter, "a");
+    EXPECT_EQ(For(1e-18).Factor, 1 / 1e-18);
+    EXPECT_EQ(For(9.99e-19).Letter, "");
+    // T keeps its four exponents, so P starts at 1e16.
+    EXPECT_EQ(For(9.99e15).Letter, "T");
+    EXPECT_EQ(For(3e16).Letter, "P");
+    EXPECT_DOUBLE_EQ(For(3e16).Factor * 3e16, 30);
+    EXPECT_EQ(For(9.99e17).Letter, "P");
+    EXPECT_EQ(For(1e18).Letter, "E");
+    EXPECT_EQ(For(1e18).Factor, 1e-18);
+    EXPECT_EQ(For(9.99e21).Letter, "E");
+    EXPECT_EQ(For(1e22).Letter, "");
+    // The scan's start value, left when no cell is a number, has no prefix.
+    EXPECT_EQ(For(-1e20).Letter, "");
 }
 
 TEST(ScalePrefix, FifteenDigitsDecideTheExponent)
