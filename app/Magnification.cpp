@@ -31,10 +31,13 @@ struct TBand {
     double Power; // the double nearest to 10^k
 };
 
+// Three exponents a band from the power up. "T" keeps the four it had as the
+// top band, so "P" starts one later; "E", the new top band, has four.
 constexpr TBand Bands[] = {
-    {-12, -10, "p", 1e-12}, {-9, -7, "n", 1e-9}, {-6, -4, "u", 1e-6}, {-3, -1, "m", 1e-3},
-    {0, 2, "", 1e0},        {3, 5, "K", 1e3},    {6, 8, "M", 1e6},    {9, 11, "G", 1e9},
-    {12, 15, "T", 1e12},
+    {-18, -16, "a", 1e-18}, {-15, -13, "f", 1e-15}, {-12, -10, "p", 1e-12}, {-9, -7, "n", 1e-9},
+    {-6, -4, "u", 1e-6},    {-3, -1, "m", 1e-3},    {0, 2, "", 1e0},         {3, 5, "K", 1e3},
+    {6, 8, "M", 1e6},       {9, 11, "G", 1e9},      {12, 15, "T", 1e12},     {16, 17, "P", 1e15},
+    {18, 21, "E", 1e18},
 };
 
 } // namespace
@@ -42,8 +45,10 @@ constexpr TBand Bands[] = {
 void ComputeScalePrefix(double& factor, QString& prefix, double v)
 {
     const int e = Exponent15(v);
+    // A magnitude is never negative: below 0 is the scan's start value -1e20,
+    // left when no cell was a number, which falls outside every band.
     for (const TBand& band : Bands) {
-        if (e >= band.Low && e <= band.High) {
+        if (v >= 0 && e >= band.Low && e <= band.High) {
             factor = 1.0 / band.Power;
             prefix = QString::fromLatin1(band.Prefix);
             return;

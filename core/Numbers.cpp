@@ -46,9 +46,11 @@ int64_t Trunc(double value) { return ClampToInt64(std::trunc(value)); }
 
 double Int(double value) { return std::trunc(value); }
 
-bool SameValue(double a, double b)
+bool SameValue(double a, double b) { return SameValue(a, b, 1e-12); }
+
+bool SameValue(double a, double b, double floor)
 {
-    const double tolerance = std::max(1e-12 * std::min(std::fabs(a), std::fabs(b)), 1e-12);
+    const double tolerance = std::max(1e-12 * std::min(std::fabs(a), std::fabs(b)), floor);
     return std::fabs(a - b) <= tolerance;
 }
 
@@ -300,16 +302,12 @@ TPattern ParsePattern(QStringView pattern)
     return p;
 }
 
-} // namespace
-
-QString FormatNumber(double value, QStringView pattern, const TSeparators& separators)
+QString FormatPattern(double value, const TPattern& pat, const TSeparators& separators)
 {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-
-    const TPattern pat = ParsePattern(pattern);
 
     // Shortest round-trip digits: "d.ddddde±x".
     char buf[64];
@@ -384,6 +382,27 @@ QString FormatNumber(double value, QStringView pattern, const TSeparators& separ
     }
     return out;
 }
+
+} // namespace
+
+QString FormatNumber(double value, QStringView pattern, const TSeparators& separators)
+{
+    return FormatPattern(value, ParsePattern(pattern), separators);
+}
+
+QString FormatNumber(double value, QStringView pattern, int decimals, const TSeparators& separators)
+{
+    TPattern pat = ParsePattern(pattern);
+    pat.MaxDec = std::max(pat.MinDec, decimals);
+    return FormatPattern(value, pat, separators);
+}
+
+QString FormatNumber(double value, QStringView pattern, int decimals)
+{
+    return FormatNumber(value, pattern, decimals, RegionalSeparators());
+}
+
+int PatternDecimals(QStringView pattern) { return ParsePattern(pattern).MaxDec; }
 
 QString FormatNumber(double value, QStringView pattern)
 {

@@ -25,6 +25,8 @@ inline int IntDiv(int a, int b) { return a / b; }
 
 // |a - b| <= max(1e-12 * min(|a|, |b|), 1e-12)
 bool SameValue(double a, double b);
+// The same test with another absolute part: |a - b| <= max(1e-12 * min(|a|, |b|), floor).
+bool SameValue(double a, double b, double floor);
 // |x| <= 1e-12
 bool IsZero(double x);
 
@@ -54,6 +56,12 @@ bool TryParseNumber(QStringView text, const QString& decimal, double& value);
 // halves away from zero; a negative value that rounds to zero prints "0".
 QString FormatNumber(double value, QStringView pattern);
 QString FormatNumber(double value, QStringView pattern, const TSeparators& separators);
+// The pattern with `decimals` optional decimals in place of its own (its
+// required decimals stay required).
+QString FormatNumber(double value, QStringView pattern, int decimals);
+QString FormatNumber(double value, QStringView pattern, int decimals, const TSeparators& separators);
+// The most decimals the pattern shows.
+int PatternDecimals(QStringView pattern);
 
 // The shortest text that reads back as the same double, locale-independent
 // ("1.5", "1e+20", "-0"). Used by the machine-readable outputs.

@@ -339,7 +339,7 @@ void TAxisPainter::DrawLabels()
     for (size_t i = 0; i < A.FItems.size(); ++i) {
         const TAxisItem& Item = A.FItems[i];
         const bool InRange = A.IDrawAll || (A.IMinimum <= Item.FValue && Item.FValue <= A.IMaximum)
-            || Numbers::SameValue(Item.FValue, A.IMinimum);
+            || A.SameValue(Item.FValue, A.IMinimum);
         if (!InRange || !A.FLabelsFormat->Visible())
             continue;
         FChart->PrepareFont3D(*A.LabelsFont());

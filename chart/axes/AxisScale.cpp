@@ -9,11 +9,36 @@
 #include <emmintrin.h>
 #endif
 
+namespace {
+
+// Below this the pixels per value unit would overflow a double.
+constexpr double SmallestLimitScale = 1e-280;
+
+} // namespace
+
 void TAxisScale::RecalcRange()
 {
     IRange = IMaximum - IMinimum;
-    IRangeZero = std::fabs(IRange) <= 1e-12;
+    // Only a range the fixed tolerance would flatten scales it down; every
+    // wider range keeps the tests it always had. Comparisons, not min/max,
+    // so that a NaN limit leaves the scale at 1.
+    const double Magnitude = std::max(std::fabs(IMinimum), std::fabs(IMaximum));
+    if (std::fabs(IRange) <= 1e-12 && Magnitude < 1)
+        ILimitScale = Magnitude > SmallestLimitScale ? Magnitude : SmallestLimitScale;
+    else
+        ILimitScale = 1;
+    IRangeZero = std::fabs(IRange) <= Tolerance();
     IAxisSizeRange = IRangeZero ? 0 : IAxisSize / IRange;
+}
+
+double TAxisScale::Tolerance() const
+{
+    return 1e-12 * ILimitScale;
+}
+
+bool TAxisScale::SameValue(double A, double B) const
+{
+    return Numbers::SameValue(A, B, Tolerance());
 }
 
 void TAxisScale::Place(int Base, int Length, double StartPercent, double EndPercent)

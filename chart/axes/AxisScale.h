@@ -14,8 +14,13 @@ public:
 
     bool Horizontal() const { return FHorizontal; }
 
-    // IRange, IRangeZero and IAxisSizeRange from the limits and the length.
+    // IRange, IRangeZero, IAxisSizeRange and ILimitScale from the limits and
+    // the length.
     void RecalcRange();
+    // The same-value test with the absolute part scaled by ILimitScale.
+    bool SameValue(double A, double B) const;
+    // The absolute part of the axis' same-value test (1e-12 at ILimitScale 1).
+    double Tolerance() const;
     // The axis runs along Length pixels starting at Base, from StartPercent to
     // EndPercent of them.
     void Place(int Base, int Length, double StartPercent, double EndPercent);
@@ -43,6 +48,12 @@ public:
     bool IRangeZero = true;
     // Pixels per value unit; 0 when the range is empty.
     double IAxisSizeRange = 0;
+    // 1, or, for a range of at most 1e-12 between limits below magnitude 1,
+    // the larger magnitude of the limits. The axis' absolute tolerances (the
+    // empty range, the same-value test, the smallest step) shrink with it, so
+    // that limits such as 2e-14 and 2.4e-13 stay apart instead of falling
+    // within one fixed 1e-12.
+    double ILimitScale = 1;
     int IStartPos = 0;
     int IEndPos = 0;
     int IAxisSize = 0;

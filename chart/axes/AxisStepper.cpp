@@ -63,8 +63,11 @@ double TAxisStepper::CalcXYIncrement(int MaxLabelSize) const
 
 double TAxisStepper::StepForLabelCount(int Count) const
 {
+    // The smallest step shrinks with the magnitude of the limits, as the
+    // axis' other tolerances do.
+    const double Smallest = SmallestAxisStep * FScale.ILimitScale;
     if (Count < 1)
-        return SmallestAxisStep;
+        return Smallest;
     const double Increment = FSettings.Increment;
     const double IRange = FScale.IRange;
     double Step;
@@ -95,7 +98,7 @@ double TAxisStepper::StepForLabelCount(int Count) const
     }
     if (std::isinf(Step))
         return IRange;
-    return std::max(Step, SmallestAxisStep);
+    return std::max(Step, Smallest);
 }
 
 double TAxisStepper::NextNiceStep(double X)
@@ -125,29 +128,29 @@ std::vector<double> TAxisStepper::LabelValues(double Step) const
         return Values;
     // Labels are made from the top value downwards, by repeated subtraction.
     double v;
-    if (Numbers::SameValue(IMaximum, IMinimum) || !FSettings.RoundFirstLabel)
+    if (FScale.SameValue(IMaximum, IMinimum) || !FSettings.RoundFirstLabel)
         v = IMaximum;
     else
         v = double(Numbers::Trunc(IMaximum / Step)) * Step;
     while (IMaximum < v) {
         const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
+        if (FScale.SameValue(Next, v))
             break;
         v = Next;
     }
     // One label when the range is empty or the step is negligible against
     // the value.
-    if (FScale.IRangeZero || Numbers::SameValue(IMinimum, IMaximum) || Numbers::SameValue(v, v - Step)) {
+    if (FScale.IRangeZero || FScale.SameValue(IMinimum, IMaximum) || FScale.SameValue(v, v - Step)) {
         Values.push_back(v);
         return Values;
     }
     // Just below a non-negative minimum, so that a label exactly at the
     // minimum survives the rounding of the repeated subtraction.
-    const double Lowest = IMinimum < 0 ? IMinimum : (IMinimum - 1e-12) / (1 + 1e-12);
+    const double Lowest = IMinimum < 0 ? IMinimum : (IMinimum - FScale.Tolerance()) / (1 + 1e-12);
     while (v >= Lowest) {
         Values.push_back(v);
         const double Next = v - Step;
-        if (Numbers::SameValue(Next, v))
+        if (FScale.SameValue(Next, v))
             break;
         v = Next;
     }

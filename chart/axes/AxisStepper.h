@@ -5,7 +5,8 @@
 
 class TAxisScale;
 
-// The smallest label step ever chosen.
+// The smallest label step ever chosen for limits of magnitude 1 and above;
+// below that it shrinks with the limits (TAxisScale::ILimitScale).
 inline constexpr double SmallestAxisStep = 1e-12;
 
 // The axis settings the label step depends on.

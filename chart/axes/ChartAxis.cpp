@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -120,7 +122,13 @@ void TChartAxis::SetMinMax(double AMin, double AMax)
     FAutomaticMaximum = false;
     FMinimumValue = std::min(AMin, AMax);
     FMaximumValue = std::max(AMin, AMax);
-    if (Numbers::SameValue(FMinimumValue, FMaximumValue)) {
+    // Limits that differ stay apart however small they are: the absolute
+    // part of the test shrinks with them, as the range's own tests do.
+    TAxisScale Limits(FHorizontal);
+    Limits.IMinimum = FMinimumValue;
+    Limits.IMaximum = FMaximumValue;
+    Limits.RecalcRange();
+    if (Limits.SameValue(FMinimumValue, FMaximumValue)) {
         FMinimumValue -= EqualLimitsGap;
         FMaximumValue += EqualLimitsGap;
     }
@@ -348,7 +356,8 @@ void TChartAxis::CalcPosValues(const double* Values, int Count, int* Out) const
 
 QString TChartAxis::LabelValue(double Value) const
 {
-    QString Text = Numbers::FormatNumber(Value, FAxisValuesFormat);
+    QString Text = ILabelDecimals < 0 ? Numbers::FormatNumber(Value, FAxisValuesFormat)
+                                      : Numbers::FormatNumber(Value, FAxisValuesFormat, ILabelDecimals);
     if (FLabelsMultiLine)
         Text.replace(QChar(u' '), QChar(13));
     return Text;
@@ -384,9 +393,68 @@ TAxisStepper TChartAxis::Stepper() const
 
 double TChartAxis::CalcIncrement()
 {
+    ILabelDecimals = -1;
+    double Step = SampledIncrement();
+    int Decimals = DistinctLabelDecimals(Step);
+    // Longer labels can only make the step larger, which never needs more
+    // decimals: one more round settles it. The last step's own need is kept,
+    // so no label shows more decimals than its neighbours call for.
+    if (Decimals > ILabelDecimals) {
+        ILabelDecimals = Decimals;
+        Step = SampledIncrement();
+        Decimals = DistinctLabelDecimals(Step);
+    }
+    ILabelDecimals = Decimals;
+    return Step;
+}
+
+double TChartAxis::SampledIncrement()
+{
     return Stepper().CalcIncrement([this](double Value) {
         return FHorizontal ? LabelWidth(Value) : LabelHeight(Value);
     });
+}
+
+int TChartAxis::DistinctLabelDecimals(double Step) const
+{
+    // Labels two or more units of the format's last decimal apart never
+    // round to the same text.
+    const int Own = Numbers::PatternDecimals(FAxisValuesFormat);
+    if (!(Step > 0) || Step >= 2 * std::pow(10.0, -Own))
+        return -1;
+    const std::vector<double> Values = Stepper().LabelValues(Step);
+    if (Values.size() < 2)
+        return -1;
+    auto Distinct = [&Values, this](int Decimals) {
+        auto Text = [this, Decimals](double Value) {
+            return Decimals < 0 ? Numbers::FormatNumber(Value, FAxisValuesFormat)
+                                : Numbers::FormatNumber(Value, FAxisValuesFormat, Decimals);
+        };
+        QString Previous = Text(Values[0]);
+        for (size_t i = 1; i < Values.size(); ++i) {
+            QString Current = Text(Values[i]);
+            if (Current == Previous)
+                return false;
+            Previous = std::move(Current);
+        }
+        return true;
+    };
+    if (Distinct(-1))
+        return -1;
+    // A multiple of 1, 2 or 5 times 10^-k shows exactly with k decimals;
+    // other steps (a wanted increment, labels off the multiples) may need
+    // more, up to the 17 significant digits a double holds.
+    double Largest = 0;
+    for (const double Value : Values)
+        Largest = std::max(Largest, std::fabs(Value));
+    if (!(Largest > 0) || !std::isfinite(Largest))
+        return -1;
+    const int Most = std::max(Own + 1, 16 - int(std::floor(std::log10(Largest))));
+    const int First = std::clamp(int(std::ceil(-std::log10(Step) - 1e-9)), Own + 1, Most);
+    for (int Decimals = First; Decimals < Most; ++Decimals)
+        if (Distinct(Decimals))
+            return Decimals;
+    return Most;
 }
 
 double TChartAxis::CalcXYIncrement(int MaxLabelSize)

@@ -181,7 +181,8 @@ public:
     void CalcPosValues(const double* Values, int Count, int* Out) const;
     using TAxisScale::InternalCalcPosPoint;
 
-    // Label steps. The labels font must be on the canvas.
+    // Label steps. The labels font must be on the canvas. CalcIncrement also
+    // settles ILabelDecimals for the labels of that step.
     double CalcIncrement();
     double CalcXYIncrement(int MaxLabelSize);
     double StepForLabelCount(int Count);
@@ -248,6 +249,10 @@ public:
     int IHeightFactor = 1;
     int IExtraSpace = 0;
     int IWallSize = 0;
+    // The decimals the labels of the current step show in place of the
+    // format's own: the fewest that give neighbouring labels different texts
+    // where the format alone would repeat a text; -1 keeps the format.
+    int ILabelDecimals = -1;
     bool IDrawAll = false;
     // Pixel positions of the ticks of the last draw, largest value first.
     std::vector<int> Tick;
@@ -263,6 +268,8 @@ private:
     void SetAutoMinMax(bool& Side, bool OtherSide, bool Value);
     double DataLimit(bool IsMin) const;
     TAxisStepper Stepper() const;
+    double SampledIncrement();
+    int DistinctLabelDecimals(double Step) const;
     int InternalLabelSize(double Value, bool IsWidth);
     void AddValueLabel(double Value);
     void AddAxisItem(int Pos, const QString& Text, double Value);

@@ -180,6 +180,28 @@ TEST_F(DataImport, AutomaticMagnificationScalesThePoints)
               QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]") + TDataImport::NoNumberNote);
 }
 
+// Off-state currents and values beyond the tera band get their prefixes: the
+// axis shows 20 .. 240 and 15 .. 30, and the status bar says so.
+TEST_F(DataImport, FemtoAndPetaMagnify)
+{
+    ASSERT_TRUE(Paste("V,I\n0,2e-14\n1,2.4e-13"));
+    EXPECT_EQ(Import.ytani, "f");
+    const Points Currents = PointsOf(Chart, 0);
+    ASSERT_EQ(Currents.size(), 2u);
+    EXPECT_DOUBLE_EQ(Currents[0].second, 20);
+    EXPECT_DOUBLE_EQ(Currents[1].second, 240);
+    EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("　単位 [ f ]"))) << Import.StatusText().toStdString();
+
+    ASSERT_TRUE(Paste("1.5e16,1\n3e16,2"));
+    EXPECT_EQ(Import.xtani, "P");
+    const Points Big = PointsOf(Chart, 0);
+    ASSERT_EQ(Big.size(), 2u);
+    EXPECT_DOUBLE_EQ(Big[0].first, 15);
+    EXPECT_DOUBLE_EQ(Big[1].first, 30);
+    EXPECT_TRUE(Import.StatusText().startsWith(QString::fromUtf8("自動倍率　X軸= 0.000000000000001　単位 [ P ]")))
+        << Import.StatusText().toStdString();
+}
+
 // Dates as X, a common spreadsheet paste: nothing can be plotted, and the
 // status says why after the magnification text.
 TEST_F(DataImport, NoNumberInTheFirstColumnIsSaid)

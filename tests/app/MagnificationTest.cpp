@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using Magnification::ComputeScalePrefix;
 
 namespace {
@@ -25,10 +27,10 @@ TEST(ScalePrefix, BandsAndTheirEdges)
     EXPECT_EQ(For(0.0042).Factor, 1000);
     EXPECT_EQ(For(1e15).Letter, "T");
     EXPECT_EQ(For(1e15).Factor, 1e-12);
-    EXPECT_EQ(For(1e16).Letter, "");
-    EXPECT_EQ(For(1e16).Factor, 1);
-    EXPECT_EQ(For(5e-13).Letter, "");
-    EXPECT_EQ(For(5e-13).Factor, 1);
+    EXPECT_EQ(For(1e16).Letter, "P");
+    EXPECT_EQ(For(1e16).Factor, 1e-15);
+    EXPECT_EQ(For(5e-13).Letter, "f");
+    EXPECT_EQ(For(5e-13).Factor, 1 / 1e-15);
     EXPECT_EQ(For(1e-12).Letter, "p");
     EXPECT_EQ(For(1e-12).Factor, 1e12);
     EXPECT_EQ(For(0).Letter, "");
@@ -39,6 +41,21 @@ TEST(ScalePrefix, BandsAndTheirEdges)
     EXPECT_EQ(For(5e-7).Letter, "n");
     EXPECT_EQ(For(2e9).Letter, "G");
     EXPECT_EQ(For(3e6).Factor, 1e-6);
+}
+
+TEST(ScalePrefix, FemtoAttoPetaAndExaExtendTheTable)
+{
+    EXPECT_DOUBLE_EQ(For(2.4e-13).Factor * 2.4e-13, 240);
+    const std::pair<double, const char*> Edges[] = {
+        {1e-15, "f"}, {9.99e-16, "a"}, {1e-18, "a"}, {9.99e-19, ""},
+        // T keeps its four exponents, so P starts at 1e16.
+        {9.99e15, "T"}, {3e16, "P"}, {9.99e17, "P"}, {1e18, "E"}, {9.99e21, "E"}, {1e22, ""},
+        // The scan's start value, left when no cell is a number.
+        {-1e20, ""}};
+    for (const auto& [v, Letter] : Edges)
+        EXPECT_EQ(For(v).Letter, Letter) << v;
+    EXPECT_DOUBLE_EQ(For(3e16).Factor * 3e16, 30);
+    EXPECT_EQ(For(1e18).Factor, 1e-18);
 }
 
 TEST(ScalePrefix, FifteenDigitsDecideTheExponent)

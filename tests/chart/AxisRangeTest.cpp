@@ -239,8 +239,12 @@ TEST(AxisRange, SetMinMaxMakesTheAxisManualAndSeparatesEqualLimits)
     A->SetMinMax(1e6, 1e6 + 1e-7);
     EXPECT_EQ(A->Minimum(), 1e6 - EqualLimitsGap);
     EXPECT_EQ(A->Maximum(), 1e6 + 1e-7 + EqualLimitsGap);
+    // Tiny limits that differ stay apart.
     A->SetMinMax(0, 1e-13);
-    EXPECT_EQ(A->Minimum(), -EqualLimitsGap);
+    EXPECT_EQ(A->Minimum(), 0);
+    EXPECT_EQ(A->Maximum(), 1e-13);
+    A->SetMinMax(1e-13, 1e-13);
+    EXPECT_EQ(A->Minimum(), 1e-13 - EqualLimitsGap);
     A->SetMinMax(0, 1e-11);
     EXPECT_EQ(A->Minimum(), 0);
 }

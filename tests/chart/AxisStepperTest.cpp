@@ -82,9 +82,10 @@ TEST(AxisStepper, StepForLabelCount)
         {0, 10, 0, false, 20, 0.5},
         {0, 1, 0, true, 20, 0.05},
         {0, 1.1, 0, true, 20, 1},
-        // Below 1e-12 a range counts as empty; above it the step is at least
-        // SmallestAxisStep. A step that overflows gives the range.
-        {0, 1e-15, 0, false, 5, 1},
+        // A range of at most 1e-12 between tiny limits scales the smallest
+        // step down with them; above it the step is at least SmallestAxisStep.
+        // A step that overflows gives the range.
+        {0, 1e-15, 0, false, 5, 2e-16},
         {0, 2e-12, 0, false, 5, SmallestAxisStep},
         {0, 1e-11, 0, false, 5, 2e-12},
         {0, 1.7e308, 0, false, 1, 1.7e308},

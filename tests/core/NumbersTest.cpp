@@ -46,6 +46,10 @@ TEST(Rounding, SameValueAndZeroTests)
     EXPECT_FALSE(SameValue(1e6, 1e6 + 1e-5));
     EXPECT_TRUE(IsZero(1e-12));
     EXPECT_FALSE(IsZero(1.1e-12));
+    // Another absolute part tells tiny values apart; the relative one stays.
+    EXPECT_TRUE(SameValue(2e-14, 2.4e-13));
+    EXPECT_FALSE(SameValue(2e-14, 2.4e-13, 1e-25));
+    EXPECT_TRUE(SameValue(1e6, 1e6 + 1e-7, 1e-25));
 }
 
 namespace {
@@ -124,6 +128,16 @@ TEST(NumberPatterns, RoundsTheShortestFormHalvesAwayFromZero)
     EXPECT_EQ(FormatNumber(9.9996, u"#,##0.###", sep), "10");
     EXPECT_EQ(FormatNumber(100, u"#,##0.###", sep), "100");
     EXPECT_EQ(FormatNumber(123456, u"0.00", sep), "123456.00");
+}
+
+TEST(NumberPatterns, MoreDecimalsInPlaceOfThePatternsOwn)
+{
+    const TSeparators sep;
+    EXPECT_EQ(PatternDecimals(u"#,##0.###"), 3);
+    EXPECT_EQ(FormatNumber(2.5001200000000003, u"#,##0.###", 5, sep), "2.50012");
+    EXPECT_EQ(FormatNumber(1234.000015, u"#,##0.###", 5, sep), "1,234.00002");
+    // Required decimals stay.
+    EXPECT_EQ(FormatNumber(1.5, u"0.00", 1, sep), "1.50");
 }
 
 TEST(NumberPatterns, UsesTheGivenSeparators)
