@@ -2,6 +2,7 @@
 
 #include "chart/canvas/SystemColors.h"
 #include "chart/panel/Chart.h"
+#include "chart/panel/ChartLegend.h"
 #include "chart/panel/ChartMouse.h"
 #include "chart/series/CustomSeries.h"
 #include "chart/series/SeriesPointer.h"
@@ -235,11 +236,28 @@ QString TChartView::PointToolTip(int X, int Y) const
     return QString();
 }
 
+QString TChartView::LegendToolTip(int X, int Y) const
+{
+    const TChartLegend* Legend = FChart->Legend();
+    const int Index = Legend->Clicked(X, Y) - Legend->FirstValue();
+    if (Index < 0 || Index >= Legend->ShownItems() || !Legend->Item(Index).Elided)
+        return QString();
+    QString Text = Legend->Item(Index).Text;
+    return Text.replace(QChar(6), QChar(u' '));
+}
+
 bool TChartView::event(QEvent* Event)
 {
     if (Event->type() == QEvent::ToolTip) {
         auto* Help = static_cast<QHelpEvent*>(Event);
-        const QString Text = FChart->Mouse()->GestureActive() ? QString() : PointToolTip(Help->pos().x(), Help->pos().y());
+        const QPoint At = Help->pos();
+        QString Text;
+        if (!FChart->Mouse()->GestureActive()) {
+            // The legend lies over the plot.
+            Text = LegendToolTip(At.x(), At.y());
+            if (Text.isEmpty())
+                Text = PointToolTip(At.x(), At.y());
+        }
         if (Text.isEmpty()) {
             QToolTip::hideText();
             Event->ignore();
