@@ -132,6 +132,25 @@ QString NumberText(double Value)
     return QString::fromLatin1(Shortest, int(Result.ptr - Shortest));
 }
 
+// Text broken into lines of at most Columns characters, after a space where
+// one is near, so that a long name fits on the screen as a tooltip; nothing
+// is left out.
+QString Wrapped(const QString& Text, qsizetype Columns)
+{
+    QString Result;
+    qsizetype Start = 0;
+    while (Text.size() - Start > Columns) {
+        qsizetype Break = Text.lastIndexOf(u' ', Start + Columns - 1);
+        Break = Break > Start + Columns / 2 ? Break + 1 : Start + Columns;
+        // Never between the halves of a surrogate pair.
+        if (Text[Break - 1].isHighSurrogate())
+            --Break;
+        Result += Text.mid(Start, Break - Start) + u'\n';
+        Start = Break;
+    }
+    return Result + Text.mid(Start);
+}
+
 } // namespace
 
 void TChartView::mousePressEvent(QMouseEvent* Event)
@@ -243,7 +262,7 @@ QString TChartView::LegendToolTip(int X, int Y) const
     if (Index < 0 || Index >= Legend->ShownItems() || !Legend->Item(Index).Elided)
         return QString();
     QString Text = Legend->Item(Index).Text;
-    return Text.replace(QChar(6), QChar(u' '));
+    return Wrapped(Text.replace(QChar(6), QChar(u' ')), 80);
 }
 
 bool TChartView::event(QEvent* Event)

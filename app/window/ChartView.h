@@ -31,7 +31,7 @@ public:
     // mouse rests on none.
     QString PointToolTip(int X, int Y) const;
     // The whole name of the legend item under (X, Y) when the legend shows
-    // it cut; empty otherwise.
+    // it cut, in lines of at most 80 characters; empty otherwise.
     QString LegendToolTip(int X, int Y) const;
 
 protected:

@@ -55,7 +55,8 @@ QStringList TChartTitle::ShownLines() const
 QString TChartTitle::GetText() const
 {
     QString Text = TStringsShape::GetText();
-    return ICut && Text == ICutFrom ? ICutText : Text;
+    // A custom-positioned title is not laid out on the chart's width.
+    return ICut && !FCustomPosition && Text == ICutFrom ? ICutText : Text;
 }
 
 void TChartTitle::ElideLines(int Room)

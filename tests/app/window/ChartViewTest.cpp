@@ -95,7 +95,13 @@ TEST_F(ChartViewLegend, ALongSeriesNameShowsWholeInTheLegendTooltip)
     ASSERT_TRUE(Legend->Item(0).Elided);
     const TRect First = Legend->SymbolRect(0);
     const TRect Second = Legend->SymbolRect(1);
-    EXPECT_EQ(View->LegendToolTip(First.Right + 20, (First.Top + First.Bottom) / 2), Long);
+    const QString Tip = View->LegendToolTip(First.Right + 20, (First.Top + First.Bottom) / 2);
+    EXPECT_EQ(QString(Tip).remove(u'\n'), Long);
+    const QStringList Lines = Tip.split(u'\n');
+    ASSERT_EQ(Lines.size(), 4);
+    EXPECT_EQ(Lines[0], Long.left(80));
+    for (const QString& Line : Lines)
+        EXPECT_LE(Line.size(), 80);
     EXPECT_TRUE(View->LegendToolTip(Second.Right + 20, (Second.Top + Second.Bottom) / 2).isEmpty());
     EXPECT_TRUE(View->LegendToolTip(5, 5).isEmpty());
     // The plot keeps most of the chart's width.
