@@ -27,14 +27,6 @@ protected:
 
 } // namespace
 
-TEST(PrefixInTitlesText, BracketsAfterTheTitleOrAlone)
-{
-    EXPECT_EQ(TPrefixInTitles::TitleWithPrefix(QStringLiteral("Frequency (Hz)"), QStringLiteral("M")),
-              QStringLiteral("Frequency (Hz) [M]"));
-    EXPECT_EQ(TPrefixInTitles::TitleWithPrefix(QString(), QStringLiteral("m")), QStringLiteral("[m]"));
-    EXPECT_EQ(TPrefixInTitles::TitleWithPrefix(QStringLiteral("t"), QString()), QStringLiteral("t"));
-}
-
 // 0.25 to 0.75 V plot as 250 to 750: the picture itself says "m".
 TEST_F(PrefixInTitles, CheckedTitlesCarryThePrefixesInUse)
 {
