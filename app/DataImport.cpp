@@ -236,6 +236,8 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     if (scan) {
         Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
         Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
+        FXScanFactor = xmag;
+        FYScanFactor = ymag;
         FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + (noNumber ? NoNumberNote : QString());
         ++FScanCount;
     } else if (noNumber || FStatusText == NoNumberNote) {

@@ -28,6 +28,12 @@ public:
     // Mirrors the scale tab's AutoSize check box.
     bool AutoSize = true;
 
+    // The prefix the points of an axis are magnified with: xtani (ytani)
+    // while the factor is still the one the automatic scan chose with it;
+    // empty after a manual factor or a load without the scan.
+    QString XPrefixInUse() const { return xmag == FXScanFactor ? xtani : QString(); }
+    QString YPrefixInUse() const { return ymag == FYScanFactor ? ytani : QString(); }
+
     // What the window shows after a rebuild.
     const QStringList& SeriesNames() const { return FSeriesNames; }
     int SelectedSeries() const { return FSelectedSeries; }
@@ -75,6 +81,9 @@ private:
     QString FStatusText;
     int FScanCount = 0;
     char FDelimiter = 0;
+    // The factors the last automatic scan chose along with xtani and ytani.
+    double FXScanFactor = 1.0;
+    double FYScanFactor = 1.0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);
     // First attempt of a load: the bytes become DataList when they are

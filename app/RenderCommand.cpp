@@ -3,6 +3,7 @@
 #include "app/ChartCommands.h"
 #include "app/DataErrors.h"
 #include "app/DataImport.h"
+#include "app/PrefixInTitles.h"
 #include "app/JsonWriter.h"
 #include "app/RenderOptions.h"
 #include "chart/panel/Chart.h"
@@ -434,6 +435,9 @@ int RunRenderCommand(const TRenderOptions& o)
         ApplyStyling(*chart, o);
         ApplySeriesSettings(*chart, o);
         ApplyScaleTab(*chart, o);
+        TPrefixInTitles prefixes;
+        prefixes.SetChecked(o.PrefixInTitles);
+        prefixes.Apply(*chart, import);
     } catch (const std::exception& e) {
         return Fail(QString::fromUtf8(e.what()));
     }

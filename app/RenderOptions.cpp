@@ -76,6 +76,9 @@ const char* TRenderOptions::Usage()
            "                      circle, triangle, diamond), marker-size (1-100), smooth (on/off)\n"
            "  --x-title TEXT, --y-title TEXT   axis titles\n"
            "  --axis-font FAMILY,SIZE[,bold][,italic]   font of both axis titles\n"
+           "  --prefix-in-titles  append each axis' prefix in brackets to its title\n"
+           "                      (\"Frequency (Hz) [M]\"; \"[M]\" for an empty title), as\n"
+           "                      the scale tab's check box does\n"
            "  --xmin V, --xmax V, --xinc V, --ymin V, --ymax V, --yinc V\n"
            "                      the scale tab's range boxes (after the import); they imply\n"
            "                      --no-autosize, as the boxes work only with AutoSize unchecked\n"
@@ -138,6 +141,8 @@ TRenderOptions TRenderOptions::Parse(const QStringList& args)
             o.YTitle = Take(args, i, a);
         } else if (a == u"--axis-font") {
             o.AxisFont = Take(args, i, a);
+        } else if (a == u"--prefix-in-titles") {
+            o.PrefixInTitles = true;
         } else if (a == u"--xmax" || a == u"--xmin" || a == u"--xinc" || a == u"--ymax" || a == u"--ymin"
                    || a == u"--yinc") {
             static const QStringList boxes = {"--xmax", "--xmin", "--xinc", "--ymax", "--ymin", "--yinc"};

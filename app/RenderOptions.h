@@ -48,6 +48,8 @@ struct TRenderOptions {
     std::optional<QString> XTitle;
     std::optional<QString> YTitle;
     std::optional<QString> AxisFont; // FAMILY,SIZE[,bold][,italic]
+    // The scale tab's "倍率を軸名に表示".
+    bool PrefixInTitles = false;
     // The scale tab's range boxes in command-line order: (box, text) with box
     // 0..5 for xmax, xmin, xinc, ymax, ymin, yinc.
     std::vector<std::pair<int, QString>> AxisBoxes;

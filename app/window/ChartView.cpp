@@ -2,6 +2,7 @@
 
 #include "chart/canvas/SystemColors.h"
 #include "chart/panel/Chart.h"
+#include "chart/panel/ChartLegend.h"
 #include "chart/panel/ChartMouse.h"
 #include "chart/series/CustomSeries.h"
 #include "chart/series/SeriesPointer.h"
@@ -131,6 +132,25 @@ QString NumberText(double Value)
     return QString::fromLatin1(Shortest, int(Result.ptr - Shortest));
 }
 
+// Text broken into lines of at most Columns characters, after a space where
+// one is near, so that a long name fits on the screen as a tooltip; nothing
+// is left out.
+QString Wrapped(const QString& Text, qsizetype Columns)
+{
+    QString Result;
+    qsizetype Start = 0;
+    while (Text.size() - Start > Columns) {
+        qsizetype Break = Text.lastIndexOf(u' ', Start + Columns - 1);
+        Break = Break > Start + Columns / 2 ? Break + 1 : Start + Columns;
+        // Never between the halves of a surrogate pair.
+        if (Text[Break - 1].isHighSurrogate())
+            --Break;
+        Result += Text.mid(Start, Break - Start) + u'\n';
+        Start = Break;
+    }
+    return Result + Text.mid(Start);
+}
+
 } // namespace
 
 void TChartView::mousePressEvent(QMouseEvent* Event)
@@ -235,11 +255,28 @@ QString TChartView::PointToolTip(int X, int Y) const
     return QString();
 }
 
+QString TChartView::LegendToolTip(int X, int Y) const
+{
+    const TChartLegend* Legend = FChart->Legend();
+    const int Index = Legend->Clicked(X, Y) - Legend->FirstValue();
+    if (Index < 0 || Index >= Legend->ShownItems() || !Legend->Item(Index).Elided)
+        return QString();
+    QString Text = Legend->Item(Index).Text;
+    return Wrapped(Text.replace(QChar(6), QChar(u' ')), 80);
+}
+
 bool TChartView::event(QEvent* Event)
 {
     if (Event->type() == QEvent::ToolTip) {
         auto* Help = static_cast<QHelpEvent*>(Event);
-        const QString Text = FChart->Mouse()->GestureActive() ? QString() : PointToolTip(Help->pos().x(), Help->pos().y());
+        const QPoint At = Help->pos();
+        QString Text;
+        if (!FChart->Mouse()->GestureActive()) {
+            // The legend lies over the plot.
+            Text = LegendToolTip(At.x(), At.y());
+            if (Text.isEmpty())
+                Text = PointToolTip(At.x(), At.y());
+        }
         if (Text.isEmpty()) {
             QToolTip::hideText();
             Event->ignore();

@@ -30,6 +30,9 @@ public:
     // The tooltip for the point of a series under (X, Y), empty when the
     // mouse rests on none.
     QString PointToolTip(int X, int Y) const;
+    // The whole name of the legend item under (X, Y) when the legend shows
+    // it cut, in lines of at most 80 characters; empty otherwise.
+    QString LegendToolTip(int X, int Y) const;
 
 protected:
     bool event(QEvent* Event) override;

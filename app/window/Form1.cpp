@@ -85,6 +85,7 @@ public:
 };
 
 const QString FormSection = QStringLiteral("FORM");
+const QString PrefixInTitlesKey = QStringLiteral("PrefixInTitles");
 const QString StyleSection = QStringLiteral("Style");
 
 const int ScalePercents[] = {100, 125, 150, 175, 200};
@@ -412,6 +413,8 @@ QWidget* TForm1::CreateScaleTab()
     YMinValue = Box(272, "Y軸\u3000最小値", &TForm1::YMinValueButtonClick);
     YIncValue = Box(312, "Y軸\u3000刻み幅", &TForm1::YIncValueButtonClick);
     YmagValue = Box(352, "Y軸倍率", &TForm1::YmagValueButtonClick);
+    PrefixInTitlesCheck = Place(new QCheckBox(QStringLiteral("倍率を軸名に表示"), Page), 32, 392, 145, 17);
+    QObject::connect(PrefixInTitlesCheck, &QCheckBox::toggled, this, Guarded(&TForm1::PrefixInTitlesCheckClick));
     return Page;
 }
 
@@ -503,6 +506,7 @@ void TForm1::LoadSettings()
         ScaleComboBox->setEditText(QString());
     }
     FFillingSelector = false;
+    PrefixInTitlesCheck->setChecked(FIniFile.ReadBool(FormSection, PrefixInTitlesKey, false));
     // The stored scale is the window's scale again; the window keeps the
     // outer size it was closed with.
     if (Scale >= 0 && Scale < ScaleComboBox->count()) {
@@ -521,6 +525,9 @@ void TForm1::SaveSettings()
     FIniFile.WriteFormPos(FormSection, QStringLiteral("POSITION"), *this);
     FIniFile.WriteFormSize(FormSection, QStringLiteral("SIZE"), *this);
     FIniFile.WriteInteger(FormSection, QStringLiteral("scale"), SelectedEntry(ScaleComboBox));
+    // Files that never had the box checked keep their six keys.
+    if (PrefixInTitlesCheck->isChecked() || FIniFile.ValueExists(FormSection, PrefixInTitlesKey))
+        FIniFile.WriteBool(FormSection, PrefixInTitlesKey, PrefixInTitlesCheck->isChecked());
     FIniFile.WriteString(StyleSection, QStringLiteral("Name"), TStyleManager::ActiveStyleName());
 }
 
@@ -706,6 +713,7 @@ void TForm1::ShowRebuild(bool LineTabReset, int StatusCountBefore)
         SmothedLine->setChecked(false);
     }
     FChartView->SetMagnification(FImport.xmag, FImport.ymag);
+    FPrefixInTitles.Apply(*FChart, FImport);
     SeriesCombo->addItems(FImport.SeriesNames());
     SeriesCombo->setCurrentIndex(FImport.SelectedSeries());
     if (FImport.ScanCount() != StatusCountBefore)
@@ -872,6 +880,12 @@ void TForm1::ApplyMagnification(bool X)
 void TForm1::XmagValueButtonClick() { ApplyMagnification(true); }
 void TForm1::YmagValueButtonClick() { ApplyMagnification(false); }
 
+void TForm1::PrefixInTitlesCheckClick()
+{
+    FPrefixInTitles.SetChecked(PrefixInTitlesCheck->isChecked());
+    FPrefixInTitles.Apply(*FChart, FImport);
+}
+
 // ---------------------------------------------------------- chart tab
 
 void TForm1::TitleEditBtnButtonClick()
@@ -893,11 +907,13 @@ void TForm1::ChartTitleAlignmentClick()
 void TForm1::XAxisEditButtonClick()
 {
     ChartCommands::SetXAxisTitle(*FChart, XAxisEdit->text());
+    FPrefixInTitles.Apply(*FChart, FImport);
 }
 
 void TForm1::YAxisEditButtonClick()
 {
     ChartCommands::SetYAxisTitle(*FChart, YAxisEdit->text());
+    FPrefixInTitles.Apply(*FChart, FImport);
 }
 
 void TForm1::AxisFontClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DataImport.h"
+#include "app/PrefixInTitles.h"
 #include "chart/panel/ChartExport.h"
 #include "settings/ExIniFile.h"
 #include "settings/FormHost.h"
@@ -72,6 +73,7 @@ public:
     void YIncValueButtonClick();
     void XmagValueButtonClick();
     void YmagValueButtonClick();
+    void PrefixInTitlesCheckClick();
 
     void TitleEditBtnButtonClick();
     void TitleFontBtnClick();
@@ -167,6 +169,7 @@ public:
     TButtonedEdit* YMinValue = nullptr;
     TButtonedEdit* YIncValue = nullptr;
     TButtonedEdit* YmagValue = nullptr;
+    QCheckBox* PrefixInTitlesCheck = nullptr;
 
     QWidget* Panel1 = nullptr;
     QComboBox* StyleSelecter = nullptr;
@@ -229,6 +232,7 @@ private:
     std::unique_ptr<TChart> FChart;
     TChartView* FChartView = nullptr;
     TDataImport FImport;
+    TPrefixInTitles FPrefixInTitles;
     TExIniFile FIniFile;
     std::unique_ptr<TFormDialogs> FDialogs;
     QLabel* FStatusLabel = nullptr;

@@ -31,6 +31,33 @@ TMultiLineTextSize TChartContext::MultiLineTextSize(const QString& Text)
     return Result;
 }
 
+QString TChartContext::ElidedLine(const QString& Line, int MaxWidth)
+{
+    TChartCanvas* C = Canvas();
+    if (C->TextWidth(Line) <= MaxWidth)
+        return Line;
+    const QString Ellipsis(QChar(0x2026));
+    auto Cut = [&](qsizetype n) {
+        // Never between the halves of a surrogate pair.
+        if (n > 0 && Line[n - 1].isHighSurrogate())
+            --n;
+        while (n > 0 && Line[n - 1].isSpace())
+            --n;
+        return Line.left(n) + Ellipsis;
+    };
+    // The widths grow with the length: the longest start that fits.
+    qsizetype Low = 0;
+    qsizetype High = Line.size();
+    while (Low < High) {
+        const qsizetype Mid = (Low + High + 1) / 2;
+        if (C->TextWidth(Cut(Mid)) <= MaxWidth)
+            Low = Mid;
+        else
+            High = Mid - 1;
+    }
+    return Cut(Low);
+}
+
 void TChartContext::ReCalcWidthHeight()
 {
     TRect& R = FChartRect;

@@ -37,6 +37,10 @@ public:
     // With the font on the surface: widest line, lines × height of "W".
     TMultiLineTextSize MultiLineTextSize(const QString& Text);
     int MultiLineTextWidth(const QString& Text) { return MultiLineTextSize(Text).Width; }
+    // With the font on the surface: Line as it is when it is at most
+    // MaxWidth wide, else its longest start that fits with "…" after it
+    // (just "…" when nothing does).
+    QString ElidedLine(const QString& Line, int MaxWidth);
 
     // ------------------------------------------------------- repainting
     // Marks the picture stale and asks for a repaint unless AutoRepaint is off.

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -150,6 +151,41 @@ void TAntialiasCanvas::BuildPen()
     D->Pen = PlatformPen(FPen, ArgbOf(FPen.Color()));
 }
 
+double TAntialiasCanvas::PatternPhase() const
+{
+    // Within one period: the cosmetic stroker keeps the offset in a small
+    // fixed-point integer.
+    const double Period = DashPeriod(FPen.Style()) * std::max(1, FPen.Width());
+    return Period > 0 ? std::fmod(std::max(0.0, FDashPhase), Period) : 0;
+}
+
+double TAntialiasCanvas::RepeatingDashPhase(double Phase, double Length)
+{
+    if (!IPenValid || IPenTransparency != FTransparency)
+        BuildPen();
+    if (IPenClear || FPen.Style() == psSolid)
+        return Phase;
+    // Whole pixels; whole pen widths for plain dashes, which are two widths
+    // long (dots would smear over a width).
+    const double unit = std::max(1, FPen.Width());
+    const double step = FPen.Style() == psDash ? unit : 1.0;
+    const double rounded = std::round(Phase / step) * step;
+    // The platform pen's own dashes: the piece of a stroke wholly inside
+    // one of them is the whole stroke. (Thin pens are dashed pixel by pixel,
+    // the end pixel included: a pixel to spare.)
+    const double period = DashPeriod(FPen.Style()) * unit;
+    const double phase = std::fmod(std::max(0.0, rounded), period);
+    const QList<qreal>& pattern = D->Pen.dashPattern();
+    double start = 0;
+    for (qsizetype i = 0; i + 1 < pattern.size(); i += 2) {
+        const double end = start + pattern[i] * unit;
+        if (phase >= start && phase + Length + 1 <= end)
+            return start;
+        start = end + pattern[i + 1] * unit;
+    }
+    return rounded;
+}
+
 bool TAntialiasCanvas::PrepareStroke()
 {
     if (!FGraphics)
@@ -164,6 +200,14 @@ bool TAntialiasCanvas::PrepareStroke()
     // With smoothing, a stroke of odd width goes through the pixel centres so
     // that it covers whole pixels; unsmoothed strokes already do.
     IStrokeOffset = smooth && (width & 1) ? 0.5 : 0.0;
+    if (FPen.Style() != psSolid) {
+        // Qt counts the offset in pen widths.
+        const qreal offset = PatternPhase() / std::max(1, width);
+        if (D->Pen.dashOffset() != offset) {
+            D->Pen.setDashOffset(offset);
+            IPainterPen = ppUnknown;
+        }
+    }
     if (IPainterPen != ppStroke) {
         FGraphics->setPen(D->Pen);
         IPainterPen = ppStroke;
@@ -427,7 +471,7 @@ void TAntialiasCanvas::StampOrPaint(int X, int Y, uint64_t Shape, int Reach, con
     if (target) {
         const TStampKey key{Shape,           Reach,          FPen.Visible(),  FPen.Color(),   FPen.Width(),
                             FPen.Style(),    FPen.EndStyle(), FPen.JoinStyle(), FBrush.Color(), FBrush.Style(),
-                            FBrush.BackColor(), FTransparency, FAnti};
+                            FBrush.BackColor(), FTransparency, FAnti,   PatternPhase()};
         const QRect box(QPoint(clip.Left, clip.Top), QPoint(clip.Right, clip.Bottom));
         if (IStamps->Draw(*target, box, X, Y, key, Paint, Times)) {
             IStampedCount += Times;

@@ -78,6 +78,7 @@ public:
 
     TRect InitWindow(QPaintDevice* destination, const TRect& rect, bool is3D, TColor background) override;
     void ShowImage(QPaintDevice* destination, const TRect& rect) override;
+    double RepeatingDashPhase(double Phase, double Length) override;
     bool ReDrawBitmap(QPaintDevice* destination, const TRect& rect) override;
     void AbandonFrame() override;
 
@@ -173,6 +174,9 @@ private:
     void SetSmoothing(bool Value);
     void BuildPen();
     bool PrepareStroke();
+    // Where the next stroke starts in the pen's dash pattern, in pixels
+    // within one period (0 without a pattern).
+    double PatternPhase() const;
     template <class TPoints>
     void FillAndStrokePolygon(const TPoints& Points);
     template <class TDraw>

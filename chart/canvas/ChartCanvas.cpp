@@ -56,6 +56,7 @@ void TChartCanvas::ResetState()
     FBackColor = clWhite;
     FBackMode = cbmTransparent;
     FTextAlign = ta_LeftTop;
+    FDashPhase = 0;
 }
 
 void TChartCanvas::BeginBlending(const TRect& /*R*/, int Percent)

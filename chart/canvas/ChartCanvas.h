@@ -64,6 +64,21 @@ public:
     void SetFontZoom(double Value) { FFontZoom = Value; }
     bool ZoomText() const { return IZoomText; }
     void SetZoomText(bool Value) { IZoomText = Value; }
+    // How far along the pen's dash pattern the next stroke starts, in pixels
+    // (0: at the start of the pattern). A line drawn piece by piece stays
+    // dashed when each piece starts where the one before ended.
+    double DashPhase() const { return FDashPhase; }
+    void SetDashPhase(double Pixels) { FDashPhase = Pixels; }
+    // A phase close to Phase (for strokes far shorter than the pattern) at
+    // which straight strokes of Length pixels with the present pen come back
+    // often: rounded to a few steps of the pattern, and the start of the dash
+    // when the stroke lies wholly in one (it then draws whole, wherever in
+    // the dash it starts). This surface keeps Phase.
+    virtual double RepeatingDashPhase(double Phase, double Length)
+    {
+        (void)Length;
+        return Phase;
+    }
     // Optional centre of rotated text.
     void SetTextCenter(bool Use, TPoint Center)
     {
@@ -171,6 +186,7 @@ protected:
     bool FMetafiling = false;
     double FFontZoom = 100;
     bool IZoomText = false;
+    double FDashPhase = 0;
     bool IUseTextCenter = false;
     TPoint ITextCenter;
     bool FDirty = true;

@@ -7,6 +7,21 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 enum TPenEndStyle { esRound, esSquare, esFlat };
 enum TPenJoinStyle { jsRound, jsBevel, jsMitter };
 
+// One period of the style's dash pattern (dashes and gaps), in pen widths;
+// 0 for a style without one.
+constexpr int DashPeriod(TPenStyle Style)
+{
+    switch (Style) {
+    case psDash: return 4;
+    case psDot: return 2;
+    case psDashDot: return 6;
+    case psDashDotDot: return 8;
+    case psSolid:
+    case psClear: break;
+    }
+    return 0;
+}
+
 // The line settings of a chart element. The owner installs a change hook so
 // that every effective change ends in a repaint of its chart.
 class TChartPen : public TChangeNotifier {

@@ -14,6 +14,34 @@ constexpr qreal kMinDash = 1e-3;
 
 } // namespace
 
+QList<qreal> PlatformDashPattern(const TChartPen& Pen)
+{
+    const int width = std::max(0, Pen.Width());
+    // Dash patterns in units of the pen width (Qt's own unit for them).
+    QList<qreal> pattern;
+    switch (Pen.Style()) {
+    case psDash: pattern = {3, 1}; break;
+    case psDot: pattern = {1, 1}; break;
+    case psDashDot: pattern = {3, 1, 1, 1}; break;
+    case psDashDotDot: pattern = {3, 1, 1, 1, 1, 1}; break;
+    case psSolid:
+    case psClear: break;
+    }
+    // Qt puts round and square caps on every dash of a wide pen, outside its
+    // length, which would close the gaps. Each dash gives up one width to its
+    // two caps and the gap takes it, so dashes and gaps keep their lengths
+    // with the caps included, and the first dash starts where a solid line's
+    // cap would. Pens up to one pixel wide are dashed pixel by pixel already.
+    if (!pattern.isEmpty() && width > 1 && Pen.EndStyle() != esFlat) {
+        for (qsizetype i = 0; i < pattern.size(); i += 2) {
+            const qreal dash = std::max(pattern[i] - 1, kMinDash);
+            pattern[i + 1] += pattern[i] - dash;
+            pattern[i] = dash;
+        }
+    }
+    return pattern;
+}
+
 QPen PlatformPen(const TChartPen& Pen, unsigned Argb)
 {
     const int width = std::max(0, Pen.Width());
@@ -32,31 +60,8 @@ QPen PlatformPen(const TChartPen& Pen, unsigned Argb)
     case jsBevel: pen.setJoinStyle(Qt::BevelJoin); break;
     case jsMitter: pen.setJoinStyle(Qt::MiterJoin); break;
     }
-
-    // Dash patterns in units of the pen width (Qt's own unit for them).
-    QList<qreal> pattern;
-    switch (Pen.Style()) {
-    case psDash: pattern = {3, 1}; break;
-    case psDot: pattern = {1, 1}; break;
-    case psDashDot: pattern = {3, 1, 1, 1}; break;
-    case psDashDotDot: pattern = {3, 1, 1, 1, 1, 1}; break;
-    case psSolid:
-    case psClear: break;
-    }
-    if (!pattern.isEmpty()) {
-        // Qt puts round and square caps on every dash of a wide pen, outside its
-        // length, which would close the gaps. Each dash gives up one width to its
-        // two caps and the gap takes it, so dashes and gaps keep their lengths
-        // with the caps included, and the first dash starts where a solid line's
-        // cap would. Pens up to one pixel wide are dashed pixel by pixel already.
-        if (width > 1 && cap != Qt::FlatCap) {
-            for (qsizetype i = 0; i < pattern.size(); i += 2) {
-                const qreal dash = std::max(pattern[i] - 1, kMinDash);
-                pattern[i + 1] += pattern[i] - dash;
-                pattern[i] = dash;
-            }
-        }
+    const QList<qreal> pattern = PlatformDashPattern(Pen);
+    if (!pattern.isEmpty())
         pen.setDashPattern(pattern);
-    }
     return pen;
 }

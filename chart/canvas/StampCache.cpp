@@ -3,6 +3,7 @@
 #include "chart/canvas/Stamp.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -59,6 +60,7 @@ size_t TStampCache::TKeyHash::operator()(const TStampKey& K) const
     mix(uint64_t(K.PenColor) | uint64_t(uint32_t(K.PenWidth)) << 32);
     mix(uint64_t(K.BrushColor) | uint64_t(K.BrushBack) << 32);
     mix(uint64_t(uint32_t(K.Transparency)));
+    mix(std::bit_cast<uint64_t>(K.DashPhase));
     return size_t(h ^ (h >> 29));
 }
 

@@ -22,6 +22,7 @@ struct TStampKey {
     TColor BrushBack = 0;
     int Transparency = 255;
     bool AntiAlias = true;
+    double DashPhase = 0; // within the pattern's period
 
     friend bool operator==(const TStampKey&, const TStampKey&) = default;
 };

@@ -52,18 +52,46 @@ QStringList TChartTitle::ShownLines() const
     return GetText().split(QChar(13));
 }
 
+QString TChartTitle::GetText() const
+{
+    QString Text = TStringsShape::GetText();
+    // A custom-positioned title is not laid out on the chart's width.
+    return ICut && !FCustomPosition && Text == ICutFrom ? ICutText : Text;
+}
+
+void TChartTitle::ElideLines(int Room)
+{
+    ICut = false;
+    CalcBounds();
+    if (!FAutoSize || FShapeBounds.Width() <= Room)
+        return;
+    const QString Text = TStringsShape::GetText();
+    FPanel->PrepareFont3D(FFont);
+    const int MaxWidth = Room - (FShapeBounds.Width() - FPanel->MultiLineTextWidth(Text));
+    QStringList Lines = Text.split(QChar(13));
+    for (QString& Line : Lines)
+        Line = FPanel->ElidedLine(Line, MaxWidth);
+    ICutText = Lines.join(QChar(13));
+    ICutFrom = Text;
+    ICut = true;
+    CalcBounds();
+}
+
 void TChartTitle::DrawTitle()
 {
     TCustomChartPanel& Chart = *FPanel;
-    CalcBounds();
-    const int ShapeWidth = FShapeBounds.Width();
-    const int ShapeHeight = FShapeBounds.Height();
-    const int h = FPen.Visible() && FPen.Width() > 1 ? FPen.Width() / 2 : 0;
-
     // The control is the rectangle the frame is drawn over.
     const TRect& Bounds = Chart.ChartBounds();
     const int ControlWidth = Bounds.Width();
     const int a = Chart.FrameWidth() + Numbers::RoundInt(0.02 * ControlWidth);
+    const int Room = ControlWidth - 2 * a;
+
+    // A title wider than the chart is cut with "…" rather than at the
+    // picture's edge; the cut title spans the whole room.
+    ElideLines(Room);
+    const int ShapeWidth = ICut ? Room : FShapeBounds.Width();
+    const int ShapeHeight = FShapeBounds.Height();
+    const int h = FPen.Visible() && FPen.Width() > 1 ? FPen.Width() / 2 : 0;
 
     TRect Chartrect = Chart.ChartRect();
     const int y = FOnTop ? Chartrect.Top + h : Chartrect.Bottom - ShapeHeight - h;
@@ -73,10 +101,14 @@ void TChartTitle::DrawTitle()
         switch (FAlignment) {
         case taLeftJustify: break;
         case taRightJustify: x = Bounds.Left + ControlWidth - ShapeWidth - a; break;
-        case taCenter: x = std::max(Bounds.Left + a, Chart.ChartXCenter() - ShapeWidth / 2); break;
+        case taCenter:
+            // Centred on the plot, but never past the picture's right edge.
+            x = std::min(Chart.ChartXCenter() - ShapeWidth / 2, Bounds.Left + ControlWidth - ShapeWidth);
+            x = std::max(Bounds.Left + a, x);
+            break;
         }
     } else {
-        Width = ControlWidth - 2 * a;
+        Width = Room;
     }
     FShapeBounds = {x, y, x + Width, y + ShapeHeight};
     Draw();

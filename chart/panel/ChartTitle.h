@@ -29,11 +29,22 @@ public:
     // The lines as the shape lays them out.
     QStringList ShownLines() const;
 
+protected:
+    // The lines cut to the chart's width by the last DrawTitle, while the
+    // text is still the one they were cut from.
+    QString GetText() const override;
+
 private:
+    // Cuts lines wider than Room (the shape's own margins included) with "…".
+    void ElideLines(int Room);
+
     TCustomChartPanel* FPanel;
     TAlignment FAlignment = taCenter;
     bool FAdjustFrame = true;
     int FVertMargin = 5;
     bool FCustomPosition = false;
     bool FOnTop;
+    bool ICut = false;
+    QString ICutFrom;
+    QString ICutText;
 };

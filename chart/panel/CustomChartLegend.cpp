@@ -170,6 +170,23 @@ void TCustomChartLegend::BuildItems()
     ITotalItems = int(FItems.size());
 }
 
+void TCustomChartLegend::ElideItems()
+{
+    // A long series name would otherwise take the plot area's room.
+    const int MaxWidth = FChart->ChartBounds().Width() / 3;
+    for (TLegendItem& Item : FItems) {
+        for (QString& Text : Item.Columns) {
+            if (Text.isEmpty())
+                continue;
+            QString Shown = FChart->ElidedLine(Text, MaxWidth);
+            if (Shown != Text) {
+                Text = std::move(Shown);
+                Item.Elided = true;
+            }
+        }
+    }
+}
+
 // ----------------------------------------------------------------- layout
 
 int TCustomChartLegend::FrameWidth() const
@@ -416,6 +433,7 @@ void TCustomChartLegend::CalcRect()
     if (ITotalItems <= 0)
         return;
     CalcItemHeight();
+    ElideItems();
     const int F = FrameWidth();
     const TRect CR = FChart->ChartRect();
     const bool Laid = Vertical() ? CalcVertical(CR, F) : CalcHorizontal(CR, F);

@@ -29,6 +29,8 @@ struct TLegendItem {
     TChartSeries* Series = nullptr;
     QString Text;
     std::array<QString, 3> Columns;
+    // A column was cut to fit (Text keeps it whole).
+    bool Elided = false;
 };
 
 // The series legend: a framed box beside (laLeft, laRight) or above and below
@@ -140,6 +142,9 @@ protected:
 
 private:
     void BuildItems();
+    // Cuts texts wider than a third of the chart with "…"; the font is on
+    // the surface.
+    void ElideItems();
     void CalcItemHeight();
     void CalcWidths(int Count);
     int ItemWidth(int k) const;

@@ -40,18 +40,18 @@ void TBandedDrawing::Apply(TChartCanvas& Band, const TState& S)
 
 void TBandedDrawing::Line(TChartCanvas& C, int X0, int Y0, int X1, int Y1)
 {
-    FOps.push_back({okLine, 0, StateOf(C), X0, Y0, X1, Y1, 0, 0});
+    FOps.push_back({okLine, 0, StateOf(C), X0, Y0, X1, Y1, 0, 0, C.DashPhase()});
 }
 
 void TBandedDrawing::SegmentStamp(TChartCanvas& C, int X0, int Y0, int Dx, int Dy, uint64_t Shape, int Reach)
 {
-    FOps.push_back({okSegmentStamp, 0, StateOf(C), X0, Y0, Dx, Dy, Reach, Shape});
+    FOps.push_back({okSegmentStamp, 0, StateOf(C), X0, Y0, Dx, Dy, Reach, Shape, C.DashPhase()});
 }
 
 void TBandedDrawing::Marker(TChartCanvas& C, int X, int Y, int Horiz, int Vert, TColor Color,
                             TSeriesPointerStyle Style, int Times)
 {
-    FOps.push_back({okMarker, uint8_t(Style), StateOf(C), X, Y, Horiz, Vert, Times, uint64_t(Color)});
+    FOps.push_back({okMarker, uint8_t(Style), StateOf(C), X, Y, Horiz, Vert, Times, uint64_t(Color), 0});
 }
 
 void TBandedDrawing::Replay(TChartCanvas& Band, const TSeriesPointer& Pointer, int Top, int Bottom) const
@@ -84,6 +84,7 @@ void TBandedDrawing::Replay(TChartCanvas& Band, const TSeriesPointer& Pointer, i
             Current = Op.State;
             Apply(Band, FStates[Current]);
         }
+        Band.SetDashPhase(Op.DashPhase);
         switch (Op.Kind) {
         case okLine: Band.Line(Op.A, Op.B, Op.C, Op.D); break;
         case okSegmentStamp: {

@@ -52,6 +52,7 @@ private:
         int A, B, C, D; // line: ends; stamp: start and offset; marker: centre and half-sizes
         int Reach;      // stamp reach; marker: times
         uint64_t Extra; // stamp shape; marker colour
+        double DashPhase = 0; // lines and stamps
     };
     uint32_t StateOf(TChartCanvas& C);
     static void Apply(TChartCanvas& Band, const TState& S);

@@ -278,6 +278,7 @@ void TCustomSeries::PaintValues()
     Axes->SetFastCalc(true);
     C->AssignBrush(*Brush());
     OldColor = clDefault;
+    IDashLength = 0;
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
     ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
     IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
@@ -296,6 +297,7 @@ void TCustomSeries::PaintValues()
         PaintInBands(Paint);
     else
         Paint();
+    C->SetDashPhase(0);
     Axes->SetFastCalc(OldFast);
 }
 
@@ -552,10 +554,21 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
             }
             const int dx = x1 - x0;
             const int dy = y1 - y0;
+            // One dash pattern runs along the whole line: each segment takes
+            // it up where the one before left it, or a line of many short
+            // segments would show only the first dash of each and look solid.
+            // (On dense data at phases the short segments come back at, so
+            // that the canvas may replay them.)
+            if (LinePen()->Style() != psSolid) {
+                const double Length = std::hypot(double(dx), double(dy));
+                C->SetDashPhase(IDense ? C->RepeatingDashPhase(IDashLength, Length) : IDashLength);
+                IDashLength += Length;
+            }
             if (IDense && (C->Pen()->Width() & 1) && std::abs(dx) <= 29 && std::abs(dy) <= 29) {
                 // Far more points than pixel columns: the same short segment
                 // shapes come back over and over, and a segment's pixels
-                // only move with its start, so the canvas may replay them.
+                // only move with its start (and its dash phase, which the
+                // canvas tells apart), so the canvas may replay them.
                 // (Even widths sit on pixel edges, where the raster engine
                 // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
@@ -655,6 +668,11 @@ void TCustomSeries::DrawLegend(TChartCanvas& C, const TRect& R)
     PrepareLinePen(LineColor);
     if (C.Pen()->Width() > HalfHeight)
         C.Pen()->SetWidth(HalfHeight);
+    // A dashed line shows at least one whole period of its pattern, or a
+    // wide pen would fill the box with its first dash and look solid.
+    if (const int Period = DashPeriod(C.Pen()->Style()); Period > 0)
+        C.Pen()->SetWidth(std::min(C.Pen()->Width(), std::max(1, (R.Right - R.Left) / Period)));
+    C.SetDashPhase(0);
     C.DoHorizLine(R.Left, R.Right, (R.Top + R.Bottom) / 2);
 
     if (!FPointer->Visible())

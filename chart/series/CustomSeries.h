@@ -130,6 +130,7 @@ private:
     TColor OldColor = clDefault;
     TRect IClientRect;
     bool IDense = false; // many more visible points than pixel columns
+    double IDashLength = 0; // the line's length drawn so far in this frame
     bool ISkipRepeats = false; // a metafile: points repeating a pixel are left out
     bool IDrewQuick = false;
     std::unique_ptr<TChartSelected> FSelected;

@@ -383,3 +383,26 @@ TEST(RenderCommand, WritesEachFormatByExtensionAndOthersOpenIt)
     EXPECT_TRUE(bad.Err.contains(".pdf")) << bad.Err.constData();
     EXPECT_FALSE(QFile::exists(Out("c.jpg")));
 }
+
+// 0.25 to 0.75 plot as 250 to 750: with the flag the titles say "m" (and "M"
+// for the frequencies), and the left title, empty before, takes its band.
+TEST(RenderCommand, PrefixInTitlesFlag)
+{
+    QTemporaryDir dir;
+    const QByteArray data = "Frequency (Hz),V\n1000000,0.25\n2000000,0.75\n";
+    auto Run = [&](const QStringList& flags) {
+        const QString layout = dir.filePath(QStringLiteral("p.json"));
+        TRun run = Render(QStringList{"-", "--describe", "--summary", "--layout", layout} + flags, data);
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.constData();
+        QFile f(layout);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+        return std::make_pair(Json(run)["xTitle"].toString(), o["chartRect"].toObject()["final"].toArray()[0].toInt());
+    };
+    const auto [PlainTitle, PlainLeft] = Run({});
+    EXPECT_EQ(PlainTitle, QStringLiteral("Frequency (Hz)"));
+    const auto [Title, Left] = Run({QStringLiteral("--prefix-in-titles")});
+    EXPECT_EQ(Title, QStringLiteral("Frequency (Hz) [M]"));
+    EXPECT_GT(Left, PlainLeft);
+    EXPECT_TRUE(Render({QStringLiteral("--help")}).Out.contains("--prefix-in-titles"));
+}

@@ -1,5 +1,8 @@
 #include "ChartTestFixture.h"
 
+#include "chart/panel/ChartLegend.h"
+#include "chart/series/LineSeries.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +69,59 @@ TEST(ChartTitle, CentringFollowsTheChartRectangle)
     Chart->Title()->SetText({QString(60, QChar(u'x'))});
     Chart.Frame(300, 200);
     EXPECT_EQ(Chart.Layout().TitleBounds.Left, 6); // round(0.02 × 300)
+}
+
+// A title wider than the chart is cut with "…" to the room between the two
+// side gaps, instead of running off the picture's right edge.
+TEST(ChartTitle, TitleWiderThanTheChartIsCut)
+{
+    TRecordedChart Chart;
+    // 120 characters of 7 pixels: 840 pixels on a chart of 781.
+    const QString Long = QStringLiteral("Step response of the regulator ") + QString(89, QChar(u'x'));
+    Chart->Title()->SetText({Long, QStringLiteral("second line")});
+    Chart.Frame();
+    const int Room = 781 - 2 * 16; // round(0.02 × 781) on each side
+    const TFrameLayout& L = Chart.Layout();
+    ASSERT_EQ(L.TitleLines.size(), 2);
+    const QString Shown = L.TitleLines[0];
+    EXPECT_EQ(Shown, Long.left(Room / W - 1) + QChar(0x2026));
+    EXPECT_EQ(L.TitleLines[1], QStringLiteral("second line"));
+    EXPECT_EQ(L.TitleBounds, TRect({16, 23, 16 + Room, 23 + 2 * H}));
+    const auto Texts = Chart.Canvas->Of("TextOut");
+    ASSERT_EQ(Texts.size(), 2u);
+    EXPECT_EQ(Texts[0].Text, Shown);
+    EXPECT_EQ(Texts[0].R.Left, 16 + Room / 2);
+
+    // Right-aligned and without AdjustFrame: the same room.
+    Chart->Title()->SetAlignment(taRightJustify);
+    Chart.Frame();
+    EXPECT_EQ(Chart.Layout().TitleBounds.Right, 781 - 16);
+    EXPECT_EQ(Chart.Layout().TitleLines[0], Shown);
+    Chart->Title()->SetAdjustFrame(false);
+    Chart.Frame();
+    EXPECT_EQ(Chart.Layout().TitleLines[0], Shown);
+
+    // Short enough again: nothing cut.
+    Chart->Title()->SetText({QStringLiteral("Step response")});
+    EXPECT_EQ(Chart->Title()->ShownLines(), QStringList{QStringLiteral("Step response")});
+    Chart.Frame();
+    EXPECT_EQ(Chart.Layout().TitleLines, QStringList{QStringLiteral("Step response")});
+}
+
+// Centred on a plot pushed right by a left legend, a title still ends inside
+// the picture.
+TEST(ChartTitle, CentredTitleStaysInsideThePicture)
+{
+    TRecordedChart Chart;
+    Chart->Title()->SetText({QString(100, QChar(u'x'))}); // 700 pixels
+    auto* Series = new TLineSeries(Chart.Chart.get());
+    Series->SetTitle(QString(30, QChar(u'n')));
+    Chart->AddSeries(Series);
+    Chart->Legend()->SetAlignment(laLeft);
+    Chart.Frame();
+    ASSERT_GT(Chart->ChartXCenter() + 350, 781);
+    EXPECT_EQ(Chart.Layout().TitleBounds, TRect({781 - 700, 23, 781, 23 + H}));
+    EXPECT_EQ(Chart.Layout().TitleLines, QStringList{QString(100, QChar(u'x'))});
 }
 
 TEST(ChartTitle, SeveralLines)

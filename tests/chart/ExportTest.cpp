@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -257,6 +258,27 @@ TEST(ChartExport, MetafileDrawsEachRunOfPointsOnOnePixelOnce)
     C->Draw(&Frame, Full);
     EXPECT_EQ(C->CreateChartBitmap(clWhite, Full).convertToFormat(QImage::Format_RGB32),
               Frame.convertToFormat(QImage::Format_RGB32));
+}
+
+// A metafile pen carries no dash phase; a dashed series without markers
+// goes out as the same few polylines as a solid one, along which the reader
+// runs one pattern.
+TEST(ChartExport, MetafileKeepsADashedSeriesInWholePolylines)
+{
+    TExportChart C;
+    auto* Dense = static_cast<TLineSeries*>(C->GetSeries(0));
+    Dense->Clear();
+    for (int i = 0; i < 10000; ++i)
+        Dense->AddXY(i, std::sin(i * 0.002));
+    auto Polylines = [&](TPenStyle Style) {
+        Dense->LinePen()->SetStyle(Style);
+        const TEmfRecords Records(C->CreateChartMetafile(C->GetRectangle()));
+        return std::make_pair(Records.Count(87) + Records.Count(7), Records.Count(95)); // POLYLINE16, POLYLINE; EXTCREATEPEN
+    };
+    const auto Solid = Polylines(psSolid);
+    const auto Dashed = Polylines(psDash);
+    EXPECT_EQ(Dashed.first, Solid.first);
+    EXPECT_EQ(Dashed.second, Solid.second);
 }
 
 TEST(ChartExport, FailedWritesNameThePathAndKeepTheOldFile)

@@ -255,6 +255,42 @@ TEST(Legend, TitlesOnOneLine)
     EXPECT_EQ(C.Layout().LegendItems[0].Text, QStringLiteral("Volt age"));
 }
 
+// A 290-character name would make the legend wider than the chart and leave
+// the plot no room: it is cut with "…" to a third of the chart's width, the
+// item keeping the whole name.
+TEST(Legend, LongNamesAreCutToAThirdOfTheChart)
+{
+    const QString Long = QStringLiteral("Channel 7 ") + QString(280, QChar(u'w'));
+    for (TLegendAlignment Alignment : {laRight, laTop}) {
+        SCOPED_TRACE(Alignment);
+        TLegendChart C;
+        C.Add(Long);
+        C.Add(QStringLiteral("Short"));
+        C.Legend()->SetAlignment(Alignment);
+        C.Frame();
+        TChartLegend* L = C.Legend();
+        ASSERT_EQ(L->ShownItems(), 2);
+        const QString Shown = L->Item(0).Columns[0];
+        EXPECT_TRUE(L->Item(0).Elided);
+        EXPECT_TRUE(Shown.startsWith(QStringLiteral("Channel 7 ww")));
+        EXPECT_TRUE(Shown.endsWith(QChar(0x2026)));
+        EXPECT_LE(C.TextWidth(Shown), 781 / 3);
+        // Longest that fits: one more character would not.
+        EXPECT_GT(C.TextWidth(Long.left(Shown.size()) + QChar(0x2026)), 781 / 3);
+        EXPECT_EQ(L->Item(0).Text, Long);
+        EXPECT_FALSE(L->Item(1).Elided);
+        EXPECT_EQ(L->Item(1).Columns[0], QStringLiteral("Short"));
+
+        const TRect CR = C.Layout().ChartRectFinal;
+        if (Alignment == laRight) {
+            EXPECT_EQ(L->MaxWidth(), C.TextWidth(Shown) + 2 + C.TextWidth(QStringLiteral(" ")) - 1);
+            EXPECT_GT(CR.Width(), 781 / 2);
+        } else {
+            EXPECT_LE(L->ShapeBounds().Width(), 781);
+        }
+    }
+}
+
 TEST(Legend, ClickedNamesTheItemUnderAPoint)
 {
     TLegendChart C;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -590,6 +591,69 @@ TEST_F(LineSeriesDrawTest, DashStylesReachSegmentsAndLegendLine)
             EXPECT_GT(LegendGaps, 0);
         }
     }
+}
+
+// Far more points than pixel columns: every segment is a pixel or so long.
+// One pattern runs along the whole line, so it shows the pen's gaps as a line
+// of two points does; started afresh at each segment it would be solid.
+TEST_F(LineSeriesDrawTest, DashedLineOnDenseDataKeepsItsGaps)
+{
+    Ranges(0, 10, 0, 10);
+    std::vector<double> X(20000);
+    std::vector<double> Y(20000, 5.0);
+    for (size_t i = 0; i < X.size(); ++i)
+        X[i] = 10.0 * double(i) / double(X.size() - 1);
+    Series->AddXYArrays(std::move(X), std::move(Y));
+    for (TPenStyle Style : {psDash, psDot, psDashDot}) {
+        for (int Width : {1, 3}) {
+            SCOPED_TRACE(testing::Message() << "style " << Style << ", width " << Width);
+            Series->LinePen()->SetStyle(Style);
+            Series->LinePen()->SetWidth(Width);
+            Frame();
+            int Line = 0;
+            int Gaps = 0;
+            for (int x = Px(1); x < Px(9); ++x) {
+                Line += Bluish(At(x, Py(5)));
+                Gaps += !Bluish(At(x, Py(5)));
+            }
+            // A dash takes 3 of every 4 widths, a dot 1 of 2, a dash and
+            // a dot 4 of 6.
+            EXPECT_GT(Gaps, (Line + Gaps) / 5);
+            EXPECT_GT(Line, (Line + Gaps) / 3);
+        }
+    }
+}
+
+// A wide pen's first dash would fill the symbol box; the symbol shows at
+// least one whole period of the pattern.
+TEST_F(LineSeriesDrawTest, WideDashedLegendSymbolShowsItsGaps)
+{
+    Ranges(0, 10, 0, 10);
+    Add(Series, {{0, 5}, {10, 5}});
+    for (TPenStyle Style : {psDash, psDashDot, psDashDotDot}) {
+        SCOPED_TRACE(Style);
+        Series->LinePen()->SetStyle(Style);
+        Series->LinePen()->SetWidth(5);
+        Frame();
+        const TRect R = Chart->LastLayout().LegendItems[0].Symbol;
+        int Line = 0;
+        int Gaps = 0;
+        for (int x = R.Left + 1; x < R.Right - 1; ++x) {
+            Line += Bluish(At(x, (R.Top + R.Bottom) / 2));
+            Gaps += !Bluish(At(x, (R.Top + R.Bottom) / 2));
+        }
+        EXPECT_GT(Line, 0);
+        EXPECT_GT(Gaps, 0);
+    }
+    // A solid pen keeps its width there (at most half the box).
+    Series->LinePen()->SetStyle(psSolid);
+    Frame();
+    const TRect R = Chart->LastLayout().LegendItems[0].Symbol;
+    int Rows = 0;
+    for (int y = R.Top; y < R.Bottom; ++y)
+        Rows += Bluish(At((R.Left + R.Right) / 2, y));
+    EXPECT_GE(Rows, std::min(5, (R.Bottom - R.Top) / 2));
+    EXPECT_GT(Rows, (R.Right - R.Left) / DashPeriod(psDash));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/window/ChartView.h"
 #include "chart/axes/ChartAxis.h"
+#include "chart/panel/ChartLegend.h"
 #include "tests/app/window/FormFixture.h"
 
 #include <QTest>
@@ -75,4 +76,34 @@ TEST_F(ChartViewMouse, GestureFramesUntilTheMouseRests)
     EXPECT_FALSE(Chart().QuickFrames());
     View->grab();
     EXPECT_FALSE(Chart().QuickFrameShown());
+}
+
+// A series name cut in the legend shows whole as the item's tooltip; uncut
+// names and the plot keep their own tooltips.
+using ChartViewLegend = TFormFixture;
+
+TEST_F(ChartViewLegend, ALongSeriesNameShowsWholeInTheLegendTooltip)
+{
+    const QString Long = QStringLiteral("Supply current of board ") + QString(266, QChar(u'7'));
+    Paste(QStringLiteral("t,%1,short\n1,2,3\n2,3,4\n").arg(Long));
+    TChartView* View = Form->ChartView();
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    View->grab();
+    const TChartLegend* Legend = Chart().Legend();
+    ASSERT_EQ(Legend->ShownItems(), 2);
+    ASSERT_TRUE(Legend->Item(0).Elided);
+    const TRect First = Legend->SymbolRect(0);
+    const TRect Second = Legend->SymbolRect(1);
+    const QString Tip = View->LegendToolTip(First.Right + 20, (First.Top + First.Bottom) / 2);
+    EXPECT_EQ(QString(Tip).remove(u'\n'), Long);
+    const QStringList Lines = Tip.split(u'\n');
+    ASSERT_EQ(Lines.size(), 4);
+    EXPECT_EQ(Lines[0], Long.left(80));
+    for (const QString& Line : Lines)
+        EXPECT_LE(Line.size(), 80);
+    EXPECT_TRUE(View->LegendToolTip(Second.Right + 20, (Second.Top + Second.Bottom) / 2).isEmpty());
+    EXPECT_TRUE(View->LegendToolTip(5, 5).isEmpty());
+    // The plot keeps most of the chart's width.
+    EXPECT_GT(Chart().LastLayout().ChartRectFinal.Width(), View->width() / 2);
 }

@@ -1,4 +1,5 @@
 #include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartAxisTitle.h"
 #include "tests/app/window/FormFixture.h"
 
 namespace {
@@ -138,4 +139,38 @@ TEST_F(Form1ScaleTab, AManualMagnificationRebuildsTheSeries)
     Paste("1,7\n");
     EXPECT_EQ(PointsOf(0), (TPoints{{1, 7}}));
     EXPECT_EQ(Form->XmagValue->text(), QStringLiteral("1000"));
+}
+
+// "倍率を軸名に表示": unchecked at first; checked, each axis title shows its
+// prefix in brackets, through loads and typed titles, and the chart repaints.
+TEST_F(Form1ScaleTab, PrefixInTitlesCheckBox)
+{
+    QCheckBox* Box = Form->PrefixInTitlesCheck;
+    ASSERT_NE(Box, nullptr);
+    EXPECT_EQ(Box->text(), QStringLiteral("倍率を軸名に表示"));
+    EXPECT_FALSE(Box->isChecked());
+    EXPECT_EQ(Form->DesignedGeometry(Box), QRect(32, 392, 145, 17));
+
+    Paste("Frequency (Hz),V\n1000000,0.25\n2000000,0.75\n");
+    TChartAxisTitle* X = Chart().BottomAxis()->Title();
+    TChartAxisTitle* Y = Chart().LeftAxis()->Title();
+    EXPECT_EQ(X->Caption(), QStringLiteral("Frequency (Hz)"));
+
+    const int Before = Chart().InvalidateCount();
+    Box->click();
+    EXPECT_EQ(X->Caption(), QStringLiteral("Frequency (Hz) [M]"));
+    EXPECT_EQ(Y->Caption(), QStringLiteral("[m]"));
+    EXPECT_GT(Chart().InvalidateCount(), Before);
+
+    Form->YAxisEdit->setText(QStringLiteral("Level"));
+    Form->YAxisEdit->Button()->trigger();
+    EXPECT_EQ(Y->Caption(), QStringLiteral("Level [m]"));
+    Paste("Time (s),V\n0.001,2000\n0.002,3000\n");
+    EXPECT_EQ(X->Caption(), QStringLiteral("Time (s) [m]"));
+    EXPECT_EQ(Y->Caption(), QStringLiteral("Level [K]"));
+
+    Box->click();
+    EXPECT_EQ(X->Caption(), QStringLiteral("Time (s)"));
+    EXPECT_EQ(Y->Caption(), QStringLiteral("Level"));
+    EXPECT_TRUE(Reports.isEmpty());
 }

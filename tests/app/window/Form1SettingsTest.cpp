@@ -111,3 +111,24 @@ TEST_F(Form1Settings, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowClos
     ASSERT_EQ(Reports.size(), 1);
     EXPECT_FALSE(Reports[0].isEmpty());
 }
+
+// The prefix check box is stored under "FORM" once it has been checked, and
+// read at the next start; a file that never had it keeps its six keys.
+TEST_F(Form1Settings, ThePrefixInTitlesBoxIsStored)
+{
+    Form->PrefixInTitlesCheck->click();
+    EXPECT_TRUE(Form->close());
+    QStringList Lines = SettingsLines();
+    const qsizetype Style = Lines.indexOf(QStringLiteral("[Style]"));
+    EXPECT_GT(Lines.indexOf(QStringLiteral("PrefixInTitles=1")), Lines.indexOf(QStringLiteral("[FORM]")));
+    EXPECT_LT(Lines.indexOf(QStringLiteral("PrefixInTitles=1")), Style);
+
+    Open();
+    EXPECT_TRUE(Form->PrefixInTitlesCheck->isChecked());
+    Form->PrefixInTitlesCheck->click();
+    EXPECT_TRUE(Form->close());
+    EXPECT_TRUE(SettingsLines().contains(QStringLiteral("PrefixInTitles=0")));
+    Open();
+    EXPECT_FALSE(Form->PrefixInTitlesCheck->isChecked());
+    EXPECT_TRUE(Reports.isEmpty());
+}

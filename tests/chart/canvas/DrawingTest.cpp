@@ -151,6 +151,28 @@ TEST_F(DrawingTest, DashesOfAWidthThreePenAreNineOnThreeOff)
     }
 }
 
+// A line drawn in short pieces, each starting at the phase where the one
+// before ended, has the dashes of the line drawn at once; without the phase
+// every piece starts with a dash again.
+TEST_F(DrawingTest, TheDashPhaseCarriesThePatternAcrossPieces)
+{
+    for (int width : {1, 3}) {
+        Begin(120, 40);
+        Canvas.Pen()->SetWidth(width);
+        Canvas.Pen()->SetStyle(psDash);
+        Canvas.DoHorizLine(10, 106, 10);
+        for (int x = 10; x < 106; x += 2) {
+            Canvas.SetDashPhase(x - 10);
+            Canvas.Line(x, 30, x + 2, 30);
+        }
+        Canvas.SetDashPhase(0);
+        const QImage& image = End();
+        const std::vector<int> whole = Runs(image, 10, 0, 100);
+        ASSERT_GE(whole.size(), 5u) << width;
+        EXPECT_EQ(Runs(image, 30, 0, 100), whole) << width;
+    }
+}
+
 TEST_F(DrawingTest, DotAndDashDotPatternsScaleWithTheWidth)
 {
     Begin(120, 40);
