@@ -285,6 +285,8 @@ void TCustomSeries::PaintValues()
     auto Paint = [this] {
         if (IDrewQuick) {
             PaintQuick();
+        } else if (FPointer->Visible() && !ISkipRepeats && !OnGetPointerStyle && HoverIndex() < 0) {
+            PaintMergingRepeats();
         } else {
             for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
                 PaintValue(i);
@@ -452,9 +454,36 @@ void TCustomSeries::PaintQuickMarkers(int First, int End)
 
 void TCustomSeries::PaintValue(int ValueIndex)
 {
-    const TColor c = GetValueColor(ValueIndex);
-    const int x = CalcXPos(ValueIndex);
-    const int y = CalcYPos(ValueIndex);
+    PaintValueAt(ValueIndex, CalcXPos(ValueIndex), CalcYPos(ValueIndex), GetValueColor(ValueIndex));
+}
+
+void TCustomSeries::PaintMergingRepeats()
+{
+    // Points on their predecessor's pixel in its colour draw no line and
+    // only that pixel's marker again, with nothing in between: such a run is
+    // the one marker drawn as many times, which the surface does at once
+    // with the same pixels.
+    int Pending = 0;
+    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i) {
+        const int x = CalcXPos(i);
+        const int y = CalcYPos(i);
+        const TColor c = GetValueColor(i);
+        if (x == OldX && y == OldY && c == OldColor && c != clNone && i != FFirstVisibleIndex
+            && i != FLastVisibleIndex) {
+            ++Pending;
+            continue;
+        }
+        if (Pending > 0) {
+            FParent->Canvas()->Brush()->SetColor(OldColor);
+            PaintPointer(OldX, OldY, OldColor, i - 2, Pending);
+            Pending = 0;
+        }
+        PaintValueAt(i, x, y, c);
+    }
+}
+
+void TCustomSeries::PaintValueAt(int ValueIndex, int x, int y, TColor c)
+{
     // After a null point the line starts again here.
     if (OldColor == clNone && TreatNulls() == tnDontPaint) {
         OldX = x;

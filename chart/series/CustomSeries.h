@@ -109,6 +109,8 @@ protected:
 
 private:
     void PaintValue(int ValueIndex);
+    void PaintValueAt(int ValueIndex, int X, int Y, TColor Color);
+    void PaintMergingRepeats();
     // A gesture frame of a dense series: per pixel column, the join from the
     // previous column and the span from its lowest to its highest point; with
     // markers, each run of points on one pixel as one marker drawn over

@@ -137,3 +137,18 @@ TEST(QuickFrames, RepeatedStampIsRepeatedDrawing)
         EXPECT_TRUE(one == many) << times << " transparency " << transparency;
     }
 }
+
+// An exact frame draws a run of points on one pixel as one marker drawn as
+// many times; a style handler (which may differ per point) turns that off,
+// and both give the very same pixels.
+TEST(QuickFrames, ExactFramesDrawRepeatsAtOnceWithTheSamePixels)
+{
+    std::unique_ptr<TChart> chart = BenchShapedChart(200000, true);
+    const QImage merged = ScreenFrame(*chart);
+    for (int s = 0; s < chart->SeriesCount(); ++s)
+        dynamic_cast<TCustomSeries*>(chart->GetSeries(s))->OnGetPointerStyle = [](TCustomSeries*, int) {
+            return psCircle;
+        };
+    const QImage single = ScreenFrame(*chart);
+    EXPECT_TRUE(merged == single);
+}
