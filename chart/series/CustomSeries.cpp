@@ -285,7 +285,7 @@ void TCustomSeries::PaintValues()
     auto Paint = [this] {
         if (IDrewQuick) {
             PaintQuick();
-        } else if (FPointer->Visible() && !ISkipRepeats && !OnGetPointerStyle && HoverIndex() < 0) {
+        } else if (!ISkipRepeats && !OnGetPointerStyle && HoverIndex() < 0 && GetHorizAxis() && GetVertAxis()) {
             PaintMergingRepeats();
         } else {
             for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
@@ -463,22 +463,36 @@ void TCustomSeries::PaintMergingRepeats()
     // only that pixel's marker again, with nothing in between: such a run is
     // the one marker drawn as many times, which the surface does at once
     // with the same pixels.
+    const TChartAxis* HorizAxis = GetHorizAxis();
+    const TChartAxis* VertAxis = GetVertAxis();
+    const double* Xs = XValues()->Value().data();
+    const double* Ys = YValues()->Value().data();
+    // Positions a piece at a time.
+    constexpr int Piece = 512;
+    int Xp[Piece];
+    int Yp[Piece];
     int Pending = 0;
-    for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i) {
-        const int x = CalcXPos(i);
-        const int y = CalcYPos(i);
-        const TColor c = GetValueColor(i);
-        if (x == OldX && y == OldY && c == OldColor && c != clNone && i != FFirstVisibleIndex
-            && i != FLastVisibleIndex) {
-            ++Pending;
-            continue;
-        }
-        if (Pending > 0) {
-            FParent->Canvas()->Brush()->SetColor(OldColor);
-            PaintPointer(OldX, OldY, OldColor, i - 2, Pending);
+    for (int Start = FFirstVisibleIndex; Start <= FLastVisibleIndex; Start += Piece) {
+        const int Count = std::min(Piece, FLastVisibleIndex + 1 - Start);
+        HorizAxis->CalcPosValues(Xs + Start, Count, Xp);
+        VertAxis->CalcPosValues(Ys + Start, Count, Yp);
+        for (int k = 0; k < Count; ++k) {
+            const int i = Start + k;
+            const int x = Xp[k];
+            const int y = Yp[k];
+            const TColor c = GetValueColor(i);
+            if (x == OldX && y == OldY && c == OldColor && c != clNone && i != FFirstVisibleIndex
+                && i != FLastVisibleIndex) {
+                ++Pending;
+                continue;
+            }
+            if (Pending > 0 && FPointer->Visible()) {
+                FParent->Canvas()->Brush()->SetColor(OldColor);
+                PaintPointer(OldX, OldY, OldColor, i - 2, Pending);
+            }
             Pending = 0;
+            PaintValueAt(i, x, y, c);
         }
-        PaintValueAt(i, x, y, c);
     }
 }
 
