@@ -26,11 +26,14 @@ int DroppedMessages = 0;
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const QString line = qFormatLogMessage(type, context, message);
+    const std::lock_guard<std::mutex> lock(HeldLock);
     if (type == QtFatalMsg) {
+        // Qt aborts next: what was held goes out first.
+        for (const QString& held : HeldMessages)
+            std::fprintf(stderr, "%s\n", held.toLocal8Bit().constData());
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
     }
-    const std::lock_guard<std::mutex> lock(HeldLock);
     if (HeldMessages.size() < MaxHeldMessages)
         HeldMessages.append(line);
     else

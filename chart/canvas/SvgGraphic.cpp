@@ -57,9 +57,10 @@ bool SelfContained(QStringView Href)
     const QStringView Text = Href.trimmed();
     if (Text.isEmpty() || Text.startsWith(u'#'))
         return true;
-    // The renderer falls back to reading a file of that name when a data URL
-    // does not decode, so only the well-formed ones pass.
-    return Text.startsWith(QLatin1String("data:"), Qt::CaseInsensitive) && Text.contains(u',');
+    // The renderer takes only this spelling as a data URL, and falls back to
+    // reading a file of that name when one does not decode: only the
+    // well-formed ones pass.
+    return Text.startsWith(QLatin1String("data:")) && Text.contains(u',');
 }
 
 // QSvgRenderer only reports failure through the log; a first pass with the XML

@@ -108,6 +108,7 @@ TEST(SvgPicture, OnlyEmbeddedImagesAreDrawn)
         Svg("<image width='10' height='10' xlink:href='secret.png'/>"),
         Svg("<image width='10' height='10' xlink:href='http://example.invalid/x.png'/>"),
         Svg("<image width='10' height='10' xlink:href='data:" + path + "'/>"),
+        Svg("<image width='10' height='10' xlink:href='DATA:,x'/>"),
         // Hidden behind an entity.
         "<!DOCTYPE svg [<!ENTITY f '" + path + "'>]>" + Svg("<image width='10' height='10' xlink:href='&f;'/>"),
         Gzip(Svg("<image width='10' height='10' xlink:href='" + path + "'/>")),
