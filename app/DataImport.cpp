@@ -269,10 +269,12 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
 
 bool TDataImport::BuildGuarded(TCustomAxisPanel& chart)
 {
+    FImportErrorCause.clear();
     try {
         BuildChart(chart);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        FImportErrorCause = QString::fromUtf8(e.what());
         return false;
     }
 }

@@ -44,6 +44,9 @@ public:
     // Said after the magnification when a load found data lines but not one
     // number in the first column (dates as X, for instance).
     static const QString NoNumberNote;
+    // Why the last guarded rebuild failed ("2 行目の 3 列目の数値は…"), shown
+    // under ImportErrorText; empty after one that succeeded.
+    const QString& ImportErrorCause() const { return FImportErrorCause; }
     // The delimiter the last rebuild chose, 0 when no line decided it.
     char Delimiter() const { return FDelimiter; }
 
@@ -79,6 +82,7 @@ private:
     QStringList FSeriesNames;
     int FSelectedSeries = -1;
     QString FStatusText;
+    QString FImportErrorCause;
     int FScanCount = 0;
     char FDelimiter = 0;
     // The factors the last automatic scan chose along with xtani and ytani.

@@ -58,7 +58,8 @@ void WriteRect(TJsonWriter& json, const TRect& r)
     json.EndArray();
 }
 
-void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& chart, const QString& error, bool summary)
+void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& chart, const QString& error,
+                      const QString& cause, bool summary)
 {
     json.BeginObject();
     json.Key("delimiter");
@@ -85,6 +86,11 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.Null();
     else
         json.String(error);
+    json.Key("errorCause");
+    if (cause.isEmpty())
+        json.Null();
+    else
+        json.String(cause);
     json.Key("series");
     json.BeginArray();
     for (int i = 0; i < chart.SeriesCount(); ++i) {
@@ -271,13 +277,15 @@ void WriteAxes(TJsonWriter& json, const TChart& chart)
     json.EndObject();
 }
 
-ChartCommands::TFontChoice ParseFont(const QString& text, TColor color)
+ChartCommands::TFontChoice ParseFont(const char* flag, const QString& text, TColor color)
 {
     const QStringList parts = text.split(u',');
     bool ok = false;
     const int size = parts.size() >= 2 ? parts[1].trimmed().toInt(&ok) : 0;
     if (parts.size() < 2 || parts[0].trimmed().isEmpty() || !ok || size < 1 || size > 1000)
-        throw EUsageError(QStringLiteral("a font is FAMILY,SIZE[,bold][,italic]: %1").arg(text).toStdString());
+        throw EUsageError(QStringLiteral("%1: a font is FAMILY,SIZE[,bold][,italic] with a size of 1 to 1000, not %2")
+                              .arg(QLatin1String(flag), text)
+                              .toStdString());
     ChartCommands::TFontChoice font;
     font.Name = parts[0].trimmed();
     font.Size = size;
@@ -289,7 +297,7 @@ ChartCommands::TFontChoice ParseFont(const QString& text, TColor color)
         else if (word == u"italic")
             font.Style |= fsItalic;
         else
-            throw EUsageError(QStringLiteral("unknown font style %1").arg(parts[i]).toStdString());
+            throw EUsageError(QStringLiteral("%1: unknown font style %2").arg(QLatin1String(flag), parts[i]).toStdString());
     }
     return font;
 }
@@ -299,7 +307,7 @@ void ApplyStyling(TChart& chart, const TRenderOptions& o)
     if (o.Title)
         ChartCommands::SetTitleText(chart, *o.Title);
     if (o.TitleFont)
-        ChartCommands::SetTitleFont(chart, ParseFont(*o.TitleFont, chart.Title()->Font()->Color()));
+        ChartCommands::SetTitleFont(chart, ParseFont("--title-font", *o.TitleFont, chart.Title()->Font()->Color()));
     if (o.TitleAlign)
         ChartCommands::SetTitleAlignment(chart, *o.TitleAlign);
     if (o.PanelColor)
@@ -317,32 +325,39 @@ void ApplyStyling(TChart& chart, const TRenderOptions& o)
     if (o.YTitle)
         ChartCommands::SetYAxisTitle(chart, *o.YTitle);
     if (o.AxisFont)
-        ChartCommands::SetAxisTitleFont(chart, ParseFont(*o.AxisFont, chart.LeftAxis()->Title()->Font()->Color()));
+        ChartCommands::SetAxisTitleFont(chart, ParseFont("--axis-font", *o.AxisFont, chart.LeftAxis()->Title()->Font()->Color()));
 }
 
-bool OnOff(const QString& value)
+// A series setting that cannot be applied: the message names the series,
+// the key and the value.
+EUsageError BadSetting(const TRenderOptions::TSeriesSetting& s, const QString& wanted)
 {
-    if (value == u"on")
-        return true;
-    if (value == u"off")
-        return false;
-    throw EUsageError(QStringLiteral("on or off expected, not %1").arg(value).toStdString());
+    return EUsageError(QStringLiteral("--series %1: %2 must be %3, not %4").arg(s.Index).arg(s.Key, wanted, s.Value).toStdString());
 }
 
-int OneToHundred(const QString& value)
+bool OnOff(const TRenderOptions::TSeriesSetting& s)
+{
+    if (s.Value == u"on")
+        return true;
+    if (s.Value == u"off")
+        return false;
+    throw BadSetting(s, QStringLiteral("on or off"));
+}
+
+int OneToHundred(const TRenderOptions::TSeriesSetting& s)
 {
     bool ok = false;
-    const int n = value.toInt(&ok);
+    const int n = s.Value.toInt(&ok);
     if (!ok || n < 1 || n > 100)
-        throw EUsageError(QStringLiteral("1 to 100 expected, not %1").arg(value).toStdString());
+        throw BadSetting(s, QStringLiteral("1 to 100"));
     return n;
 }
 
-int ItemOf(const QStringList& items, const QString& value)
+int ItemOf(const QStringList& items, const TRenderOptions::TSeriesSetting& s)
 {
-    const int item = int(items.indexOf(value));
+    const int item = int(items.indexOf(s.Value));
     if (item < 0)
-        throw EUsageError(QStringLiteral("%1 is none of %2").arg(value, items.join(u", ")).toStdString());
+        throw BadSetting(s, QStringLiteral("one of ") + items.join(u", "));
     return item;
 }
 
@@ -359,20 +374,20 @@ void ApplySeriesSettings(TChart& chart, const TRenderOptions& o)
         else if (s.Key == u"color")
             ChartCommands::SetSeriesColor(chart, s.Index, ParseHtmlColor(s.Value));
         else if (s.Key == u"width")
-            ChartCommands::SetSeriesWidth(chart, s.Index, OneToHundred(s.Value));
+            ChartCommands::SetSeriesWidth(chart, s.Index, OneToHundred(s));
         else if (s.Key == u"style")
             ChartCommands::SetSeriesStyle(chart, s.Index,
-                                          ItemOf({"solid", "dash", "dot", "dashdot", "dashdotdot"}, s.Value));
+                                          ItemOf({"solid", "dash", "dot", "dashdot", "dashdotdot"}, s));
         else if (s.Key == u"visible")
-            ChartCommands::SetSeriesVisible(chart, s.Index, OnOff(s.Value));
+            ChartCommands::SetSeriesVisible(chart, s.Index, OnOff(s));
         else if (s.Key == u"marker")
-            ChartCommands::SetMarkerVisible(chart, s.Index, OnOff(s.Value));
+            ChartCommands::SetMarkerVisible(chart, s.Index, OnOff(s));
         else if (s.Key == u"marker-style")
-            ChartCommands::SetMarkerStyle(chart, s.Index, ItemOf({"rectangle", "circle", "triangle", "diamond"}, s.Value));
+            ChartCommands::SetMarkerStyle(chart, s.Index, ItemOf({"rectangle", "circle", "triangle", "diamond"}, s));
         else if (s.Key == u"marker-size")
-            ChartCommands::SetMarkerSize(chart, s.Index, OneToHundred(s.Value));
+            ChartCommands::SetMarkerSize(chart, s.Index, OneToHundred(s));
         else if (s.Key == u"smooth")
-            ChartCommands::SetSeriesSmoothed(chart, s.Index, OnOff(s.Value));
+            ChartCommands::SetSeriesSmoothed(chart, s.Index, OnOff(s));
     }
 }
 
@@ -385,9 +400,19 @@ void ApplyScaleTab(TChart& chart, const TRenderOptions& o)
         chart.Draw(&scratch, TRect{0, 0, o.Width, o.Height});
         ChartCommands::SetAutoSize(chart, false);
     }
+    static const char* const flags[] = {"--xmax", "--xmin", "--xinc", "--ymax", "--ymin", "--yinc"};
     for (const auto& [box, text] : o.AxisBoxes) {
-        if (!ChartCommands::ApplyAxisBox(chart, ChartCommands::TAxisBox(box), text))
-            std::fprintf(stderr, "plotvane-render: %s: not a number, ignored\n", text.toUtf8().constData());
+        // The axis' own message does not say which axis or which flag.
+        const QString flag = QStringLiteral("%1 %2").arg(QLatin1String(flags[box]), text);
+        try {
+            if (!ChartCommands::ApplyAxisBox(chart, ChartCommands::TAxisBox(box), text))
+                std::fprintf(stderr, "plotvane-render: %s: not a number, ignored\n", flag.toUtf8().constData());
+        } catch (const AxisException& e) {
+            throw EUsageError(QStringLiteral("%1: %2 axis: %3")
+                                  .arg(flag, box <= ChartCommands::abXInc ? QStringLiteral("X") : QStringLiteral("Y"),
+                                       QString::fromUtf8(e.what()))
+                                  .toStdString());
+        }
     }
 }
 
@@ -404,6 +429,8 @@ int RunRenderCommand(const TRenderOptions& o)
     TDataImport import;
     import.AutoSize = !o.NoAutoSize;
     QString error;
+    // What the import found, shown under the fixed text of its error report.
+    QString cause;
     try {
         bool ok;
         if (o.File == u"-") {
@@ -414,8 +441,10 @@ int RunRenderCommand(const TRenderOptions& o)
         } else {
             ok = import.OpenFile(*chart, o.File);
         }
-        if (!ok)
+        if (!ok) {
             error = TDataImport::ImportErrorText;
+            cause = import.ImportErrorCause();
+        }
     } catch (const EFileError& e) {
         return Fail(QString::fromUtf8(e.what()));
     }
@@ -429,6 +458,7 @@ int RunRenderCommand(const TRenderOptions& o)
             std::fprintf(stderr, "plotvane-render: --ymag: not a number, ignored\n");
     } catch (const std::exception& e) {
         error = TopLevelReport(e);
+        cause.clear();
     }
 
     try {
@@ -444,12 +474,14 @@ int RunRenderCommand(const TRenderOptions& o)
 
     if (o.Describe) {
         TJsonWriter json;
-        WriteDescription(json, import, *chart, error, o.Summary);
+        WriteDescription(json, import, *chart, error, cause, o.Summary);
         QByteArray text = json.Text();
         text += '\n';
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     } else if (!error.isNull()) {
         std::fprintf(stderr, "plotvane-render: %s\n", error.toUtf8().constData());
+        if (!cause.isEmpty())
+            std::fprintf(stderr, "  %s\n", cause.toUtf8().constData());
     }
 
     if (!o.DrawsFrame())

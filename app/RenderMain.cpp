@@ -10,7 +10,48 @@
 
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <unistd.h>
+
+namespace {
+
+// Qt's own warnings (an SVG feature it skips, a font it lacks) are held back
+// until the program has said what it has to say, so that whoever reads the
+// error stream finds the program's message first. A flood is cut short.
+constexpr int MaxHeldMessages = 100;
+std::mutex HeldLock;
+QStringList HeldMessages;
+int DroppedMessages = 0;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const QString line = qFormatLogMessage(type, context, message);
+    const std::lock_guard<std::mutex> lock(HeldLock);
+    if (type == QtFatalMsg) {
+        // Qt aborts next: what was held goes out first.
+        for (const QString& held : HeldMessages)
+            std::fprintf(stderr, "%s\n", held.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        return;
+    }
+    if (HeldMessages.size() < MaxHeldMessages)
+        HeldMessages.append(line);
+    else
+        ++DroppedMessages;
+}
+
+void ReleaseMessages()
+{
+    qInstallMessageHandler(nullptr);
+    const std::lock_guard<std::mutex> lock(HeldLock);
+    for (const QString& line : HeldMessages)
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    if (DroppedMessages > 0)
+        std::fprintf(stderr, "(%d more messages from Qt)\n", DroppedMessages);
+    HeldMessages.clear();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,6 +71,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    qInstallMessageHandler(HoldMessage);
     // Fonts need the GUI application; a describe-only run starts faster
     // without it. Drawing never needs a display.
     std::unique_ptr<QCoreApplication> app;
@@ -48,5 +90,7 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return RunRenderCommand(options);
+    const int status = RunRenderCommand(options);
+    ReleaseMessages();
+    return status;
 }

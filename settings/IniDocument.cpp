@@ -2,6 +2,7 @@
 
 #include "settings/IniErrors.h"
 #include "settings/IniValues.h"
+#include "core/WriteFailure.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -47,16 +47,10 @@ bool HasLineBreak(const QString& s)
     return s.contains(u'\r') || s.contains(u'\n');
 }
 
-// Qt gives only its default "Unknown error" for a failed write or flush;
-// errno, taken right after the failing call, has the system's reason.
 QString FailureReason(const QFileDevice& file, int savedErrno)
 {
-    const QString text = file.errorString();
-    if (file.error() != QFileDevice::NoError && !text.isEmpty() && text != QFile().errorString())
-        return text;
-    if (savedErrno != 0)
-        return QString::fromLocal8Bit(std::strerror(savedErrno));
-    return QStringLiteral("the file could not be written");
+    const QString reason = WriteFailure(file, savedErrno);
+    return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
 }
 
 } // namespace
@@ -205,6 +199,13 @@ void TIniDocument::UpdateFile()
 
     if (FFileName.isEmpty())
         throw EIniFileError(FFileName, QStringLiteral("no settings file is bound"));
+    // The new file is renamed over the name (or, in the fallback below,
+    // written in place): a FIFO or a device there would be replaced or
+    // written into, so only a regular file, or a link to one, is saved. A
+    // link is written through.
+    const QFileInfo existing(FFileName);
+    if (existing.exists() && !existing.isFile())
+        throw EIniFileError(FFileName, QStringLiteral("not a regular file"));
     QSaveFile file(FFileName);
     // In a folder where no temporary file can be made (read-only, while the
     // file itself is writable) the file is written in place rather than not

@@ -740,7 +740,7 @@ void TForm1::RunImport(const std::function<bool()>& Load)
         FChartView->repaint();
     }
     if (!Ok)
-        FDialogs->ShowImportError(this);
+        FDialogs->ShowImportError(this, FImport.ImportErrorCause());
 }
 
 void TForm1::OpenBtnClick()

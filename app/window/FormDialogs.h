@@ -30,6 +30,7 @@ public:
     virtual std::optional<ChartCommands::TFontChoice> ChooseFont(QWidget* Parent, TColor Color) = 0;
     // A colour; the dialog starts from the last chosen one.
     virtual std::optional<TColor> ChooseColor(QWidget* Parent) = 0;
-    // The import error report: caption "情報", the error icon, OK.
-    virtual void ShowImportError(QWidget* Parent) = 0;
+    // The import error report: caption "情報", the error icon, OK; the
+    // cause the import found (may be empty) under the fixed text.
+    virtual void ShowImportError(QWidget* Parent, const QString& Cause) = 0;
 };

@@ -105,9 +105,10 @@ std::optional<TColor> TStandardDialogs::ChooseColor(QWidget* Parent)
     return ToTColor(Chosen);
 }
 
-void TStandardDialogs::ShowImportError(QWidget* Parent)
+void TStandardDialogs::ShowImportError(QWidget* Parent, const QString& Cause)
 {
     QMessageBox Box(QMessageBox::Critical, TDataImport::ImportErrorCaption, TDataImport::ImportErrorText,
                     QMessageBox::Ok, Parent);
+    Box.setInformativeText(Cause);
     Box.exec();
 }

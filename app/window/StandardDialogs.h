@@ -16,7 +16,7 @@ public:
     QString SavePicture(QWidget* Parent, TExportFormat Format) override;
     std::optional<ChartCommands::TFontChoice> ChooseFont(QWidget* Parent, TColor Color) override;
     std::optional<TColor> ChooseColor(QWidget* Parent) override;
-    void ShowImportError(QWidget* Parent) override;
+    void ShowImportError(QWidget* Parent, const QString& Cause) override;
 
     // The file types of the save dialog, Format's first.
     static QStringList SaveFilters(TExportFormat Format);

@@ -3,6 +3,7 @@
 #include "chart/panel/CustomChartPanel.h"
 #include "chart/panel/ExportError.h"
 #include "chart/canvas/BmpWriter.h"
+#include "core/WriteFailure.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -76,6 +78,12 @@ QByteArray EncodePdf(TCustomChartPanel& Chart)
     return Bytes;
 }
 
+QString Reason(const QFileDevice& File, int SavedErrno)
+{
+    const QString Text = WriteFailure(File, SavedErrno);
+    return Text.isEmpty() ? QStringLiteral("書き込みに失敗しました") : Text;
+}
+
 } // namespace
 
 std::optional<TExportFormat> TChartExport::FormatOfFile(const QString& FileName)
@@ -126,11 +134,28 @@ void TChartExport::SaveToFile(TCustomChartPanel& Chart, const QString& FileName)
 
 void TChartExport::WriteFile(const QString& FileName, const QByteArray& Bytes)
 {
+    // The new file is renamed over the name: a FIFO, a device or a folder
+    // there would be replaced (or the write would block), so only a regular
+    // file, or a link to one, is a target. A link is written through.
+    const QFileInfo Existing(FileName);
+    if (Existing.exists() && !Existing.isFile())
+        throw EExportError(FileName, QStringLiteral("通常のファイルではありません (%1)")
+                                         .arg(Existing.isDir() ? QStringLiteral("フォルダー") : QStringLiteral("特殊なファイル")));
     QSaveFile File(FileName);
+    errno = 0;
     if (!File.open(QIODevice::WriteOnly))
-        throw EExportError(FileName, File.errorString());
-    if (File.write(Bytes) != Bytes.size() || !File.commit())
-        throw EExportError(FileName, File.errorString());
+        throw EExportError(FileName, Reason(File, errno));
+    // The bytes are buffered: only the flush shows whether they reached the
+    // disk, and commit would forget why they did not.
+    errno = 0;
+    if (File.write(Bytes) != Bytes.size() || !File.flush()) {
+        const QString Why = Reason(File, errno);
+        File.cancelWriting();
+        throw EExportError(FileName, Why);
+    }
+    errno = 0;
+    if (!File.commit())
+        throw EExportError(FileName, Reason(File, errno));
 }
 
 std::unique_ptr<QMimeData> TChartExport::BitmapMimeData(TCustomChartPanel& Chart)

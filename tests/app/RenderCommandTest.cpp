@@ -219,6 +219,54 @@ TEST(RenderCommand, AxesInTheLayoutAndTheScaleTabFlags)
     EXPECT_FALSE(QFile::exists(out));
 }
 
+// Each message says which flag, series or axis it is about and what the
+// program found, and nothing of Qt's comes before it.
+TEST(RenderCommand, MessagesNameTheFlagTheAxisAndTheCause)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("m.png"));
+    const QByteArray data = "X,A,B\n0,1,5\n10,9,2\n";
+    const struct {
+        QStringList Flags;
+        QByteArray Says;
+    } cases[] = {
+        {{"--series", "0:width=0"}, "--series 0: width must be 1 to 100, not 0"},
+        {{"--series", "1:marker-size=x"}, "--series 1: marker-size must be 1 to 100, not x"},
+        {{"--series", "0:style=wavy"}, "--series 0: style must be one of solid, dash, dot, dashdot, dashdotdot, not wavy"},
+        {{"--series", "1:smooth=yes"}, "--series 1: smooth must be on or off, not yes"},
+        {{"--title-font", "Serif,0"}, "--title-font: "},
+        {{"--xmin", "60"}, "--xmin 60: X axis: Axis Minimum Value must be <= Maximum"},
+        {{"--ymax", "-5"}, "--ymax -5: Y axis: Axis Maximum Value must be >= Minimum"},
+    };
+    for (const auto& c : cases) {
+        const TRun run = Render(QStringList{"-", "-o", out} + c.Flags, data);
+        EXPECT_EQ(run.ExitCode, 1);
+        EXPECT_TRUE(run.Err.contains(c.Says)) << run.Err.constData();
+    }
+    TRun run = Render({"-", "-o", out, "--ymin", "abc"}, data);
+    EXPECT_TRUE(run.Err.contains("--ymin abc: not a number, ignored")) << run.Err.constData();
+
+    // The import error, then the cause the import found.
+    run = Render({"-", "-o", out}, "x,a\n1,2,3\n");
+    const QByteArray fixed = QStringLiteral("エラーが発生しました データを確認してください").toUtf8();
+    const QByteArray cause = QStringLiteral("2 行目の 3 列目").toUtf8();
+    EXPECT_TRUE(run.Err.contains(fixed) && run.Err.indexOf(cause) > run.Err.indexOf(fixed)) << run.Err.constData();
+    run = Render({"--describe", "-"}, "x,a\n1,2,3\n");
+    EXPECT_EQ(Json(run)["error"].toString().toUtf8(), fixed);
+    EXPECT_TRUE(Json(run)["errorCause"].toString().toUtf8().contains(cause));
+
+    // A picture the SVG renderer warns about, then a write that fails.
+    const QString svg = dir.filePath(QStringLiteral("w.svg"));
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+            "<rect width='10' height='10' fill='url(#none)'/><use href='#absent'/></svg>");
+    f.close();
+    run = Render({"-", "-o", dir.filePath(QStringLiteral("no/such/m.png")), "--wall-picture", svg}, data);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.startsWith("plotvane-render: ")) << run.Err.constData();
+}
+
 namespace {
 
 // One frame of two series with the given styling flags: its layout and picture.

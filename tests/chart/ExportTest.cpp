@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
@@ -19,9 +20,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <memory>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The chart's picture leaving the program: off-screen frames that leave the
 // screen alone, BMP files equal to a frame, the other formats by extension,
@@ -315,6 +322,82 @@ TEST(ChartExport, FailedWritesNameThePathAndKeepTheOldFile)
     EXPECT_EQ(f.readAll(), QByteArray("precious"));
     EXPECT_TRUE(C->AutoRepaint());
     EXPECT_TRUE(C->Canvas()->BufferedDisplay());
+}
+
+// An output path is a name for a regular file: a FIFO, a device or a folder
+// there is refused and left as it is; a symbolic link to a file is written
+// through and stays a link.
+TEST(ChartExport, SpecialOutputPathsAreRefusedAndLinksWrittenThrough)
+{
+    QTemporaryDir Dir;
+    const QByteArray Fifo = Dir.filePath(QStringLiteral("pipe.png")).toLocal8Bit();
+    ASSERT_EQ(mkfifo(Fifo.constData(), 0600), 0);
+    const QString FifoLink = Dir.filePath(QStringLiteral("fifo-link.png"));
+    ASSERT_TRUE(QFile::link(QString::fromLocal8Bit(Fifo), FifoLink));
+    const QString Folder = Dir.filePath(QStringLiteral("folder.png"));
+    ASSERT_TRUE(QDir().mkdir(Folder));
+    QStringList Paths{QString::fromLocal8Bit(Fifo), FifoLink, Folder};
+    // A link to a real device only where a failing check could not replace
+    // the device: never as root.
+    const QString NullLink = Dir.filePath(QStringLiteral("null.png"));
+    if (geteuid() != 0 && QFile::link(QStringLiteral("/dev/null"), NullLink))
+        Paths.append(NullLink);
+    for (const QString& Path : Paths) {
+        try {
+            TChartExport::WriteFile(Path, "chart");
+            ADD_FAILURE() << "wrote " << Path.toStdString();
+        } catch (const EExportError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(Path)) << e.what();
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("通常のファイルではありません"))) << e.what();
+        }
+    }
+    struct stat Info {};
+    ASSERT_EQ(stat(Fifo.constData(), &Info), 0);
+    EXPECT_TRUE(S_ISFIFO(Info.st_mode));
+    EXPECT_EQ(QFileInfo(FifoLink).symLinkTarget(), QString::fromLocal8Bit(Fifo));
+    EXPECT_TRUE(QFileInfo(Folder).isDir());
+
+    const QString Target = Dir.filePath(QStringLiteral("target.png"));
+    const QString Link = Dir.filePath(QStringLiteral("link.png"));
+    {
+        QFile f(Target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    ASSERT_TRUE(QFile::link(Target, Link));
+    TChartExport::WriteFile(Link, "new");
+    EXPECT_TRUE(QFileInfo(Link).isSymLink());
+    QFile f(Target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("new"));
+}
+
+// A write that fails part way says why, in the system's words.
+TEST(ChartExport, AFailedWriteGivesTheSystemsReason)
+{
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("big.png"));
+    const QByteArray Bytes(1 << 20, 'x');
+    QString Message;
+    {
+        // Files beyond 64 KB fail with EFBIG rather than raising SIGXFSZ.
+        const auto OldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit Old{};
+        getrlimit(RLIMIT_FSIZE, &Old);
+        rlimit Lowered = Old;
+        Lowered.rlim_cur = 64 * 1024;
+        setrlimit(RLIMIT_FSIZE, &Lowered);
+        try {
+            TChartExport::WriteFile(Path, Bytes);
+        } catch (const EExportError& e) {
+            Message = QString::fromUtf8(e.what());
+        }
+        setrlimit(RLIMIT_FSIZE, &Old);
+        std::signal(SIGXFSZ, OldHandler);
+    }
+    EXPECT_TRUE(Message.contains(Path)) << Message.toStdString();
+    EXPECT_TRUE(Message.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << Message.toStdString();
+    EXPECT_FALSE(QFile::exists(Path));
 }
 
 TEST(ChartExport, BitmapCopyCarriesPngAndTheImage)

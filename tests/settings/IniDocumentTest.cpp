@@ -2,10 +2,14 @@
 #include "settings/IniErrors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -255,6 +259,48 @@ TEST(IniDocument, MissingFileOrFolderGivesEmptyDocument)
     EXPECT_THROW(folder.UpdateFile(), EIniFileError);
     TIniDocument unbound;
     EXPECT_THROW(unbound.UpdateFile(), EIniFileError);
+}
+
+// The settings file is a regular file: a FIFO or a link to a device in its
+// place is refused and left as it is; a link to a file is saved through.
+TEST(IniDocument, SavingRefusesSpecialFilesAndWritesThroughLinks)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = dir.filePath("pipe.ini").toLocal8Bit();
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    const QString fifoLink = dir.filePath("fifo-link.ini");
+    ASSERT_TRUE(QFile::link(QString::fromLocal8Bit(fifo), fifoLink));
+    QStringList paths{QString::fromLocal8Bit(fifo), fifoLink};
+    // A link to a real device only where a failing check could not replace
+    // the device: never as root.
+    const QString nullLink = dir.filePath("null.ini");
+    if (geteuid() != 0 && QFile::link("/dev/null", nullLink))
+        paths.append(nullLink);
+    for (const QString& path : paths) {
+        TIniDocument doc(path);
+        doc.WriteString("S", "k", "v");
+        try {
+            doc.UpdateFile();
+            ADD_FAILURE() << "saved " << path.toStdString();
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(e.Reason(), "not a regular file");
+        }
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(fifo.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(QFileInfo(fifoLink).symLinkTarget(), QString::fromLocal8Bit(fifo));
+
+    const QString target = dir.filePath("real.ini");
+    const QString link = dir.filePath("link.ini");
+    ASSERT_TRUE(QFile::link(target, link)); // dangling until the first save
+    TIniDocument doc(link);
+    doc.WriteString("S", "k", "v");
+    doc.UpdateFile();
+    doc.WriteString("S", "k", "w");
+    doc.UpdateFile();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(target), QByteArray("[S]\r\nk=w\r\n\r\n"));
 }
 
 TEST(IniDocument, OversizedFileIsRefused)

@@ -21,6 +21,7 @@ public:
     TExportFormat SaveFormat = efBmp;
     TColor FontPreset = clNone;
     int ImportErrors = 0;
+    QString ImportErrorCause;
 
     QString OpenDataFile(QWidget*) override
     {
@@ -50,8 +51,9 @@ public:
         Calls.append(QStringLiteral("color"));
         return ColorAnswer;
     }
-    void ShowImportError(QWidget*) override
+    void ShowImportError(QWidget*, const QString& Cause) override
     {
+        ImportErrorCause = Cause;
         Calls.append(QStringLiteral("import error"));
         ++ImportErrors;
     }

@@ -83,6 +83,7 @@ TEST_F(Form1Data, AFailedRebuildShowsTheImportErrorBoxAndKeepsWhatWasAdded)
 {
     Paste("1,2,3\n4,5,6,7");
     EXPECT_EQ(Dialogs->ImportErrors, 1);
+    EXPECT_TRUE(Dialogs->ImportErrorCause.startsWith(QStringLiteral("2 行目の 4 列目"))) << Dialogs->ImportErrorCause.toStdString();
     EXPECT_TRUE(Reports.isEmpty());
     ASSERT_EQ(Chart().SeriesCount(), 2);
     EXPECT_EQ(PointsOf(0), (TPoints{{1, 2}, {4, 5}}));
@@ -92,6 +93,7 @@ TEST_F(Form1Data, AFailedRebuildShowsTheImportErrorBoxAndKeepsWhatWasAdded)
 
     Paste("\n\n");
     EXPECT_EQ(Dialogs->ImportErrors, 2);
+    EXPECT_TRUE(Dialogs->ImportErrorCause.contains(QStringLiteral("すべての行が空"))) << Dialogs->ImportErrorCause.toStdString();
     EXPECT_EQ(Chart().SeriesCount(), 0);
     EXPECT_EQ(Form->SeriesCombo->count(), 0);
 }
