@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake ninja-build ccache pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
 libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation2 fonts-ipafont-gothic xvfb xauth
-librsvg2-bin poppler-utils qt6-translations-l10n"
+librsvg2-bin poppler-utils qt6-translations-l10n zlib1g-dev"
 
 missing=""
 for p in $PACKAGES; do
