@@ -7,10 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <string_view>
 
 namespace {
@@ -47,11 +45,6 @@ bool HasLineBreak(const QString& s)
     return s.contains(u'\r') || s.contains(u'\n');
 }
 
-QString FailureReason(const QFileDevice& file, int savedErrno)
-{
-    const QString reason = WriteFailure(file, savedErrno);
-    return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
-}
 
 } // namespace
 
@@ -206,24 +199,11 @@ void TIniDocument::UpdateFile()
     const QFileInfo existing(FFileName);
     if (existing.exists() && !existing.isFile())
         throw EIniFileError(FFileName, QStringLiteral("not a regular file"));
-    QSaveFile file(FFileName);
     // In a folder where no temporary file can be made (read-only, while the
     // file itself is writable) the file is written in place rather than not
     // at all; everywhere else the old file stays whole until the new one is.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EIniFileError(FFileName, FailureReason(file, errno));
-    // The bytes are buffered: only the flush shows whether they reached the
-    // disk, and commit would report success over a short file.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = FailureReason(file, errno);
-        file.cancelWriting();
-        throw EIniFileError(FFileName, reason);
-    }
-    errno = 0;
-    if (!file.commit() || file.error() != QFileDevice::NoError)
-        throw EIniFileError(FFileName, FailureReason(file, errno));
+    if (const std::optional<QString> reason = WriteWholeFile(FFileName, bytes, true))
+        throw EIniFileError(FFileName, reason->isEmpty() ? QStringLiteral("the file could not be written") : *reason);
     FEncoding = encoding;
     FWithBom = withBom;
 }

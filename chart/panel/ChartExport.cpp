@@ -13,10 +13,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
-#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -78,11 +76,6 @@ QByteArray EncodePdf(TCustomChartPanel& Chart)
     return Bytes;
 }
 
-QString Reason(const QFileDevice& File, int SavedErrno)
-{
-    const QString Text = WriteFailure(File, SavedErrno);
-    return Text.isEmpty() ? QStringLiteral("書き込みに失敗しました") : Text;
-}
 
 } // namespace
 
@@ -141,21 +134,8 @@ void TChartExport::WriteFile(const QString& FileName, const QByteArray& Bytes)
     if (Existing.exists() && !Existing.isFile())
         throw EExportError(FileName, QStringLiteral("通常のファイルではありません (%1)")
                                          .arg(Existing.isDir() ? QStringLiteral("フォルダー") : QStringLiteral("特殊なファイル")));
-    QSaveFile File(FileName);
-    errno = 0;
-    if (!File.open(QIODevice::WriteOnly))
-        throw EExportError(FileName, Reason(File, errno));
-    // The bytes are buffered: only the flush shows whether they reached the
-    // disk, and commit would forget why they did not.
-    errno = 0;
-    if (File.write(Bytes) != Bytes.size() || !File.flush()) {
-        const QString Why = Reason(File, errno);
-        File.cancelWriting();
-        throw EExportError(FileName, Why);
-    }
-    errno = 0;
-    if (!File.commit())
-        throw EExportError(FileName, Reason(File, errno));
+    if (const std::optional<QString> Why = WriteWholeFile(FileName, Bytes, false))
+        throw EExportError(FileName, Why->isEmpty() ? QStringLiteral("書き込みに失敗しました") : *Why);
 }
 
 std::unique_ptr<QMimeData> TChartExport::BitmapMimeData(TCustomChartPanel& Chart)
