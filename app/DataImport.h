@@ -31,7 +31,7 @@ public:
     static constexpr int MaxColumns = 10000;
     // Titles made from header cells are cut to this many UTF-16 units, the
     // last of them "…"; the data lines keep the whole cell.
-    static constexpr int MaxTitleLength = 256;
+    static constexpr int MaxTitleLength = 1024;
     static QString TitleFromCell(std::string_view cell);
 
     TDataList DataList;
