@@ -361,6 +361,9 @@ QString TChartAxis::LabelValue(double Value) const
     // down to one place below the step's, which hides what adding up the
     // steps left in the last places (5.00000000000001E298).
     int Significant = MaxLabelDigits;
+    // What is left of zero after taking the step many times is zero.
+    if (ILabelStep > 0 && std::fabs(Value) < ILabelStep * 1e-9)
+        Value = 0;
     if (ILabelStep > 0 && std::isfinite(ILabelStep) && Value != 0 && std::isfinite(Value)) {
         const int Needed = int(std::floor(std::log10(std::fabs(Value)))) - int(std::floor(std::log10(ILabelStep))) + 2;
         Significant = std::clamp(Needed, 1, MaxLabelDigits);

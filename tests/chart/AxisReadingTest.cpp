@@ -144,8 +144,14 @@ TEST(AxisReading, LimitsFurtherApartThanTheLargestDoubleStillMakeAnAxis)
     EXPECT_GT(L->IRange, 1e307);
     EXPECT_FALSE(L->IRangeZero);
     ExpectNeighboursDiffer(L);
-    for (const TAxisItem& Item : L->Items())
+    bool Zero = false;
+    for (const TAxisItem& Item : L->Items()) {
         EXPECT_FALSE(Item.FText.contains(QStringLiteral("INF"))) << Item.FText.toStdString();
+        EXPECT_LE(Item.FText.size(), 8) << Item.FText.toStdString();
+        Zero = Zero || Item.FText == u"0";
+    }
+    // Not what adding up the steps leaves of it (6E291).
+    EXPECT_TRUE(Zero);
     // Zero sits in the middle and larger values higher, not all on the bottom edge.
     const TRect R = F.Chart.LastLayout().ChartRectFinal;
     EXPECT_NEAR(L->CalcYPosValue(0), (R.Top + R.Bottom) / 2, 3);
