@@ -367,11 +367,47 @@ bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
     // The file is read before anything is reset: one that cannot be read
     // leaves the chart and the data as they were.
     QByteArray bytes = ReadWholeFile(path);
-    xmag = 1.0;
-    ymag = 1.0;
-    RemoveAllSeries(chart);
-    SetDataBytes(std::move(bytes));
-    return BuildGuarded(chart);
+    return LoadOrRestore(chart, [&] {
+        xmag = 1.0;
+        ymag = 1.0;
+        RemoveAllSeries(chart);
+        SetDataBytes(std::move(bytes));
+        return BuildGuarded(chart);
+    });
+}
+
+bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load)
+{
+    // The lines loaded before are kept aside, not copied: the new load
+    // replaces them anyway.
+    TDataList previous = std::move(DataList);
+    DataList.Clear();
+    const double previousXmag = xmag;
+    const double previousYmag = ymag;
+    const QString previousXtani = xtani;
+    const QString previousYtani = ytani;
+    const double previousXScan = FXScanFactor;
+    const double previousYScan = FYScanFactor;
+    const QString previousStatus = FStatusText;
+    const QString previousCaption = chart.BottomAxis()->Title()->Caption();
+    try {
+        return load();
+    } catch (const std::bad_alloc&) {
+        // Out of memory half way: the new series go, which frees what they
+        // took, and the chart of the lines before is built again.
+        RemoveAllSeries(chart);
+        DataList = std::move(previous);
+        xmag = previousXmag;
+        ymag = previousYmag;
+        xtani = previousXtani;
+        ytani = previousYtani;
+        FXScanFactor = previousXScan;
+        FYScanFactor = previousYScan;
+        FStatusText = previousStatus;
+        chart.BottomAxis()->Title()->SetCaption(previousCaption);
+        BuildGuarded(chart);
+        throw;
+    }
 }
 
 bool TDataImport::DropFile(TCustomAxisPanel& chart, const QString& path)
@@ -390,12 +426,14 @@ bool TDataImport::PasteText(TCustomAxisPanel& chart, const QString& clipboardTex
         || (clipboardText.size() * 3 > MaxDataBytes && clipboardText.toUtf8().size() > MaxDataBytes))
         throw EInputRefused(QString(), QStringLiteral("クリップボードのテキストは大きすぎて読み込めません (上限 %1 バイト)")
                                            .arg(LimitText()));
-    DataList.Clear();
-    xmag = 1.0;
-    ymag = 1.0;
-    DataList.SetText(clipboardText);
-    RemoveAllSeries(chart);
-    return BuildGuarded(chart);
+    return LoadOrRestore(chart, [&] {
+        DataList.Clear();
+        xmag = 1.0;
+        ymag = 1.0;
+        DataList.SetText(clipboardText);
+        RemoveAllSeries(chart);
+        return BuildGuarded(chart);
+    });
 }
 
 bool TDataImport::ApplyXmag(TCustomAxisPanel& chart, const QString& text)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string_view>
 
 class TCustomAxisPanel;
@@ -82,6 +83,8 @@ public:
     // They return false when the rebuild failed (the window then shows the
     // import error box). A file that cannot be read throws EFileError and an
     // empty text returns true; both leave the chart and the data as they were.
+    // When memory runs out, std::bad_alloc comes through after the chart of
+    // the data before is built again.
     bool OpenFile(TCustomAxisPanel& chart, const QString& path);
     bool DropFile(TCustomAxisPanel& chart, const QString& path);
     bool PasteText(TCustomAxisPanel& chart, const QString& clipboardText);
@@ -106,6 +109,9 @@ private:
     double FYScanFactor = 1.0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);
+    // Runs a load. When memory runs out in it, the chart is built again from
+    // the lines and factors of before and the failure goes on to the caller.
+    bool LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load);
     // First attempt of a load: the bytes become DataList when they are
     // strict UTF-8 (a mark skipped); false leaves them untouched.
     bool TakeStrictUtf8(QByteArray& bytes);

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -228,6 +230,55 @@ TEST(HostileInput, RunningOutOfMemoryIsAMessageAndAFailure)
     EXPECT_FALSE(run.Crashed) << run.Err.toStdString();
     EXPECT_NE(run.ExitCode, 0);
     EXPECT_TRUE(run.Err.contains(QStringLiteral("メモリが足りません"))) << run.Err.toStdString();
+}
+
+// The address space this process has mapped, in bytes.
+rlim_t MappedBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmSize:"))
+            return rlim_t(line.mid(7).trimmed().split(' ').value(0).toULongLong()) * 1024;
+    return 0;
+}
+
+// Loads a text too large for the memory left and exits with 0 when the load
+// failed as out of memory and the chart before it is back.
+[[noreturn]] void LoadBeyondMemory()
+{
+    TChart chart;
+    TDataImport import;
+    if (!import.PasteText(chart, QStringLiteral("x,a,b\n1,2,3\n2,4,6\n")))
+        std::_Exit(2);
+    QString big;
+    big.reserve(8 << 20);
+    while (big.size() < (8 << 20) - 8)
+        big += QStringLiteral("1,2,3\n");
+    big = big.repeated(6);
+    // Room for little more than what the process has.
+    const rlim_t room = MappedBytes() + (rlim_t(200) << 20);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    bool outOfMemory = false;
+    try {
+        import.PasteText(chart, big);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    const bool kept = chart.SeriesCount() == 2 && chart.GetSeries(1)->Title() == u"b"
+        && chart.GetSeries(1)->Count() == 2 && chart.BottomAxis()->Title()->Caption() == u"x"
+        && import.DataList.Count() == 3 && import.SeriesNames() == QStringList({"a", "b"});
+    std::_Exit(!outOfMemory ? 3 : kept ? 0 : 4);
+}
+
+TEST(HostileInput, RunningOutOfMemoryInALoadKeepsThePreviousChart)
+{
+    if (UnderAddressSanitizer())
+        GTEST_SKIP() << "needs an address space limit";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(LoadBeyondMemory(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(HostileInput, AFailedImportWritesNoPicture)
