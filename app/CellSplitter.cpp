@@ -20,7 +20,7 @@ std::string_view TCellSplitter::Unquote(std::string_view body)
     return out;
 }
 
-const std::vector<std::string_view>& TCellSplitter::Split(std::string_view line, char delimiter)
+const std::vector<std::string_view>& TCellSplitter::Split(std::string_view line, char delimiter, size_t maxCells)
 {
     FCells.clear();
     FUnquotedUsed = 0;
@@ -29,6 +29,8 @@ const std::vector<std::string_view>& TCellSplitter::Split(std::string_view line,
     size_t pos = 0;
     bool afterQuoted = false; // the text after a closing quote never opens a quote
     while (true) {
+        if (FCells.size() > maxCells)
+            return FCells;
         if (!afterQuoted && pos < n && data[pos] == '"') {
             const size_t begin = pos + 1;
             size_t i = begin;

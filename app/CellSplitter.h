@@ -15,7 +15,10 @@ class TCellSplitter {
 public:
     // The cells stay valid until the next call or until the line's storage
     // goes.
-    const std::vector<std::string_view>& Split(std::string_view line, char delimiter);
+    // With maxCells, splitting stops once more than maxCells cells are found,
+    // so a line of millions of cells costs nothing to refuse.
+    const std::vector<std::string_view>& Split(std::string_view line, char delimiter,
+                                               size_t maxCells = size_t(-1));
 
     // TAB when the line holds one anywhere, otherwise the comma.
     static char ChooseDelimiter(std::string_view line);

@@ -21,6 +21,22 @@ public:
     }
     const QString& Path() const { return FPath; }
 
+protected:
+    // A message of its own, for sources that are no file.
+    EFileError(const QString& path, const QString& message, int)
+        : std::runtime_error(message.toStdString())
+        , FPath(path)
+    {
+    }
+
 private:
     QString FPath;
+};
+
+// A text that is not a file to read: a device, a pipe or a folder in place of
+// a data file, or more than TDataImport::MaxDataBytes from any source.
+// Refused before anything is read or changed.
+class EInputRefused : public EFileError {
+public:
+    EInputRefused(const QString& source, const QString& message) : EFileError(source, message, 0) {}
 };

@@ -14,8 +14,17 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include <cmath>
 #include <limits>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -25,39 +34,91 @@ const QString TDataImport::NoNumberNote = QStringLiteral("（1列目に数値が
 
 namespace {
 
+QString LimitText()
+{
+    return Numbers::FormatNumber(double(TDataImport::MaxDataBytes), u"#,##0");
+}
+
+// Appends what is left of `file` to `bytes`, refusing the text once it
+// passes the limit.
+void ReadRest(QIODevice& file, QByteArray& bytes, const QString& source, const QString& tooLarge)
+{
+    std::vector<char> chunk(size_t(1) << 16);
+    while (true) {
+        const qint64 n = file.read(chunk.data(), qint64(chunk.size()));
+        if (n < 0)
+            throw EFileError(source, file.errorString());
+        // A blocking read gives nothing only at the end.
+        if (n == 0)
+            return;
+        if (bytes.size() + n > TDataImport::MaxDataBytes)
+            throw EInputRefused(source, tooLarge);
+        bytes.append(chunk.data(), qsizetype(n));
+    }
+}
+
+QString FileTooLarge(const QString& path)
+{
+    return QStringLiteral("ファイル \"%1\" は大きすぎて読み込めません (上限 %2 バイト)").arg(path, LimitText());
+}
+
 QByteArray ReadWholeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(path, file.errorString());
-    const qint64 size = file.size();
-    if (size <= 0 || !file.isSequential()) {
-        // Regular file: one buffer of its size, read in place.
-        if (size > 0 && size < std::numeric_limits<qsizetype>::max()) {
-            QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-            AdviseHugePages(bytes.constData(), size_t(size));
-            qint64 done = 0;
-            while (done < size) {
-                const qint64 n = file.read(bytes.data() + done, size - done);
-                if (n < 0)
-                    throw EFileError(path, file.errorString());
-                if (n == 0)
-                    break;
-                done += n;
-            }
-            bytes.truncate(qsizetype(done));
-            // A file that grew while being read: take the rest too.
-            bytes += file.readAll();
-            if (file.error() != QFileDevice::NoError)
-                throw EFileError(path, file.errorString());
-            return bytes;
-        }
+    // Opened without waiting (a FIFO would block the open) and checked on the
+    // open handle, so nothing can be swapped in between: only a regular file
+    // is data. A device such as /dev/zero would never end.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EFileError(path, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        throw EInputRefused(path, QStringLiteral("ファイル \"%1\" を読み込めません: %2")
+                                      .arg(path, folder ? QStringLiteral("フォルダーです")
+                                                        : QStringLiteral("通常のファイルではありません")));
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags != -1)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw EFileError(path, file.errorString());
+    }
+    const qint64 size = st.st_size;
+    if (size > TDataImport::MaxDataBytes)
+        throw EInputRefused(path, FileTooLarge(path));
+    // One buffer of the file's size, read in place; a file that grows while
+    // being read gives the rest too, up to the limit.
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    AdviseHugePages(bytes.constData(), size_t(size));
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(bytes.data() + done, size - done);
+        if (n < 0)
+            throw EFileError(path, file.errorString());
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(qsizetype(done));
+    ReadRest(file, bytes, path, FileTooLarge(path));
     return bytes;
 }
+
+} // namespace
+
+QByteArray TDataImport::ReadStandardInput(QIODevice& in)
+{
+    QByteArray bytes;
+    ReadRest(in, bytes, QStringLiteral("-"),
+             QStringLiteral("標準入力は大きすぎて読み込めません (上限 %1 バイト)").arg(LimitText()));
+    return bytes;
+}
+
+namespace {
 
 // The second attempt: the encoding its byte-order mark names, or the legacy
 // code page of the user's locale.
@@ -76,6 +137,22 @@ QString ToQString(std::string_view cell) { return QString::fromUtf8(cell.data(),
 constexpr size_t MaxReservedPoints = size_t(1) << 24;
 
 } // namespace
+
+QString TDataImport::TitleFromCell(std::string_view cell)
+{
+    // Only the start is decoded: a cell of megabytes would otherwise be
+    // converted, measured and drawn whole. Four bytes at most per character.
+    const size_t most = size_t(MaxTitleLength) * 4;
+    QString text = ToQString(cell.substr(0, most));
+    if (text.size() <= MaxTitleLength && cell.size() <= most)
+        return text;
+    qsizetype keep = MaxTitleLength - 1;
+    if (text[keep - 1].isHighSurrogate())
+        --keep; // a character is kept whole or not at all
+    text.truncate(keep);
+    text += QChar(0x2026);
+    return text;
+}
 
 bool TDataImport::TakeStrictUtf8(QByteArray& bytes)
 {
@@ -136,7 +213,12 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
     FDelimiter = delimiter;
     TCellSplitter splitter;
-    const std::vector<std::string_view>& cells = splitter.Split(DataList.Line(q), delimiter);
+    const std::vector<std::string_view>& cells = splitter.Split(DataList.Line(q), delimiter, size_t(MaxColumns));
+    // One series per column: past some thousands no chart shows them, and a
+    // line of commas must not become a million series.
+    if (cells.size() > size_t(MaxColumns))
+        throw EDataError(QStringLiteral("最初の行の列が多すぎます (上限 %1 列)")
+                             .arg(Numbers::FormatNumber(MaxColumns, u"#,##0")));
 
     LineCount = int(cells.size()) - 1;
     std::vector<TChartSeries*> series;
@@ -159,11 +241,11 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
         }
     } else {
         for (int i = 0; i < LineCount; ++i) {
-            const QString title = ToQString(cells[size_t(i) + 1]);
+            const QString title = TitleFromCell(cells[size_t(i) + 1]);
             series[size_t(i)]->SetTitle(title);
             FSeriesNames.append(title);
         }
-        chart.BottomAxis()->Title()->SetCaption(ToQString(cells[0]));
+        chart.BottomAxis()->Title()->SetCaption(TitleFromCell(cells[0]));
     }
 
     // One pass reads every number once: it keeps the running maxima of the
@@ -273,6 +355,9 @@ bool TDataImport::BuildGuarded(TCustomAxisPanel& chart)
     try {
         BuildChart(chart);
         return true;
+    } catch (const std::bad_alloc&) {
+        // Not the data's fault: said as what it is, not as a data error.
+        throw;
     } catch (const std::exception& e) {
         FImportErrorCause = QString::fromUtf8(e.what());
         return false;
@@ -284,11 +369,47 @@ bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
     // The file is read before anything is reset: one that cannot be read
     // leaves the chart and the data as they were.
     QByteArray bytes = ReadWholeFile(path);
-    xmag = 1.0;
-    ymag = 1.0;
-    RemoveAllSeries(chart);
-    SetDataBytes(std::move(bytes));
-    return BuildGuarded(chart);
+    return LoadOrRestore(chart, [&] {
+        xmag = 1.0;
+        ymag = 1.0;
+        RemoveAllSeries(chart);
+        SetDataBytes(std::move(bytes));
+        return BuildGuarded(chart);
+    });
+}
+
+bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load)
+{
+    // The lines loaded before are kept aside, not copied: the new load
+    // replaces them anyway.
+    TDataList previous = std::move(DataList);
+    DataList.Clear();
+    const double previousXmag = xmag;
+    const double previousYmag = ymag;
+    const QString previousXtani = xtani;
+    const QString previousYtani = ytani;
+    const double previousXScan = FXScanFactor;
+    const double previousYScan = FYScanFactor;
+    const QString previousStatus = FStatusText;
+    const QString previousCaption = chart.BottomAxis()->Title()->Caption();
+    try {
+        return load();
+    } catch (const std::bad_alloc&) {
+        // Out of memory half way: the new series go, which frees what they
+        // took, and the chart of the lines before is built again.
+        RemoveAllSeries(chart);
+        DataList = std::move(previous);
+        xmag = previousXmag;
+        ymag = previousYmag;
+        xtani = previousXtani;
+        ytani = previousYtani;
+        FXScanFactor = previousXScan;
+        FYScanFactor = previousYScan;
+        FStatusText = previousStatus;
+        chart.BottomAxis()->Title()->SetCaption(previousCaption);
+        BuildGuarded(chart);
+        throw;
+    }
 }
 
 bool TDataImport::DropFile(TCustomAxisPanel& chart, const QString& path)
@@ -301,12 +422,20 @@ bool TDataImport::PasteText(TCustomAxisPanel& chart, const QString& clipboardTex
     // An empty clipboard is no data: what is loaded stays.
     if (clipboardText.isEmpty())
         return true;
-    DataList.Clear();
-    xmag = 1.0;
-    ymag = 1.0;
-    DataList.SetText(clipboardText);
-    RemoveAllSeries(chart);
-    return BuildGuarded(chart);
+    // A UTF-16 unit is at most three bytes of UTF-8; the exact size is known
+    // only once converted, so a text near the limit is converted to be sure.
+    if (clipboardText.size() > MaxDataBytes
+        || (clipboardText.size() * 3 > MaxDataBytes && clipboardText.toUtf8().size() > MaxDataBytes))
+        throw EInputRefused(QString(), QStringLiteral("クリップボードのテキストは大きすぎて読み込めません (上限 %1 バイト)")
+                                           .arg(LimitText()));
+    return LoadOrRestore(chart, [&] {
+        DataList.Clear();
+        xmag = 1.0;
+        ymag = 1.0;
+        DataList.SetText(clipboardText);
+        RemoveAllSeries(chart);
+        return BuildGuarded(chart);
+    });
 }
 
 bool TDataImport::ApplyXmag(TCustomAxisPanel& chart, const QString& text)

@@ -3,8 +3,12 @@
 #include "app/DataList.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <string_view>
 
 class TCustomAxisPanel;
 
@@ -17,6 +21,19 @@ public:
     // The message box of a failed import.
     static const QString ImportErrorText; // "エラーが発生しました データを確認してください"
     static const QString ImportErrorCaption; // "情報"
+
+    // The most bytes of data text taken from a file, standard input or the
+    // clipboard: more is refused before it is read, so that a device or a
+    // huge file cannot take all memory.
+    static constexpr qint64 MaxDataBytes = qint64(1) << 30;
+
+    // The most cells the first line may have (the X column and one per
+    // series); more is a data error.
+    static constexpr int MaxColumns = 10000;
+    // Titles made from header cells are cut to this many UTF-16 units, the
+    // last of them "…"; the data lines keep the whole cell.
+    static constexpr int MaxTitleLength = 1024;
+    static QString TitleFromCell(std::string_view cell);
 
     TDataList DataList;
     int LineCount = 0;
@@ -52,8 +69,12 @@ public:
 
     // Replaces DataList with the lines of the file: strict UTF-8 first; if that
     // fails, the file is read again and decoded by its byte-order mark or in
-    // the legacy code page. Throws EFileError when the file cannot be read.
+    // the legacy code page. Throws EFileError when the file cannot be read,
+    // EInputRefused when it is no regular file or larger than MaxDataBytes.
     void LoadDataFile(const QString& path);
+    // All of `in` (standard input), refused with EInputRefused beyond
+    // MaxDataBytes.
+    static QByteArray ReadStandardInput(QIODevice& in);
     // The decoding of LoadDataFile on bytes already read (the second attempt
     // decodes the same bytes).
     void SetDataBytes(QByteArray bytes);
@@ -65,6 +86,8 @@ public:
     // They return false when the rebuild failed (the window then shows the
     // import error box). A file that cannot be read throws EFileError and an
     // empty text returns true; both leave the chart and the data as they were.
+    // When memory runs out, std::bad_alloc comes through after the chart of
+    // the data before is built again.
     bool OpenFile(TCustomAxisPanel& chart, const QString& path);
     bool DropFile(TCustomAxisPanel& chart, const QString& path);
     bool PasteText(TCustomAxisPanel& chart, const QString& clipboardText);
@@ -90,6 +113,9 @@ private:
     double FYScanFactor = 1.0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);
+    // Runs a load. When memory runs out in it, the chart is built again from
+    // the lines and factors of before and the failure goes on to the caller.
+    bool LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load);
     // First attempt of a load: the bytes become DataList when they are
     // strict UTF-8 (a mark skipped); false leaves them untouched.
     bool TakeStrictUtf8(QByteArray& bytes);

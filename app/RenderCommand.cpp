@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <new>
 
 namespace {
 
@@ -39,10 +40,20 @@ QString ColorText(TColor c)
         .toUpper();
 }
 
+const QString NotEnoughMemory = QStringLiteral("メモリが足りません (not enough memory)");
+
+// What a failure says: an allocation that failed is no fault of the input.
+QString ErrorText(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return NotEnoughMemory;
+    return QString::fromUtf8(e.what());
+}
+
 // The text of the application's top-level error report.
 QString TopLevelReport(const std::exception& e)
 {
-    QString text = QString::fromUtf8(e.what());
+    QString text = ErrorText(e);
     if (!text.endsWith(u'.') && !text.endsWith(u'。'))
         text += u'.';
     return text;
@@ -416,9 +427,7 @@ void ApplyScaleTab(TChart& chart, const TRenderOptions& o)
     }
 }
 
-} // namespace
-
-int RunRenderCommand(const TRenderOptions& o)
+int Run(const TRenderOptions& o)
 {
     // An output nobody can open is refused before anything is read or written.
     if (!o.Output.isEmpty() && !TChartExport::FormatOfFile(o.Output))
@@ -437,7 +446,7 @@ int RunRenderCommand(const TRenderOptions& o)
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
                 return Fail(QStringLiteral("cannot read standard input"));
-            ok = import.PasteText(*chart, QString::fromUtf8(in.readAll()));
+            ok = import.PasteText(*chart, QString::fromUtf8(TDataImport::ReadStandardInput(in)));
         } else {
             ok = import.OpenFile(*chart, o.File);
         }
@@ -446,7 +455,7 @@ int RunRenderCommand(const TRenderOptions& o)
             cause = import.ImportErrorCause();
         }
     } catch (const EFileError& e) {
-        return Fail(QString::fromUtf8(e.what()));
+        return Fail(ErrorText(e));
     }
 
     // The manual factors rebuild without the import's guard: a failure is
@@ -469,7 +478,7 @@ int RunRenderCommand(const TRenderOptions& o)
         prefixes.SetChecked(o.PrefixInTitles);
         prefixes.Apply(*chart, import);
     } catch (const std::exception& e) {
-        return Fail(QString::fromUtf8(e.what()));
+        return Fail(ErrorText(e));
     }
 
     if (o.Describe) {
@@ -483,21 +492,27 @@ int RunRenderCommand(const TRenderOptions& o)
         if (!cause.isEmpty())
             std::fprintf(stderr, "  %s\n", cause.toUtf8().constData());
     }
+    // What the window would show of a failed import is half a chart: a
+    // script gets the failure, and no picture or layout replaces a good one.
+    if (!error.isNull())
+        return 1;
 
     if (!o.DrawsFrame())
         return 0;
 
     QImage image(o.Width, o.Height, QImage::Format_RGB32);
+    if (image.isNull())
+        return Fail(NotEnoughMemory);
     try {
         chart->Draw(&image, TRect{0, 0, o.Width, o.Height});
     } catch (const std::exception& e) {
-        return Fail(QString::fromUtf8(e.what()));
+        return Fail(ErrorText(e));
     }
     if (!o.Output.isEmpty()) {
         try {
             TChartExport::SaveToFile(*chart, o.Output);
         } catch (const std::exception& e) {
-            return Fail(QString::fromUtf8(e.what()));
+            return Fail(ErrorText(e));
         }
     }
     if (!o.LayoutFile.isEmpty()) {
@@ -508,8 +523,21 @@ int RunRenderCommand(const TRenderOptions& o)
         try {
             TChartExport::WriteFile(o.LayoutFile, text);
         } catch (const std::exception& e) {
-            return Fail(QString::fromUtf8(e.what()));
+            return Fail(ErrorText(e));
         }
     }
     return 0;
+}
+
+} // namespace
+
+int RunRenderCommand(const TRenderOptions& Options)
+{
+    // Whatever step runs out of memory, the run ends with a message and a
+    // failure status instead of an abort.
+    try {
+        return Run(Options);
+    } catch (const std::exception& e) {
+        return Fail(ErrorText(e));
+    }
 }

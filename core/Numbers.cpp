@@ -274,7 +274,50 @@ struct TPattern {
     bool Grouping = false;
     int MinDec = 0;
     int MaxDec = 0;
+    // More digits than this give the exponent form; 0: no limit.
+    int MaxDigits = 0;
+    // The most significant digits of the exponent form.
+    int Significant = 0;
 };
+
+// The digits of intPart.fracPart as d.dddE±x, without the zeros that only
+// place them; at most `maxDigits` significant digits (a label 9.500000000000002
+// times 10^299 is 9.5E299), rounded halves away from zero as the patterns do.
+QString ExponentForm(bool negative, const std::string& intPart, const std::string& fracPart, int maxDigits,
+                     const TSeparators& separators)
+{
+    const std::string all = intPart + fracPart;
+    const size_t first = all.find_first_not_of('0');
+    long exponent = long(intPart.size()) - 1 - long(first);
+    std::string digits = all.substr(first);
+    if (digits.size() > size_t(maxDigits)) {
+        const bool roundUp = digits[size_t(maxDigits)] >= '5';
+        digits.resize(size_t(maxDigits));
+        if (roundUp) {
+            int i = maxDigits - 1;
+            while (i >= 0 && digits[size_t(i)] == '9')
+                digits[size_t(i--)] = '0';
+            if (i >= 0) {
+                ++digits[size_t(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++exponent;
+            }
+        }
+    }
+    const size_t last = digits.find_last_not_of('0');
+    QString out;
+    if (negative)
+        out += u'-';
+    out += QChar(digits[0]);
+    if (last > 0) {
+        out += separators.Decimal;
+        out += QLatin1StringView(digits.data() + 1, qsizetype(last));
+    }
+    out += u'E';
+    out += QString::number(exponent);
+    return out;
+}
 
 TPattern ParsePattern(QStringView pattern)
 {
@@ -366,6 +409,9 @@ QString FormatPattern(double value, const TPattern& pat, const TSeparators& sepa
     const bool isZero = intPart.find_first_not_of('0') == std::string::npos
         && fracPart.find_first_not_of('0') == std::string::npos;
 
+    if (pat.MaxDigits > 0 && !isZero && int(intPart.size() + fracPart.size()) > pat.MaxDigits)
+        return ExponentForm(value < 0, intPart, fracPart, pat.Significant, separators);
+
     QString out;
     out.reserve(int(intPart.size() + fracPart.size()) + 8);
     if (value < 0 && !isZero)
@@ -403,6 +449,16 @@ QString FormatNumber(double value, QStringView pattern, int decimals)
 }
 
 int PatternDecimals(QStringView pattern) { return ParsePattern(pattern).MaxDec; }
+
+QString FormatNumberShort(double value, QStringView pattern, int decimals, int maxDigits, int significant)
+{
+    TPattern pat = ParsePattern(pattern);
+    if (decimals >= 0)
+        pat.MaxDec = std::max(pat.MinDec, decimals);
+    pat.MaxDigits = maxDigits;
+    pat.Significant = std::clamp(significant > 0 ? significant : maxDigits, 1, std::max(1, maxDigits));
+    return FormatPattern(value, pat, RegionalSeparators());
+}
 
 QString FormatNumber(double value, QStringView pattern)
 {

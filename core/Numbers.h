@@ -60,6 +60,11 @@ QString FormatNumber(double value, QStringView pattern, const TSeparators& separ
 // required decimals stay required).
 QString FormatNumber(double value, QStringView pattern, int decimals);
 QString FormatNumber(double value, QStringView pattern, int decimals, const TSeparators& separators);
+// FormatNumber with `decimals` (the pattern's own when negative), except that
+// a text of more than `maxDigits` digits becomes the exponent form of its
+// digits, rounded to `significant` of them (maxDigits when 0 or more), without
+// grouping: "1E300", "-1.25E-20".
+QString FormatNumberShort(double value, QStringView pattern, int decimals, int maxDigits, int significant = 0);
 // The most decimals the pattern shows.
 int PatternDecimals(QStringView pattern);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -13,12 +14,24 @@ namespace {
 
 // Below this the pixels per value unit would overflow a double.
 constexpr double SmallestLimitScale = 1e-280;
+// A quarter of the largest double either side of the middle.
+constexpr double WidestHalfRange = std::numeric_limits<double>::max() / 4;
 
 } // namespace
 
 void TAxisScale::RecalcRange()
 {
     IRange = IMaximum - IMinimum;
+    if (std::isinf(IRange) && std::isfinite(IMinimum) && std::isfinite(IMaximum)) {
+        // Limits such as -1e308 and 1e308 are further apart than any double:
+        // the axis shows the widest range around their middle that every
+        // step, label and pixel computation can still take, with room left
+        // for the markers' padding. Values beyond it lie off the plot.
+        const double Middle = IMinimum * 0.5 + IMaximum * 0.5;
+        IMinimum = Middle - WidestHalfRange;
+        IMaximum = Middle + WidestHalfRange;
+        IRange = IMaximum - IMinimum;
+    }
     // Only a range the fixed tolerance would flatten scales it down; every
     // wider range keeps the tests it always had. Comparisons, not min/max,
     // so that a NaN limit leaves the scale at 1.

@@ -356,8 +356,19 @@ void TChartAxis::CalcPosValues(const double* Values, int Count, int* Out) const
 
 QString TChartAxis::LabelValue(double Value) const
 {
-    QString Text = ILabelDecimals < 0 ? Numbers::FormatNumber(Value, FAxisValuesFormat)
-                                      : Numbers::FormatNumber(Value, FAxisValuesFormat, ILabelDecimals);
+    // Past MaxLabelDigits the zeros that only place the digits would take the
+    // plot's room (1e300 has 301 digits). The exponent form shows the digits
+    // down to one place below the step's, which hides what adding up the
+    // steps left in the last places (5.00000000000001E298).
+    int Significant = MaxLabelDigits;
+    // What is left of zero after taking the step many times is zero.
+    if (ILabelStep > 0 && std::fabs(Value) < ILabelStep * 1e-9)
+        Value = 0;
+    if (ILabelStep > 0 && std::isfinite(ILabelStep) && Value != 0 && std::isfinite(Value)) {
+        const int Needed = int(std::floor(std::log10(std::fabs(Value)))) - int(std::floor(std::log10(ILabelStep))) + 2;
+        Significant = std::clamp(Needed, 1, MaxLabelDigits);
+    }
+    QString Text = Numbers::FormatNumberShort(Value, FAxisValuesFormat, ILabelDecimals, MaxLabelDigits, Significant);
     if (FLabelsMultiLine)
         Text.replace(QChar(u' '), QChar(13));
     return Text;
@@ -394,6 +405,7 @@ TAxisStepper TChartAxis::Stepper() const
 double TChartAxis::CalcIncrement()
 {
     ILabelDecimals = -1;
+    ILabelStep = 0;
     double Step = SampledIncrement();
     int Decimals = DistinctLabelDecimals(Step);
     // Longer labels can only make the step larger, which never needs more
@@ -405,6 +417,7 @@ double TChartAxis::CalcIncrement()
         Decimals = DistinctLabelDecimals(Step);
     }
     ILabelDecimals = Decimals;
+    ILabelStep = Step;
     return Step;
 }
 

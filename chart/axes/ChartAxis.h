@@ -182,7 +182,7 @@ public:
     using TAxisScale::InternalCalcPosPoint;
 
     // Label steps. The labels font must be on the canvas. CalcIncrement also
-    // settles ILabelDecimals for the labels of that step.
+    // settles ILabelDecimals and ILabelStep for the labels of that step.
     double CalcIncrement();
     double CalcXYIncrement(int MaxLabelSize);
     double StepForLabelCount(int Count);
@@ -191,6 +191,8 @@ public:
     bool FewPointsOnAxis(int Count) const;
     int LabelWidth(double Value);
     int LabelHeight(double Value);
+    // A label of more digits than this is written in the exponent form.
+    static constexpr int MaxLabelDigits = 15;
     QString LabelValue(double Value) const;
     TAxisLabelStyle CalcLabelStyle() const;
     // The widest value label plus a space (labels font on the canvas).
@@ -253,6 +255,8 @@ public:
     // format's own: the fewest that give neighbouring labels different texts
     // where the format alone would repeat a text; -1 keeps the format.
     int ILabelDecimals = -1;
+    // The step CalcIncrement settled on, 0 while it samples labels.
+    double ILabelStep = 0;
     bool IDrawAll = false;
     // Pixel positions of the ticks of the last draw, largest value first.
     std::vector<int> Tick;

@@ -49,6 +49,7 @@ void TCustomAxisPanel::DestroyContents()
     while (!FComponents.empty()) {
         std::unique_ptr<TCustomChartElement> Component = std::move(FComponents.back());
         FComponents.pop_back();
+        FComponentOrder.Erase(FComponents.size(), Component.get());
         Component->FOwner = nullptr;
         Component.reset();
     }
@@ -57,23 +58,23 @@ void TCustomAxisPanel::DestroyContents()
         Series->Removed();
         Series->FParent = nullptr;
     }
-    FSeriesList.FItems.clear();
+    FSeriesList.Clear();
 }
 
 void TCustomAxisPanel::InsertComponent(TCustomChartElement* AComponent)
 {
-    FComponents.reserve(FComponents.size() + 1);
     FComponents.emplace_back(AComponent);
+    FComponentOrder.Append(AComponent);
 }
 
 void TCustomAxisPanel::RemoveComponent(TCustomChartElement* AComponent)
 {
-    auto It = std::find_if(FComponents.begin(), FComponents.end(),
-                           [AComponent](const auto& p) { return p.get() == AComponent; });
-    if (It != FComponents.end()) {
-        (void)It->release(); // the element is being destroyed by its caller
-        FComponents.erase(It);
-    }
+    const std::ptrdiff_t Index = FComponentOrder.IndexOf(AComponent);
+    if (Index < 0)
+        return;
+    (void)FComponents[size_t(Index)].release(); // the element is being destroyed by its caller
+    FComponents.erase(FComponents.begin() + Index);
+    FComponentOrder.Erase(size_t(Index), AComponent);
 }
 
 // ----------------------------------------------------------- series list
@@ -89,10 +90,9 @@ void TCustomAxisPanel::AttachSeries(TChartSeries* ASeries)
 {
     if (FSeriesList.Contains(ASeries))
         return;
-    FSeriesList.FItems.reserve(FSeriesList.FItems.size() + 1);
     ASeries->FParent = this;
     ASeries->Added();
-    FSeriesList.FItems.push_back(ASeries);
+    FSeriesList.Append(ASeries);
     BroadcastSeriesEvent(ASeries, seAdd);
     if (OnAddSeries)
         OnAddSeries(ASeries);
@@ -112,9 +112,9 @@ void TCustomAxisPanel::RemoveSeries(int SeriesIndex)
     BroadcastSeriesEvent(Series, seRemove);
     Series->Removed();
     // A listener may have changed the list meanwhile: look the series up again.
-    auto It = std::find(FSeriesList.FItems.begin(), FSeriesList.FItems.end(), Series);
-    if (It != FSeriesList.FItems.end())
-        FSeriesList.FItems.erase(It);
+    const int Index = FSeriesList.IndexOf(Series);
+    if (Index >= 0)
+        FSeriesList.Erase(Index);
     Series->FParent = nullptr;
     if (OnRemoveSeries)
         OnRemoveSeries(Series);
@@ -171,18 +171,23 @@ QString TCustomAxisPanel::SeriesTitleLegend(int SeriesIndex, bool OnlyActive) co
         const TChartSeries* Series = FSeriesList.FItems[size_t(t)];
         if (!Series->ShowInLegend() || (OnlyActive && !Series->Active()))
             continue;
-        if (++Listed != SeriesIndex)
-            continue;
-        const QString Legend = Series->LegendTitle();
-        if (!Legend.isEmpty())
-            return Legend;
-        if (!IsBlank(Series->Title()))
-            return LegendLine(Series->Title());
-        if (!Series->Name().isEmpty())
-            return Series->Name();
-        return QStringLiteral("Series") + QString::number(t + 1);
+        if (++Listed == SeriesIndex)
+            return LegendTextOf(t);
     }
     return QString();
+}
+
+QString TCustomAxisPanel::LegendTextOf(int ListIndex) const
+{
+    const TChartSeries* Series = GetSeries(ListIndex);
+    const QString Legend = Series->LegendTitle();
+    if (!Legend.isEmpty())
+        return Legend;
+    if (!IsBlank(Series->Title()))
+        return LegendLine(Series->Title());
+    if (!Series->Name().isEmpty())
+        return Series->Name();
+    return QStringLiteral("Series") + QString::number(ListIndex + 1);
 }
 
 // ---------------------------------------------------------------- colours
@@ -197,16 +202,36 @@ TColor TCustomAxisPanel::GetDefaultColor(int Index) const
 
 TColor TCustomAxisPanel::GetFreeSeriesColor(bool CheckBackground, const TChartSeries* Series) const
 {
-    // The last palette colour is fetched but never tested: when every other
-    // one is taken, the series' position picks the colour.
-    const int Last = int(FColorPalette.size()) - 1;
-    int t = 0;
-    TColor c;
-    do {
-        c = GetDefaultColor(t);
-        ++t;
-    } while (t <= Last && !IsFreeSeriesColor(c, CheckBackground, Series));
-    return t > Last ? GetDefaultColor(SeriesCount()) : c;
+    // The first palette colour no other series shows. The last palette
+    // colour is never tested: when every other one is taken, the series'
+    // position picks the colour.
+    const int Tested = int(FColorPalette.size()) - 1;
+    if (Tested <= 0)
+        return GetDefaultColor(SeriesCount());
+    std::vector<bool> Taken(size_t(Tested), false);
+    int Free = Tested;
+    auto Take = [&](TColor c) {
+        for (int t = 0; t < Tested; ++t) {
+            if (!Taken[size_t(t)] && FColorPalette[size_t(t)] == c) {
+                Taken[size_t(t)] = true;
+                --Free;
+            }
+        }
+    };
+    // One pass that ends once every tested colour is seen taken: with
+    // thousands of series in palette colours it looks at a dozen of them,
+    // where a test per colour over all series made adding them quadratic.
+    // The colours it leaves are confirmed by the full test (backgrounds too).
+    for (const TChartSeries* s : FSeriesList) {
+        if (Free == 0)
+            break;
+        if (s != Series)
+            Take(s->SeriesColor());
+    }
+    for (int t = 0; t < Tested; ++t)
+        if (!Taken[size_t(t)] && IsFreeSeriesColor(FColorPalette[size_t(t)], CheckBackground, Series))
+            return FColorPalette[size_t(t)];
+    return GetDefaultColor(SeriesCount());
 }
 
 bool TCustomAxisPanel::IsFreeSeriesColor(TColor AColor, bool CheckBackground,

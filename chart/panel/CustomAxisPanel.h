@@ -3,6 +3,7 @@
 #include "chart/axes/ChartAxes.h"
 #include "chart/series/ChartSeriesEvent.h"
 #include "chart/series/ChartSeriesList.h"
+#include "core/InsertionOrder.h"
 #include "chart/panel/ChartPanning.h"
 #include "chart/panel/ChartZoom.h"
 #include "chart/panel/CustomChartPanel.h"
@@ -42,6 +43,8 @@ public:
     int CountActiveSeries() const;
     // The text the legend shows for the SeriesIndex-th series listed there.
     QString SeriesTitleLegend(int SeriesIndex, bool OnlyActive = false) const;
+    // The legend text of the series at ListIndex of the series list.
+    QString LegendTextOf(int ListIndex) const;
 
     // Colours
     std::vector<TColor>& ColorPalette() { return FColorPalette; }
@@ -182,6 +185,7 @@ private:
     bool FZoomed = false;
 
     std::vector<std::unique_ptr<TCustomChartElement>> FComponents;
+    TInsertionOrder<const TCustomChartElement*> FComponentOrder;
     TChartSeriesList FSeriesList;
     std::vector<TColor> FColorPalette;
     std::unique_ptr<TChartAxis> FBottomAxis;

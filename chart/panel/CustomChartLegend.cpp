@@ -150,13 +150,17 @@ void TCustomChartLegend::BuildItems()
     FItems.clear();
     const bool OnlyActive = !FCheckBoxes;
     int Listed = 0;
+    int ListIndex = -1;
     for (TChartSeries* Series : *FChart->SeriesList()) {
+        ++ListIndex;
         if (!Series->ShowInLegend() || (OnlyActive && !Series->Active()))
             continue;
         if (Listed >= FFirstValue) {
             TLegendItem Item;
             Item.Series = Series;
-            Item.Text = FChart->SeriesTitleLegend(Listed, OnlyActive);
+            // Straight from the series: asking by legend position would walk
+            // the list from its start for every item.
+            Item.Text = FChart->LegendTextOf(ListIndex);
             const QStringList Parts = Item.Text.split(QChar(6));
             Item.Columns[0] = Parts[0];
             if (Parts.size() > 1)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/InsertionOrder.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,14 +26,9 @@ public:
         return FItems[size_t(Index)];
     }
     TChartSeries* operator[](int Index) const { return Items(Index); }
-    int IndexOf(const TChartSeries* Series) const
-    {
-        for (size_t t = 0; t < FItems.size(); ++t)
-            if (FItems[t] == Series)
-                return int(t);
-        return -1;
-    }
-    bool Contains(const TChartSeries* Series) const { return IndexOf(Series) != -1; }
+    // Logarithmic, not a scan: a chart may hold thousands of series.
+    int IndexOf(const TChartSeries* Series) const { return int(FOrder.IndexOf(Series)); }
+    bool Contains(const TChartSeries* Series) const { return FOrder.Contains(Series); }
 
     auto begin() const { return FItems.begin(); }
     auto end() const { return FItems.end(); }
@@ -40,4 +37,21 @@ private:
     friend class TCustomAxisPanel;
     TSeriesChart* FOwner;
     std::vector<TChartSeries*> FItems;
+    TInsertionOrder<const TChartSeries*> FOrder;
+
+    void Append(TChartSeries* Series)
+    {
+        FItems.push_back(Series);
+        FOrder.Append(Series);
+    }
+    void Erase(int Index)
+    {
+        FOrder.Erase(size_t(Index), FItems[size_t(Index)]);
+        FItems.erase(FItems.begin() + Index);
+    }
+    void Clear()
+    {
+        FItems.clear();
+        FOrder.Clear();
+    }
 };

@@ -77,8 +77,9 @@ TEST(RenderCommand, DescribesAnImportAsJson)
 
 TEST(RenderCommand, StandardInputIsPastedTextAndErrorsAreReported)
 {
+    // The report still comes; the failure shows in the status too.
     TRun run = Render({QStringLiteral("--describe"), QStringLiteral("-")}, "1,2\n3,4,5\n");
-    ASSERT_EQ(run.ExitCode, 0);
+    ASSERT_EQ(run.ExitCode, 1);
     QJsonObject o = Json(run);
     EXPECT_EQ(o["error"].toString(), QString::fromUtf8("エラーが発生しました データを確認してください"));
     EXPECT_EQ(o["series"].toArray()[0].toObject()["count"].toInt(), 2);

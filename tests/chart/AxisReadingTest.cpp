@@ -134,3 +134,46 @@ TEST(AxisReading, TinyLimitsThatDifferAreNotFlattened)
         EXPECT_EQ(F.SeriesInk((R.Top + R.Bottom) / 2, R.Left, R.Left + 10), 0);
     }
 }
+
+TEST(AxisReading, LimitsFurtherApartThanTheLargestDoubleStillMakeAnAxis)
+{
+    // 1e308 - (-1e308) is no double: the range must not become infinite.
+    TReadingFrame F([](int i) { return (i % 2 ? 1e308 : -1e308) * ((i - 100) / 100.0); });
+    const TChartAxis* L = F.Chart.LeftAxis();
+    EXPECT_TRUE(std::isfinite(L->IRange)) << L->IMinimum << " .. " << L->IMaximum;
+    EXPECT_GT(L->IRange, 1e307);
+    EXPECT_FALSE(L->IRangeZero);
+    ExpectNeighboursDiffer(L);
+    bool Zero = false;
+    for (const TAxisItem& Item : L->Items()) {
+        EXPECT_FALSE(Item.FText.contains(QStringLiteral("INF"))) << Item.FText.toStdString();
+        EXPECT_LE(Item.FText.size(), 8) << Item.FText.toStdString();
+        Zero = Zero || Item.FText == u"0";
+    }
+    // Not what adding up the steps leaves of it (6E291).
+    EXPECT_TRUE(Zero);
+    // Zero sits in the middle and larger values higher, not all on the bottom edge.
+    const TRect R = F.Chart.LastLayout().ChartRectFinal;
+    EXPECT_NEAR(L->CalcYPosValue(0), (R.Top + R.Bottom) / 2, 3);
+    EXPECT_LT(L->CalcYPosValue(1e307), L->CalcYPosValue(0));
+    EXPECT_GT(L->CalcYPosValue(-1e307), L->CalcYPosValue(0));
+}
+
+TEST(AxisReading, LabelsOfManyDigitsTakeTheExponentForm)
+{
+    // 1e300 with 1e-300: written out, the labels have 300 digits.
+    TReadingFrame F([](int i) { return i == 0 ? 1e-300 : 1e300 * i / 199; });
+    const TChartAxis* L = F.Chart.LeftAxis();
+    ExpectNeighboursDiffer(L);
+    bool Exponent = false;
+    for (const TAxisItem& Item : L->Items()) {
+        EXPECT_LE(Item.FText.size(), 10) << Item.FText.toStdString();
+        Exponent = Exponent || Item.FText.contains(u'E');
+    }
+    EXPECT_TRUE(Exponent);
+    // The plot keeps about the width it has for small numbers.
+    const TReadingFrame Plain([](int i) { return i; });
+    const TRect R = F.Chart.LastLayout().ChartRectFinal;
+    const TRect P = Plain.Chart.LastLayout().ChartRectFinal;
+    EXPECT_GT(R.Right - R.Left, P.Right - P.Left - 60);
+}

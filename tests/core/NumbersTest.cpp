@@ -178,3 +178,19 @@ TEST(NumberSyntax, FastAndCarefulPathsAgree)
         EXPECT_EQ(a, b) << text;
     }
 }
+
+TEST(NumberPatterns, ShortFormKeepsTheDigitsWithoutThePlacingZeros)
+{
+    // Up to the limit the pattern's text; beyond it the same digits with an exponent.
+    EXPECT_EQ(FormatNumberShort(123456789012345, u"#,##0.###", -1, 15), FormatNumber(123456789012345, u"#,##0.###"));
+    EXPECT_EQ(FormatNumberShort(1e300, u"#,##0.###", -1, 15), "1E300");
+    EXPECT_EQ(FormatNumberShort(-2.5e20, u"#,##0.###", -1, 15), "-2.5E20");
+    EXPECT_EQ(FormatNumberShort(1.25e-17, u"#,##0.###", 19, 15), "1.25E-17");
+    EXPECT_EQ(FormatNumberShort(1e-300, u"#,##0.###", -1, 15), "0");
+    // The pattern's rounding comes first (3 decimals), then at most 15 digits.
+    EXPECT_EQ(FormatNumberShort(1234567890123.4567, u"#,##0.###", -1, 15), "1.23456789012346E12");
+    EXPECT_EQ(FormatNumberShort(9.500000000000002e299, u"#,##0.###", -1, 15), "9.5E299");
+    EXPECT_EQ(FormatNumberShort(-9.999999999999999e20, u"#,##0.###", -1, 15), "-1E21");
+    EXPECT_EQ(FormatNumberShort(5.00000000000001e298, u"#,##0.###", -1, 15, 2), "5E298");
+    EXPECT_EQ(FormatNumberShort(7.46e20, u"#,##0.###", -1, 15, 2), "7.5E20");
+}
