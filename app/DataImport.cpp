@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -31,6 +32,22 @@
 const QString TDataImport::ImportErrorText = QStringLiteral("エラーが発生しました データを確認してください");
 const QString TDataImport::ImportErrorCaption = QStringLiteral("情報");
 const QString TDataImport::NoNumberNote = QStringLiteral("（1列目に数値が見つかりません）");
+const QString TDataImport::NoDataText = QStringLiteral("データがありません");
+
+QString TDataImport::DecimalNote(const QString& decimal)
+{
+    return QStringLiteral("（小数点「%1」で読み込み）").arg(decimal);
+}
+
+QString TDataImport::SkippedNote(const TSkipped& skipped)
+{
+    QStringList parts;
+    if (skipped.Cells() > 0)
+        parts << QStringLiteral("%1 セル").arg(Numbers::FormatNumber(double(skipped.Cells()), u"#,##0"));
+    if (skipped.Lines > 0)
+        parts << QStringLiteral("%1 行").arg(Numbers::FormatNumber(double(skipped.Lines), u"#,##0"));
+    return parts.isEmpty() ? QString() : QStringLiteral("（読み飛ばし: %1）").arg(parts.join(QStringLiteral("、")));
+}
 
 namespace {
 
@@ -132,6 +149,74 @@ QString DecodeFallback(const QByteArray& bytes)
 
 QString ToQString(std::string_view cell) { return QString::fromUtf8(cell.data(), qsizetype(cell.size())); }
 
+bool IsBlank(std::string_view cell) { return cell.find_first_not_of(" \t") == std::string_view::npos; }
+
+// A line of nothing but blanks and delimiters: the empty rows a spreadsheet
+// copy brings along, not data passed over.
+bool IsBlankLine(std::string_view line, char delimiter)
+{
+    for (const char c : line) {
+        if (c != ' ' && c != '\t' && c != delimiter)
+            return false;
+    }
+    return true;
+}
+
+// "nan", "inf", "infinity", with a sign and in any case.
+bool IsNanOrInf(std::string_view cell)
+{
+    const size_t first = cell.find_first_not_of(" \t");
+    const size_t last = cell.find_last_not_of(" \t");
+    std::string word(cell.substr(first, last - first + 1));
+    if (!word.empty() && (word[0] == '+' || word[0] == '-'))
+        word.erase(0, 1);
+    std::transform(word.begin(), word.end(), word.begin(), [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
+    return word == "nan" || word == "inf" || word == "infinity";
+}
+
+// Counts a Y cell that is not a number under its reason.
+void CountSkipped(TDataImport::TSkipped& skipped, std::string_view cell, const std::string& decimal,
+                  const std::string& other)
+{
+    if (IsBlank(cell))
+        return;
+    double unused;
+    if (Numbers::ReadNumber(cell, decimal, unused) == Numbers::nrBeyondDouble)
+        ++skipped.BeyondDouble;
+    else if (IsNanOrInf(cell))
+        ++skipped.NanOrInf;
+    else if (Numbers::ReadNumber(cell, other, unused) == Numbers::nrNumber)
+        ++skipped.OtherDecimal;
+    else
+        ++skipped.Text;
+}
+
+// The separator of a text is the regional one, unless that reads not one first
+// cell while the other reads every first cell but a header's. The common case,
+// a first data line that reads, decides at once.
+bool ReadsWithOther(const TDataList& lines, int q, char delimiter, const std::string& regional,
+                    const std::string& other)
+{
+    TCellSplitter splitter;
+    int otherReads = 0;
+    double unused;
+    for (int line = q; line < lines.Count(); ++line) {
+        const std::string_view text = lines.Line(line);
+        if (text.empty())
+            continue;
+        const std::string_view cell = splitter.Split(text, delimiter, 1)[0];
+        if (IsBlank(cell))
+            continue;
+        if (Numbers::TryParseNumber(cell, regional, unused))
+            return false;
+        if (Numbers::TryParseNumber(cell, other, unused))
+            ++otherReads;
+        else if (line > q)
+            return false;
+    }
+    return otherReads > 0;
+}
+
 // No reservation beyond this many points in all: a first line of a hundred
 // thousand columns must not ask for terabytes before a single point exists.
 constexpr size_t MaxReservedPoints = size_t(1) << 24;
@@ -205,13 +290,20 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     if (q == lineTotal)
         throw EDataError(QStringLiteral("データがありません (すべての行が空です)"));
 
-    const std::string decimal = Numbers::RegionalSeparators().Decimal.toStdString();
+    const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
+    FDelimiter = delimiter;
+
+    const std::string regional = Numbers::RegionalSeparators().Decimal.toStdString();
+    std::string other = regional == "." ? "," : ".";
+    std::string decimal = regional;
+    const bool switched = ReadsWithOther(DataList, q, delimiter, regional, other);
+    if (switched)
+        std::swap(decimal, other);
+    FDecimal = QString::fromStdString(decimal);
     auto isNumber = [&decimal](std::string_view cell, double& value) {
         return Numbers::TryParseNumber(cell, decimal, value);
     };
-
-    const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
-    FDelimiter = delimiter;
+    FSkipped = TSkipped();
     TCellSplitter splitter;
     const std::vector<std::string_view>& cells = splitter.Split(DataList.Line(q), delimiter, size_t(MaxColumns));
     // One series per column: past some thousands no chart shows them, and a
@@ -284,7 +376,10 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
         const std::vector<std::string_view>& row = splitter.Split(text, delimiter);
         double x;
         if (!isNumber(row[0], x)) {
-            dataLinesWithoutX += line > q ? 1 : 0;
+            if (line > q && !IsBlankLine(text, delimiter)) {
+                ++dataLinesWithoutX;
+                ++FSkipped.Lines;
+            }
             continue;
         }
         ++linesWithX;
@@ -293,8 +388,10 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
         const int cellCount = int(row.size());
         for (int j = 1; j < cellCount; ++j) {
             double y;
-            if (!isNumber(row[size_t(j)], y))
+            if (!isNumber(row[size_t(j)], y)) {
+                CountSkipped(FSkipped, row[size_t(j)], decimal, other);
                 continue;
+            }
             if (scan && std::fabs(y) > yMaximum)
                 yMaximum = std::fabs(y);
             if (!collecting)
@@ -315,16 +412,22 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     // Lines of data and not one number in the first column: the chart stays
     // empty, and the status bar says why.
     const bool noNumber = linesWithX == 0 && dataLinesWithoutX > 0;
+    // When the first column has no number, that note says all; the count
+    // of lines passed over would only repeat it.
+    const QString notes = (noNumber ? NoNumberNote : QString()) + (switched ? DecimalNote(FDecimal) : QString())
+        + (noNumber ? QString() : SkippedNote(FSkipped));
     if (scan) {
         Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
         Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
         FXScanFactor = xmag;
         FYScanFactor = ymag;
-        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + (noNumber ? NoNumberNote : QString());
+        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + notes;
+        FStatusIsNotes = false;
         ++FScanCount;
-    } else if (noNumber || FStatusText == NoNumberNote) {
-        // Without the automatic scan only the note comes and goes.
-        FStatusText = noNumber ? NoNumberNote : QString();
+    } else if (!notes.isEmpty() || FStatusIsNotes) {
+        // Without the automatic scan only the notes come and go.
+        FStatusText = notes;
+        FStatusIsNotes = !notes.isEmpty();
         ++FScanCount;
     }
 
@@ -369,21 +472,35 @@ bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
     // The file is read before anything is reset: one that cannot be read
     // leaves the chart and the data as they were.
     QByteArray bytes = ReadWholeFile(path);
-    return LoadOrRestore(chart, [&] {
+    // The lines loaded before are kept aside, not copied: the new load
+    // replaces them anyway.
+    TDataList previous = std::move(DataList);
+    try {
+        SetDataBytes(std::move(bytes));
+    } catch (const std::bad_alloc&) {
+        DataList = std::move(previous);
+        throw;
+    }
+    return LoadLines(chart, std::move(previous));
+}
+
+bool TDataImport::LoadLines(TCustomAxisPanel& chart, TDataList previous)
+{
+    FNoData = !DataList.HasData();
+    if (FNoData) {
+        DataList = std::move(previous);
+        return true;
+    }
+    return LoadOrRestore(chart, std::move(previous), [&] {
         xmag = 1.0;
         ymag = 1.0;
         RemoveAllSeries(chart);
-        SetDataBytes(std::move(bytes));
         return BuildGuarded(chart);
     });
 }
 
-bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load)
+bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, TDataList previous, const std::function<bool()>& load)
 {
-    // The lines loaded before are kept aside, not copied: the new load
-    // replaces them anyway.
-    TDataList previous = std::move(DataList);
-    DataList.Clear();
     const double previousXmag = xmag;
     const double previousYmag = ymag;
     const QString previousXtani = xtani;
@@ -391,6 +508,7 @@ bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, const std::function<boo
     const double previousXScan = FXScanFactor;
     const double previousYScan = FYScanFactor;
     const QString previousStatus = FStatusText;
+    const bool previousStatusIsNotes = FStatusIsNotes;
     const QString previousCaption = chart.BottomAxis()->Title()->Caption();
     try {
         return load();
@@ -406,6 +524,7 @@ bool TDataImport::LoadOrRestore(TCustomAxisPanel& chart, const std::function<boo
         FXScanFactor = previousXScan;
         FYScanFactor = previousYScan;
         FStatusText = previousStatus;
+        FStatusIsNotes = previousStatusIsNotes;
         chart.BottomAxis()->Title()->SetCaption(previousCaption);
         BuildGuarded(chart);
         throw;
@@ -419,23 +538,20 @@ bool TDataImport::DropFile(TCustomAxisPanel& chart, const QString& path)
 
 bool TDataImport::PasteText(TCustomAxisPanel& chart, const QString& clipboardText)
 {
-    // An empty clipboard is no data: what is loaded stays.
-    if (clipboardText.isEmpty())
-        return true;
     // A UTF-16 unit is at most three bytes of UTF-8; the exact size is known
     // only once converted, so a text near the limit is converted to be sure.
     if (clipboardText.size() > MaxDataBytes
         || (clipboardText.size() * 3 > MaxDataBytes && clipboardText.toUtf8().size() > MaxDataBytes))
         throw EInputRefused(QString(), QStringLiteral("クリップボードのテキストは大きすぎて読み込めません (上限 %1 バイト)")
                                            .arg(LimitText()));
-    return LoadOrRestore(chart, [&] {
-        DataList.Clear();
-        xmag = 1.0;
-        ymag = 1.0;
+    TDataList previous = std::move(DataList);
+    try {
         DataList.SetText(clipboardText);
-        RemoveAllSeries(chart);
-        return BuildGuarded(chart);
-    });
+    } catch (const std::bad_alloc&) {
+        DataList = std::move(previous);
+        throw;
+    }
+    return LoadLines(chart, std::move(previous));
 }
 
 bool TDataImport::ApplyXmag(TCustomAxisPanel& chart, const QString& text)

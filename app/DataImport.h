@@ -66,6 +66,35 @@ public:
     const QString& ImportErrorCause() const { return FImportErrorCause; }
     // The delimiter the last rebuild chose, 0 when no line decided it.
     char Delimiter() const { return FDelimiter; }
+    // The decimal separator the last rebuild read the numbers with: the
+    // regional one, or the other of the point and the comma when only that
+    // one reads the first column.
+    const QString& Decimal() const { return FDecimal; }
+    // Said after the magnification when the numbers were read with the
+    // separator that is not the regional one: "（小数点「,」で読み込み）".
+    static QString DecimalNote(const QString& decimal);
+
+    // What the last rebuild passed over: Y cells that hold something but no
+    // number, by reason, and lines after the first whose first cell is not a
+    // number (lines of nothing but blanks and delimiters are not counted).
+    struct TSkipped {
+        qint64 BeyondDouble = 0; // numbers beyond the largest double
+        qint64 NanOrInf = 0; // "nan", "inf", "-Infinity" ...
+        qint64 OtherDecimal = 0; // numbers with the other decimal separator
+        qint64 Text = 0; // anything else
+        qint64 Lines = 0;
+        qint64 Cells() const { return BeyondDouble + NanOrInf + OtherDecimal + Text; }
+    };
+    const TSkipped& Skipped() const { return FSkipped; }
+    // "（読み飛ばし: 12 セル）", "（読み飛ばし: 12 セル、3 行）"; empty when
+    // nothing was passed over.
+    static QString SkippedNote(const TSkipped& skipped);
+
+    // What a way in says of a file, paste or standard input without data: it
+    // was empty, or every line was empty or blank. Nothing is changed then.
+    static const QString NoDataText; // "データがありません"
+    // True after the last way in found no data.
+    bool NoData() const { return FNoData; }
 
     // Replaces DataList with the lines of the file: strict UTF-8 first; if that
     // fails, the file is read again and decoded by its byte-order mark or in
@@ -84,8 +113,9 @@ public:
 
     // The three ways in: reset, load, rebuild under the import error report.
     // They return false when the rebuild failed (the window then shows the
-    // import error box). A file that cannot be read throws EFileError and an
-    // empty text returns true; both leave the chart and the data as they were.
+    // import error box). A file that cannot be read throws EFileError; a text
+    // without data returns true and sets NoData(); both leave the chart and
+    // the data as they were.
     // When memory runs out, std::bad_alloc comes through after the chart of
     // the data before is built again.
     bool OpenFile(TCustomAxisPanel& chart, const QString& path);
@@ -108,6 +138,12 @@ private:
     QString FImportErrorCause;
     int FScanCount = 0;
     char FDelimiter = 0;
+    QString FDecimal;
+    TSkipped FSkipped;
+    bool FNoData = false;
+    // The status text holds only notes (a rebuild without the automatic scan
+    // wrote it): the next such rebuild replaces them.
+    bool FStatusIsNotes = false;
     // The factors the last automatic scan chose along with xtani and ytani.
     double FXScanFactor = 1.0;
     double FYScanFactor = 1.0;
@@ -115,7 +151,10 @@ private:
     bool BuildGuarded(TCustomAxisPanel& chart);
     // Runs a load. When memory runs out in it, the chart is built again from
     // the lines and factors of before and the failure goes on to the caller.
-    bool LoadOrRestore(TCustomAxisPanel& chart, const std::function<bool()>& load);
+    bool LoadOrRestore(TCustomAxisPanel& chart, TDataList previous, const std::function<bool()>& load);
+    // The part of a way in after DataList holds the new lines: when they have
+    // no data, the lines of before come back and nothing else changes.
+    bool LoadLines(TCustomAxisPanel& chart, TDataList previous);
     // First attempt of a load: the bytes become DataList when they are
     // strict UTF-8 (a mark skipped); false leaves them untouched.
     bool TakeStrictUtf8(QByteArray& bytes);

@@ -60,3 +60,13 @@ void TDataList::SetText(QByteArray utf8, qsizetype skip)
 }
 
 void TDataList::SetText(const QString& text) { SetText(text.toUtf8()); }
+
+bool TDataList::HasData() const
+{
+    for (size_t i = 0; i < FLines.size(); ++i) {
+        const std::string_view line = Line(int(i));
+        if (line.find_first_not_of(" \t") != std::string_view::npos)
+            return true;
+    }
+    return false;
+}

@@ -14,6 +14,8 @@ class TDataList {
 public:
     int Count() const { return int(FLines.size()); }
     bool IsEmpty() const { return FLines.empty(); }
+    // Some line holds a character other than a space or a TAB.
+    bool HasData() const;
     std::string_view Line(int index) const;
     QString LineText(int index) const;
 

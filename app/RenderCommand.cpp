@@ -78,6 +78,11 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.Null();
     else
         json.String(QString(QChar(import.Delimiter())));
+    json.Key("decimal");
+    if (import.Decimal().isEmpty())
+        json.Null();
+    else
+        json.String(import.Decimal());
     json.Key("lineCount");
     json.Integer(import.LineCount);
     json.Key("xTitle");
@@ -102,6 +107,22 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.Null();
     else
         json.String(cause);
+    const TDataImport::TSkipped& skipped = import.Skipped();
+    json.Key("skipped");
+    json.BeginObject();
+    json.Key("cells");
+    json.Integer(skipped.Cells());
+    json.Key("lines");
+    json.Integer(skipped.Lines);
+    json.Key("beyondDouble");
+    json.Integer(skipped.BeyondDouble);
+    json.Key("nanOrInf");
+    json.Integer(skipped.NanOrInf);
+    json.Key("otherDecimal");
+    json.Integer(skipped.OtherDecimal);
+    json.Key("text");
+    json.Integer(skipped.Text);
+    json.EndObject();
     json.Key("series");
     json.BeginArray();
     for (int i = 0; i < chart.SeriesCount(); ++i) {
@@ -453,6 +474,9 @@ int Run(const TRenderOptions& o)
         if (!ok) {
             error = TDataImport::ImportErrorText;
             cause = import.ImportErrorCause();
+        } else if (import.NoData()) {
+            // Nothing to draw: a script is told, and no picture replaces a good one.
+            error = TDataImport::NoDataText;
         }
     } catch (const EFileError& e) {
         return Fail(ErrorText(e));
@@ -487,6 +511,10 @@ int Run(const TRenderOptions& o)
         QByteArray text = json.Text();
         text += '\n';
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    } else if (import.NoData()) {
+        std::fprintf(stderr, "plotvane-render: %s: %s (no data)\n",
+                     (o.File == u"-" ? QStringLiteral("standard input") : o.File).toUtf8().constData(),
+                     error.toUtf8().constData());
     } else if (!error.isNull()) {
         std::fprintf(stderr, "plotvane-render: %s\n", error.toUtf8().constData());
         if (!cause.isEmpty())

@@ -70,7 +70,7 @@ const TSeparators& RegionalSeparators()
     return separators;
 }
 
-bool TryParseNumber(std::string_view text, std::string_view decimal, double& value)
+TNumberReading ReadNumber(std::string_view text, std::string_view decimal, double& value)
 {
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -100,7 +100,7 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
         fracEnd = p;
     }
     if (intBegin == intEnd && !hasSeparator)
-        return false;
+        return nrNotNumber;
     bool expNegative = false;
     const char* expBegin = nullptr;
     const char* expEnd = nullptr;
@@ -119,7 +119,7 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
     while (p < end && *p == ' ')
         ++p;
     if (p != end)
-        return false;
+        return nrNotNumber;
 
     (void)numberEnd;
     // Most data cells have few digits and a small exponent: a mantissa below
@@ -162,7 +162,7 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
             else
                 result /= Powers[-exponent];
             value = negative ? -result : result;
-            return true;
+            return nrNumber;
         }
     }
 
@@ -179,7 +179,7 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
     const size_t expLen = expBegin ? size_t(expEnd - expBegin) : 0;
     if (intLen == 0 && std::all_of(fracBegin, fracEnd, [](char c) { return c == '0'; })) {
         value = negative ? -0.0 : 0.0;
-        return true;
+        return nrNumber;
     }
 
     char stackBuffer[128];
@@ -214,12 +214,12 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
     const auto [ptr, ec] = std::from_chars(buffer, w, result);
     if (ec == std::errc()) {
         if (ptr != w)
-            return false;
+            return nrNotNumber;
         value = result;
-        return true;
+        return nrNumber;
     }
     if (ec != std::errc::result_out_of_range)
-        return false;
+        return nrNotNumber;
 
     // Out of range is either beyond the largest double (not a number) or
     // below the smallest subnormal (the nearest double is zero). Decide by the
@@ -243,9 +243,14 @@ bool TryParseNumber(std::string_view text, std::string_view decimal, double& val
     }
     if (magnitude < 0) {
         value = negative ? -0.0 : 0.0;
-        return true;
+        return nrNumber;
     }
-    return false;
+    return nrBeyondDouble;
+}
+
+bool TryParseNumber(std::string_view text, std::string_view decimal, double& value)
+{
+    return ReadNumber(text, decimal, value) == nrNumber;
 }
 
 bool TryParseNumber(std::string_view utf8, double& value)

@@ -46,6 +46,10 @@ const TSeparators& RegionalSeparators();
 // The UTF-8 form is the fast path of the data import; `decimal` is the
 // separator in UTF-8.
 bool TryParseNumber(std::string_view utf8, std::string_view decimal, double& value);
+// The same reading, telling a text of the number syntax whose magnitude is
+// beyond the largest double from one that is no number at all.
+enum TNumberReading { nrNumber, nrNotNumber, nrBeyondDouble };
+TNumberReading ReadNumber(std::string_view utf8, std::string_view decimal, double& value);
 bool TryParseNumber(std::string_view utf8, double& value);
 bool TryParseNumber(QStringView text, double& value);
 bool TryParseNumber(QStringView text, const QString& decimal, double& value);

@@ -29,6 +29,17 @@ int main(int argc, char** argv)
         "\xEF\xBB\xBF\xE6\x99\x82\xE9\x96\x93,V\n0,1\n",
     };
     const std::vector<std::string> seeds = binary ? FuzzSeeds() : textSeeds;
+    // --write-seeds DIR: the seeds as files, the start of a libFuzzer corpus.
+    if (argc == 3 && std::string(argv[1]) == "--write-seeds") {
+        for (size_t i = 0; i < seeds.size(); ++i) {
+            const std::string name = std::string(argv[2]) + "/seed" + std::to_string(i);
+            if (FILE* f = std::fopen(name.c_str(), "wb")) {
+                std::fwrite(seeds[i].data(), 1, seeds[i].size(), f);
+                std::fclose(f);
+            }
+        }
+        return 0;
+    }
     // Values that make sizes, counts and offsets interesting.
     static const uint32_t words[] = {0, 1, 3, 4, 8, 0x7FFF, 0x8000, 0xFFFF, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0x10000};
     std::mt19937 random(20261209);

@@ -735,6 +735,11 @@ void TForm1::RunImport(const std::function<bool()>& Load)
             ShowRebuild(!FImport.DataList.IsEmpty(), Before);
             throw;
         }
+        if (FImport.NoData()) {
+            // Nothing was changed: the chart and its data stay.
+            SetStatus(TDataImport::NoDataText);
+            return;
+        }
         ShowRebuild(!FImport.DataList.IsEmpty(), Before);
         // The new frame is drawn under the busy cursor too.
         FChartView->repaint();
@@ -763,10 +768,6 @@ void TForm1::BtnPasteClick()
 
 void TForm1::DropText(const QString& Text)
 {
-    if (Text.isEmpty()) {
-        SetStatus(QStringLiteral("クリップボードにテキストがありません"));
-        return;
-    }
     RunImport([&] { return FImport.PasteText(*FChart, Text); });
 }
 

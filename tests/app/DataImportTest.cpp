@@ -126,23 +126,37 @@ TEST_F(DataImport, EmptyAndQuotedHeaderCells)
     EXPECT_EQ(Chart.GetSeries(0)->Title(), "V \"a\"");
 }
 
-TEST_F(DataImport, EmptyTextLeavesEverythingAsItWas)
+// An empty paste, an empty file and lines that are all empty or blank are
+// one case: no data, and nothing changes.
+TEST_F(DataImport, TextWithoutDataLeavesEverythingAsItWas)
 {
     ASSERT_TRUE(Paste("X,A\n1,2"));
+    EXPECT_FALSE(Import.NoData());
     const QString status = Import.StatusText();
+    const int scans = Import.ScanCount();
+    auto unchanged = [&](const char* what) {
+        EXPECT_TRUE(Import.NoData()) << what;
+        EXPECT_EQ(Chart.SeriesCount(), 1) << what;
+        EXPECT_EQ(Chart.GetSeries(0)->Count(), 1) << what;
+        EXPECT_EQ(Import.DataList.Count(), 2) << what;
+        EXPECT_EQ(Import.SeriesNames(), QStringList({"A"})) << what;
+        EXPECT_EQ(Import.SelectedSeries(), 0) << what;
+        EXPECT_EQ(Import.StatusText(), status) << what;
+        EXPECT_EQ(Import.ScanCount(), scans) << what;
+    };
     EXPECT_TRUE(Paste(""));
-    EXPECT_EQ(Chart.SeriesCount(), 1);
-    EXPECT_EQ(Import.DataList.Count(), 2);
-    EXPECT_EQ(Import.SeriesNames(), QStringList({"A"}));
-    EXPECT_EQ(Import.SelectedSeries(), 0);
-    EXPECT_EQ(Import.StatusText(), status);
-    // An empty file is data: the series go, and their names with them.
-    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("")));
-    EXPECT_EQ(Chart.SeriesCount(), 0);
-    EXPECT_TRUE(Import.SeriesNames().isEmpty());
-    EXPECT_EQ(Import.SelectedSeries(), -1);
-    // Lines that are all empty fail.
-    EXPECT_FALSE(Paste("\n\n\n"));
+    unchanged("empty paste");
+    EXPECT_TRUE(Paste("\n\n\n"));
+    unchanged("empty lines");
+    EXPECT_TRUE(Import.OpenFile(Chart, WriteFile("")));
+    unchanged("empty file");
+    EXPECT_TRUE(Import.OpenFile(Chart, WriteFile("\r\n  \t\r\n\n")));
+    unchanged("blank lines");
+    EXPECT_TRUE(Import.OpenFile(Chart, WriteFile("\xEF\xBB\xBF")));
+    unchanged("a byte-order mark alone");
+    ASSERT_TRUE(Paste("X,B\n3,4"));
+    EXPECT_FALSE(Import.NoData());
+    EXPECT_EQ(Import.SeriesNames(), QStringList({"B"}));
 }
 
 TEST_F(DataImport, BlankFirstLineGivesNoSeriesThenFails)
@@ -305,4 +319,74 @@ TEST_F(DataImport, LocaleDeDecimalCommaInATabFile)
     EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.5}, {2.5, 3}}));
     ASSERT_TRUE(Paste("0,0000000042\t1"));
     EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1.000.000.000　単位 [ n ]   Y軸= 1　単位 [  ]"));
+}
+
+// A European spreadsheet's tab-separated decimal commas read under a locale
+// of decimal points; the status bar says which separator was used.
+TEST_F(DataImport, TheOtherDecimalSeparatorReadsWhenTheRegionalOneReadsNothing)
+{
+    ASSERT_TRUE(Paste("t\tU\n1,5\t2,25\n2,5\t3\n"));
+    EXPECT_EQ(Import.Decimal(), ",");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.25}, {2.5, 3}}));
+    EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("（小数点「,」で読み込み）"))) << Import.StatusText().toStdString();
+
+    // A later line the comma does not read keeps the regional separator, and
+    // so does a first column the regional separator reads once.
+    ASSERT_TRUE(Paste("t\tU\n1,5\t2\nabc\t3\n"));
+    EXPECT_EQ(Import.Decimal(), ".");
+    EXPECT_EQ(Chart.GetSeries(0)->Count(), 0);
+    EXPECT_TRUE(Import.StatusText().endsWith(TDataImport::NoNumberNote));
+
+    // Mixed: the regional point reads the first line, so the cells and the
+    // line written with commas are passed over, and counted.
+    ASSERT_TRUE(Paste("1.5\t2,5\t7\n2,5\t3\t8\n3.5\t4\t9\n"));
+    EXPECT_EQ(Import.Decimal(), ".");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{3.5, 4}}));
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{1.5, 7}, {3.5, 9}}));
+    EXPECT_EQ(Import.Skipped().OtherDecimal, 1);
+    EXPECT_EQ(Import.Skipped().Lines, 1);
+    EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("（読み飛ばし: 1 セル、1 行）"))) << Import.StatusText().toStdString();
+
+    // Texts the regional separator reads say nothing more than before.
+    ASSERT_TRUE(Paste("X,Y\n1.5,2\n2,3\n"));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]"));
+}
+
+TEST_F(DataImport, CellsPassedOverAreCountedByReason)
+{
+    ASSERT_TRUE(Paste("X,A,B\n1,1e400,nan\n2,inf,-Infinity\n3,abc,\n4,5,  \n,\n,,\nfoo,1\n5,6,-1E+999\n"));
+    const TDataImport::TSkipped& s = Import.Skipped();
+    EXPECT_EQ(s.BeyondDouble, 2);
+    EXPECT_EQ(s.NanOrInf, 3);
+    EXPECT_EQ(s.Text, 1);
+    EXPECT_EQ(s.OtherDecimal, 0);
+    EXPECT_EQ(s.Cells(), 6);
+    // Rows of delimiters are empty rows, not data passed over.
+    EXPECT_EQ(s.Lines, 1);
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{4, 5}, {5, 6}}));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1　単位 [  ]   Y軸= 1　単位 [  ]（読み飛ばし: 6 セル、1 行）"));
+
+    // Without the automatic scan the notes come alone and go with the next
+    // load that passes over nothing.
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("1,x\n"));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("（読み飛ばし: 1 セル）"));
+    ASSERT_TRUE(Paste("1,2\n"));
+    EXPECT_TRUE(Import.StatusText().isEmpty());
+    EXPECT_EQ(Import.Skipped().Cells(), 0);
+}
+
+// Run under LANG=de_DE.UTF-8: decimal points read when the comma reads no
+// first cell, in a semicolon-free comma-separated file as other programs write it.
+TEST_F(DataImport, LocaleDeDecimalPointsReadWhenTheCommaReadsNothing)
+{
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("t,U\n1.5,2.25\n2.5,3\n")));
+    EXPECT_EQ(Import.Decimal(), ".");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.25}, {2.5, 3}}));
+    EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("（小数点「.」で読み込み）"))) << Import.StatusText().toStdString();
+    // The regional comma still reads a tab-separated file as before.
+    ASSERT_TRUE(Paste("t\tU\n1,5\t2,25\n"));
+    EXPECT_EQ(Import.Decimal(), ",");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.25}}));
+    EXPECT_FALSE(Import.StatusText().contains(QString::fromUtf8("小数点")));
 }

@@ -92,10 +92,33 @@ TEST(RenderCommand, StandardInputIsPastedTextAndErrorsAreReported)
     EXPECT_EQ(o["status"].toString(), "");
     EXPECT_EQ(o["series"].toArray()[0].toObject()["xMax"].toDouble(), 3000);
 
-    run = Render({QStringLiteral("--describe"), QStringLiteral("-")}, "");
+    // No data is a failure that says so.
+    run = Render({QStringLiteral("--describe"), QStringLiteral("-")}, "\n\n");
+    EXPECT_EQ(run.ExitCode, 1);
     o = Json(run);
     EXPECT_TRUE(o["delimiter"].isNull());
-    EXPECT_TRUE(o["error"].isNull());
+    EXPECT_EQ(o["error"].toString(), QString::fromUtf8("データがありません"));
+    QTemporaryDir dir;
+    const QString never = dir.filePath(QStringLiteral("never.png"));
+    run = Render({QStringLiteral("-"), QStringLiteral("-o"), never}, "");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(run.Err).contains(QString::fromUtf8("standard input: データがありません (no data)")))
+        << run.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(never));
+}
+
+TEST(RenderCommand, DescribeSaysTheSeparatorAndWhatWasSkipped)
+{
+    const QJsonObject o = Json(Render({QStringLiteral("--describe"), QStringLiteral("--summary"), QStringLiteral("-")},
+                                      "t\tU\n1,5\t2,25\n2,5\tnan\n3,5\t1.5\n"));
+    EXPECT_EQ(o["decimal"].toString(), ",");
+    const QJsonObject skipped = o["skipped"].toObject();
+    EXPECT_EQ(skipped["cells"].toInt(), 2);
+    EXPECT_EQ(skipped["lines"].toInt(), 0);
+    EXPECT_EQ(skipped["nanOrInf"].toInt(), 1);
+    EXPECT_EQ(skipped["otherDecimal"].toInt(), 1);
+    EXPECT_TRUE(o["status"].toString().endsWith(QString::fromUtf8("（小数点「,」で読み込み）（読み飛ばし: 2 セル）")))
+        << o["status"].toString().toStdString();
 }
 
 TEST(RenderCommand, UnreadableFileAndBadUsageExitWithOne)

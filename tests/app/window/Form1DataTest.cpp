@@ -91,11 +91,12 @@ TEST_F(Form1Data, AFailedRebuildShowsTheImportErrorBoxAndKeepsWhatWasAdded)
     EXPECT_EQ(SelectorEntries(), (QStringList{QStringLiteral("No0"), QStringLiteral("No1")}));
     EXPECT_EQ(Form->SelectedSeries(), -1);
 
+    // Empty lines are no data: no box, and what was added stays.
     Paste("\n\n");
-    EXPECT_EQ(Dialogs->ImportErrors, 2);
-    EXPECT_TRUE(Dialogs->ImportErrorCause.contains(QStringLiteral("すべての行が空"))) << Dialogs->ImportErrorCause.toStdString();
-    EXPECT_EQ(Chart().SeriesCount(), 0);
-    EXPECT_EQ(Form->SeriesCombo->count(), 0);
+    EXPECT_EQ(Dialogs->ImportErrors, 1);
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("データがありません"));
+    EXPECT_EQ(Chart().SeriesCount(), 2);
+    EXPECT_EQ(Form->SeriesCombo->count(), 2);
 }
 
 TEST_F(Form1Data, AnEmptyClipboardChangesNothingAndSaysWhy)
@@ -108,7 +109,7 @@ TEST_F(Form1Data, AnEmptyClipboardChangesNothingAndSaysWhy)
     EXPECT_EQ(Form->Import().DataList.Count(), 2);
     EXPECT_EQ(SelectorEntries(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(Form->SeriesCombo->currentIndex(), 1);
-    EXPECT_EQ(Form->StatusText(), QStringLiteral("クリップボードにテキストがありません"));
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("データがありません"));
     EXPECT_EQ(Dialogs->ImportErrors, 0);
     EXPECT_TRUE(Reports.isEmpty());
 }
@@ -156,19 +157,17 @@ TEST_F(Form1Data, AnUnreadableFileIsReportedAndChangesNothing)
 }
 
 // The selector never names a series that is gone.
-TEST_F(Form1Data, AnEmptyFileRemovesTheSeriesAndClearsTheSelector)
+TEST_F(Form1Data, AnEmptyFileKeepsTheChartAndSaysSo)
 {
     Paste("X,A,B\n1,2,3\n");
+    Form->SeriesCombo->setCurrentIndex(1);
     Dialogs->OpenAnswer = WriteFile(QStringLiteral("empty.csv"), "");
     Form->OpenBtn->trigger();
-    EXPECT_EQ(Chart().SeriesCount(), 0);
-    EXPECT_EQ(Form->SeriesCombo->count(), 0);
-    EXPECT_EQ(Form->SelectedSeries(), -1);
+    EXPECT_EQ(Chart().SeriesCount(), 2);
+    EXPECT_EQ(SelectorEntries(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(Form->SelectedSeries(), 1);
+    EXPECT_EQ(Form->StatusText(), QStringLiteral("データがありません"));
     EXPECT_EQ(Dialogs->ImportErrors, 0);
-    EXPECT_TRUE(Reports.isEmpty());
-    // The line tab's commands then have nothing to act on.
-    Form->SeriesSize->SetValue(9);
-    Form->SmothedLine->click();
     EXPECT_TRUE(Reports.isEmpty());
 }
 
