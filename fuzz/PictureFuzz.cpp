@@ -103,9 +103,7 @@ std::vector<std::string> FuzzSeeds()
         with("tif", encoded("TIFF")),
         with("webp", encoded("WEBP")),
         with("wbmp", encoded("WBMP")),
-        with("gif", QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xFF\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01"
-                               "\x00\x00\x02\x02\x44\x01\x00;",
-                               43)),
+        with("gif", QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==")),
         with("svg", svg),
         with("svg", Gzip(svg)),
         with("emf", TEmfBuilder().RedFill(40, 20).Poly16(87, {{0, 0}, {30, 15}, {39, 2}}).Build()),
