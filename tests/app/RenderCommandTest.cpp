@@ -1,3 +1,5 @@
+#include "core/TextCodec.h"
+
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -96,6 +98,22 @@ TEST(RenderCommand, StandardInputIsPastedTextAndErrorsAreReported)
     o = Json(run);
     EXPECT_TRUE(o["delimiter"].isNull());
     EXPECT_TRUE(o["error"].isNull());
+}
+
+// Piped bytes are decoded as a file is: CP932 and unmarked UTF-16 too.
+TEST(RenderCommand, StandardInputInCp932AndUtf16)
+{
+    const QByteArray cp932("\x8E\x9E\x8A\xD4,\x93\x64\x88\xB3\r\n1,2\r\n");
+    const QByteArray utf16 = TextCodec::Encode(QString::fromUtf8("時間,電圧\r\n1,2\r\n"), TextCodec::teUtf16LE, false);
+    for (const QByteArray& input : {cp932, utf16}) {
+        const TRun run = Render({QStringLiteral("--describe"), QStringLiteral("-")}, input);
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+        const QJsonObject o = Json(run);
+        EXPECT_EQ(o["xTitle"].toString(), QString::fromUtf8("時間"));
+        const QJsonObject series = o["series"].toArray()[0].toObject();
+        EXPECT_EQ(series["title"].toString(), QString::fromUtf8("電圧"));
+        EXPECT_EQ(series["count"].toInt(), 1);
+    }
 }
 
 TEST(RenderCommand, UnreadableFileAndBadUsageExitWithOne)
