@@ -13,6 +13,7 @@
 #include "core/TextCodec.h"
 
 #include <QFile>
+#include <QMimeData>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -137,13 +138,25 @@ QByteArray TDataImport::ReadStandardInput(QIODevice& in)
 
 namespace {
 
-// The second attempt: the encoding its byte-order mark names, or the legacy
-// code page of the user's locale.
+// The second attempt: the encoding its byte-order mark names, else what the
+// bytes plainly are (UTF-16, Japanese) or the legacy code page of the user's
+// locale.
 QString DecodeFallback(const QByteArray& bytes)
 {
     int bomLength = 0;
     const TextCodec::TEncoding encoding = TextCodec::DetectByBom(bytes, bomLength);
+    if (bomLength == 0)
+        return TextCodec::DecodeUnmarked(bytes);
     return TextCodec::Decode(bytes, encoding, bomLength);
+}
+
+// ASCII in UTF-16 without a mark is valid UTF-8 too, with a NUL in every
+// other byte: that is no UTF-8 data text.
+bool IsStrictUtf8Text(const QByteArray& bytes, qsizetype skip)
+{
+    const std::string_view view(bytes.constData() + skip, size_t(bytes.size() - skip));
+    TextCodec::TEncoding utf16;
+    return TextCodec::IsValidUtf8(view) && (skip > 0 || !TextCodec::DetectUtf16(view, utf16));
 }
 
 
@@ -242,7 +255,7 @@ QString TDataImport::TitleFromCell(std::string_view cell)
 bool TDataImport::TakeStrictUtf8(QByteArray& bytes)
 {
     const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (!TextCodec::IsValidUtf8(std::string_view(bytes.constData() + skip, size_t(bytes.size() - skip))))
+    if (!IsStrictUtf8Text(bytes, skip))
         return false;
     DataList.SetText(std::move(bytes), skip);
     return true;
@@ -263,6 +276,29 @@ void TDataImport::SetDataBytes(QByteArray bytes)
     DataList.Clear();
     if (!TakeStrictUtf8(bytes))
         DataList.SetText(DecodeFallback(bytes));
+}
+
+QString TDataImport::DecodeDataBytes(const QByteArray& bytes)
+{
+    const qsizetype skip = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (IsStrictUtf8Text(bytes, skip))
+        return QString::fromUtf8(bytes.constData() + skip, bytes.size() - skip);
+    return DecodeFallback(bytes);
+}
+
+QString TDataImport::TextOfMimeData(const QMimeData* data)
+{
+    if (!data)
+        return QString();
+    // The format Qt takes its text from; it decodes the bytes as UTF-8 and
+    // puts U+FFFD for what is not.
+    const QString format = data->hasFormat(QStringLiteral("text/plain;charset=utf-8"))
+        ? QStringLiteral("text/plain;charset=utf-8")
+        : QStringLiteral("text/plain");
+    const QByteArray bytes = data->data(format);
+    if (bytes.isEmpty() || IsStrictUtf8Text(bytes, 0))
+        return data->text();
+    return DecodeDataBytes(bytes);
 }
 
 void TDataImport::RemoveAllSeries(TCustomAxisPanel& chart)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string_view>
 
+class QMimeData;
 class TCustomAxisPanel;
 
 // Everything of the data import that is not a widget: the data lines, the
@@ -107,6 +108,13 @@ public:
     // The decoding of LoadDataFile on bytes already read (the second attempt
     // decodes the same bytes).
     void SetDataBytes(QByteArray bytes);
+    // Data text handed over as bytes (standard input, the raw bytes of a
+    // paste or a drop), decoded as LoadDataFile decodes a file.
+    static QString DecodeDataBytes(const QByteArray& bytes);
+    // The text of a paste or a drop: Qt's text while the raw bytes it comes
+    // from are UTF-8, else those bytes through DecodeDataBytes. Empty for
+    // no data.
+    static QString TextOfMimeData(const QMimeData* data);
 
     // Rebuilds every series of `chart` from DataList. Throws EDataError.
     void BuildChart(TCustomAxisPanel& chart);

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -280,6 +281,123 @@ QByteArray Encode(QStringView text, TEncoding encoding, bool withBom, bool* loss
     }
     out.append(buffer.data(), qsizetype(written));
     return out;
+}
+
+bool DetectUtf16(std::string_view bytes, TEncoding& encoding)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t pairs = bytes.size() / 2;
+    // ASCII in UTF-16 puts a zero byte at the very start already: a bounded
+    // look spares every other text a count of its bytes.
+    if (pairs == 0 || !std::memchr(b, 0, std::min<size_t>(bytes.size(), 65536)))
+        return false;
+    size_t little = 0;
+    size_t big = 0;
+    for (size_t i = 0; i < pairs; ++i) {
+        const unsigned char first = b[2 * i];
+        const unsigned char second = b[2 * i + 1];
+        little += second == 0 && first != 0 ? 1 : 0;
+        big += first == 0 && second != 0 ? 1 : 0;
+    }
+    TEncoding found;
+    if (little * 2 > pairs)
+        found = teUtf16LE;
+    else if (big * 2 > pairs)
+        found = teUtf16BE;
+    else
+        return false;
+    bool lowDue = false;
+    for (size_t i = 0; i < pairs; ++i) {
+        const unsigned first = b[2 * i];
+        const unsigned second = b[2 * i + 1];
+        const unsigned unit = found == teUtf16LE ? first | (second << 8) : (first << 8) | second;
+        if (unit == 0)
+            return false;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low != lowDue)
+            return false;
+        lowDue = unit >= 0xD800 && unit <= 0xDBFF;
+    }
+    if (lowDue)
+        return false;
+    encoding = found;
+    return true;
+}
+
+namespace {
+
+bool IsCp932Lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsCp932Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
+
+// What a double-byte character touches when it stands inside a Latin word:
+// an ASCII letter, or a single high byte (an accented capital in CP1252).
+bool IsWordByte(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xA1 && c <= 0xDF);
+}
+
+// Symbols and CJK punctuation, full-width forms and hiragana, katakana, the
+// special symbols (circled numbers, units) and the first-level kanji.
+bool IsCommonJapanese(unsigned lead, unsigned trail)
+{
+    const unsigned code = (lead << 8) | trail;
+    return lead == 0x81 || lead == 0x82 || (lead == 0x83 && trail <= 0x96) || lead == 0x87
+        || (code >= 0x889F && code <= 0x9872);
+}
+
+} // namespace
+
+bool LooksLikeCp932(std::string_view bytes)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t n = bytes.size();
+    size_t total = 0; // double-byte characters
+    size_t common = 0; // of them common Japanese
+    size_t japanese = 0; // common ones in runs or apart from letters
+    size_t latin = 0; // ones that sit as accented letters would
+    size_t i = 0;
+    while (i < n) {
+        if (b[i] < 0x80 || (b[i] >= 0xA1 && b[i] <= 0xDF)) {
+            ++i; // ASCII or a half-width katakana
+            continue;
+        }
+        const bool letterBefore = i > 0 && IsWordByte(b[i - 1]);
+        size_t run = 0;
+        size_t runCommon = 0;
+        while (i < n && b[i] >= 0x80 && !(b[i] >= 0xA1 && b[i] <= 0xDF)) {
+            // 0x80, 0xA0 and 0xFD..0xFF are no lead; F0..F9 is the user-defined area.
+            if (!IsCp932Lead(b[i]) || (b[i] >= 0xF0 && b[i] <= 0xF9) || i + 1 >= n || !IsCp932Trail(b[i + 1]))
+                return false;
+            ++run;
+            runCommon += IsCommonJapanese(b[i], b[i + 1]) ? 1 : 0;
+            i += 2;
+        }
+        const bool letterAfter = i < n && IsWordByte(b[i]);
+        total += run;
+        common += runCommon;
+        if (run >= 2 || (!letterBefore && !letterAfter))
+            japanese += runCommon;
+        if ((run == 1 && (letterBefore || letterAfter)) || (letterBefore && letterAfter))
+            latin += run;
+    }
+    return japanese > 0 && japanese >= latin && common * 2 >= total;
+}
+
+QString DecodeUnmarked(const QByteArray& bytes)
+{
+    const std::string_view view(bytes.constData(), size_t(bytes.size()));
+    TEncoding utf16;
+    if (DetectUtf16(view, utf16))
+        return Decode(bytes, utf16);
+    // A double-byte legacy page reads its own users' files; only under a
+    // single-byte one is Japanese text plainly something else.
+    if (IsCp1252(AnsiCodePage()) && LooksLikeCp932(view)) {
+        QString text;
+        // iconv tells the pairs CP932 leaves undefined.
+        if (FromCodePage("CP932", view, text) && !text.contains(QChar::ReplacementCharacter))
+            return text;
+    }
+    return Decode(bytes, teAnsi);
 }
 
 QStringList SplitLines(QStringView text)

@@ -44,6 +44,27 @@ QByteArray AnsiCodePage();
 // code page is unknown to iconv.
 bool FromCodePage(const QByteArray& codePage, std::string_view bytes, QString& text);
 
+// UTF-16 without a byte-order mark, told by its zero bytes: data text is
+// mostly ASCII, so most units of one byte order have a zero high byte. Such
+// text may also be valid UTF-8 (all of it ASCII): the caller asks this first.
+// The text must decode cleanly (no U+0000, no unpaired surrogate); an odd
+// trailing byte is allowed and dropped by Decode.
+bool DetectUtf16(std::string_view bytes, TEncoding& encoding);
+
+// True when bytes that are not UTF-8 are plainly Japanese CP932: they parse
+// as CP932 throughout (no user-defined area, no byte that starts nothing;
+// the pairs CP932 leaves undefined are iconv's to refuse), and their
+// double-byte characters are mostly kana, CJK punctuation, full-width forms
+// and common kanji, standing in runs or apart from ASCII letters. Accented
+// Latin letters of CP1252 ("Température": E9 72 is a CP932 pair) stand alone
+// inside ASCII words, or break the CP932 parse, and so do not count.
+bool LooksLikeCp932(std::string_view bytes);
+
+// Decodes bytes that are neither strict UTF-8 nor marked: UTF-16 by its zero
+// bytes, CP932 when the legacy code page is CP1252 and the bytes are plainly
+// Japanese, otherwise the legacy code page.
+QString DecodeUnmarked(const QByteArray& bytes);
+
 // Splits at CR LF, lone LF and lone CR; a break at the very end adds no empty
 // last line.
 QStringList SplitLines(QStringView text);

@@ -763,7 +763,7 @@ void TForm1::WMDropFiles(const QString& Path)
 
 void TForm1::BtnPasteClick()
 {
-    DropText(QApplication::clipboard()->text());
+    DropText(TDataImport::TextOfMimeData(QApplication::clipboard()->mimeData()));
 }
 
 void TForm1::DropText(const QString& Text)
@@ -794,7 +794,7 @@ void TForm1::dropEvent(QDropEvent* Event)
     }
     if (Data->hasText()) {
         Event->acceptProposedAction();
-        const QString Text = Data->text();
+        const QString Text = TDataImport::TextOfMimeData(Data);
         TPlotvaneApplication::Guard([&] { DropText(Text); });
     }
 }

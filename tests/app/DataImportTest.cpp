@@ -9,6 +9,7 @@
 #include "core/TextCodec.h"
 
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -277,6 +278,40 @@ TEST_F(DataImport, FilesDecodeByUtf8ThenByMarkOrCodePage)
     EXPECT_EQ(Chart.GetSeries(0)->Title(), QString::fromUtf8("µV"));
 }
 
+// Bytes without a mark that are plainly something else than the legacy code
+// page: Japanese CP932 under C.UTF-8 (whose page is CP1252), UTF-16 of either
+// byte order. A file, standard input and a paste's raw bytes read the same.
+TEST_F(DataImport, UnmarkedJapaneseAndUtf16FilesLoad)
+{
+    const QString text = QString::fromUtf8("時間,電圧(V)\r\n0,1.5\r\n1,2.5\r\n");
+    const QByteArray cp932("\x8E\x9E\x8A\xD4,\x93\x64\x88\xB3(V)\r\n0,1.5\r\n1,2.5\r\n");
+    for (const QByteArray& bytes : {cp932, TextCodec::Encode(text, TextCodec::teUtf16LE, false),
+                                    TextCodec::Encode(text, TextCodec::teUtf16BE, false)}) {
+        ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(bytes)));
+        EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("時間"));
+        EXPECT_EQ(Import.SeriesNames(), QStringList({QString::fromUtf8("電圧(V)")}));
+        EXPECT_EQ(PointsOf(Chart, 0), Points({{0, 1.5}, {1, 2.5}}));
+        EXPECT_EQ(TDataImport::DecodeDataBytes(bytes), text);
+        Import.DataList.Clear();
+        Import.LoadDataFile(WriteFile(bytes));
+        EXPECT_EQ(Import.DataList.Count(), 3);
+    }
+    // ASCII in UTF-16 is valid UTF-8 too: its zero bytes still tell it.
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(TextCodec::Encode(u"X,Y\r\n3,4\r\n", TextCodec::teUtf16LE, false))));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{3, 4}}));
+    // UTF-8 stays UTF-8, its mark skipped.
+    EXPECT_EQ(TDataImport::DecodeDataBytes("\xEF\xBB\xBFX,\xC2\xB5V"), QString::fromUtf8("X,µV"));
+
+    // Raw bytes of a paste that are not UTF-8 are decoded by the same rule;
+    // Qt's own text is kept while they are.
+    QMimeData pasted;
+    pasted.setData(QStringLiteral("text/plain"), cp932);
+    EXPECT_EQ(TDataImport::TextOfMimeData(&pasted), text);
+    pasted.setText(QString::fromUtf8("時間,1"));
+    EXPECT_EQ(TDataImport::TextOfMimeData(&pasted), QString::fromUtf8("時間,1"));
+    EXPECT_TRUE(TDataImport::TextOfMimeData(nullptr).isEmpty());
+}
+
 TEST_F(DataImport, UnreadableFileThrowsAndLeavesEverythingAsItWas)
 {
     ASSERT_TRUE(Paste("1,2"));
@@ -310,6 +345,23 @@ TEST_F(DataImport, LocaleJaShiftJisHeadersLoad)
     EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("時間"));
     EXPECT_EQ(Import.SeriesNames(), QStringList({QString::fromUtf8("電圧1"), QString::fromUtf8("電流")}));
     EXPECT_EQ(PointsOf(Chart, 0), Points({{0, 1.5}, {1, 2.5}}));
+}
+
+// Run under LANG=de_DE.UTF-8: accented Latin headers of CP1252 files read as
+// CP1252, though some of their bytes are CP932 pairs (E9 72 in Température).
+TEST_F(DataImport, LocaleDeAccentedLatinFilesStayCp1252)
+{
+    for (const char* word : {"Température", "Größe", "Ångström", "Çà", "µs", "°C", "naïve", "Général", "élan"}) {
+        const QString title = QString::fromUtf8(word);
+        bool lossless = false;
+        const QByteArray bytes = TextCodec::Encode(QStringLiteral("Zeit\t%1\r\n1\t2\r\n").arg(title),
+                                                   TextCodec::teAnsi, false, &lossless);
+        ASSERT_TRUE(lossless);
+        ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(bytes)));
+        EXPECT_EQ(Import.SeriesNames(), QStringList({title})) << word;
+    }
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile("\x8E\x9E\x8A\xD4\t\x93\x64\x88\xB3\r\n1\t2\r\n")));
+    EXPECT_EQ(Import.SeriesNames(), QStringList({QString::fromUtf8("電圧")}));
 }
 
 // Run under LANG=de_DE.UTF-8: the comma is the decimal separator.

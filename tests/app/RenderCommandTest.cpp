@@ -1,3 +1,5 @@
+#include "core/TextCodec.h"
+
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -119,6 +121,22 @@ TEST(RenderCommand, DescribeSaysTheSeparatorAndWhatWasSkipped)
     EXPECT_EQ(skipped["otherDecimal"].toInt(), 1);
     EXPECT_TRUE(o["status"].toString().endsWith(QString::fromUtf8("（小数点「,」で読み込み）（読み飛ばし: 2 セル）")))
         << o["status"].toString().toStdString();
+}
+
+// Piped bytes are decoded as a file is: CP932 and unmarked UTF-16 too.
+TEST(RenderCommand, StandardInputInCp932AndUtf16)
+{
+    const QByteArray cp932("\x8E\x9E\x8A\xD4,\x93\x64\x88\xB3\r\n1,2\r\n");
+    const QByteArray utf16 = TextCodec::Encode(QString::fromUtf8("時間,電圧\r\n1,2\r\n"), TextCodec::teUtf16LE, false);
+    for (const QByteArray& input : {cp932, utf16}) {
+        const TRun run = Render({QStringLiteral("--describe"), QStringLiteral("-")}, input);
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+        const QJsonObject o = Json(run);
+        EXPECT_EQ(o["xTitle"].toString(), QString::fromUtf8("時間"));
+        const QJsonObject series = o["series"].toArray()[0].toObject();
+        EXPECT_EQ(series["title"].toString(), QString::fromUtf8("電圧"));
+        EXPECT_EQ(series["count"].toInt(), 1);
+    }
 }
 
 TEST(RenderCommand, UnreadableFileAndBadUsageExitWithOne)

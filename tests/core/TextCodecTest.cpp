@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <string>
+#include <string_view>
+
 using namespace TextCodec;
 
 TEST(Utf8, StrictDecodingRejectsEveryMalformedSequence)
@@ -95,9 +100,80 @@ TEST(Lines, SplitsAtEveryBreakWithoutATrailingEmptyLine)
     EXPECT_EQ(SplitLines(u"   "), QStringList({"   "}));
 }
 
+namespace {
+
+// The CP932 bytes of a UTF-8 text, as a Japanese Windows program writes them.
+QByteArray Cp932(const char* utf8)
+{
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string in(utf8);
+    std::string out(in.size() * 2 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    size_t inLeft = in.size();
+    size_t outLeft = out.size();
+    EXPECT_NE(iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft), size_t(-1)) << utf8;
+    iconv_close(cd);
+    return QByteArray(out.data(), qsizetype(out.size() - outLeft));
+}
+
+} // namespace
+
+TEST(Unmarked, Utf16IsToldByItsZeroBytes)
+{
+    const QString japanese = QString::fromUtf8("時間,電圧\r\n0,1.5\r\n1,2.5\r\n");
+    for (TEncoding e : {teUtf16LE, teUtf16BE}) {
+        TEncoding found = teAnsi;
+        QByteArray bytes = Encode(japanese, e, false);
+        EXPECT_TRUE(DetectUtf16(std::string_view(bytes.constData(), size_t(bytes.size())), found));
+        EXPECT_EQ(found, e);
+        EXPECT_EQ(DecodeUnmarked(bytes), japanese);
+        // All ASCII: valid UTF-8 as well, still UTF-16; an odd last byte is dropped.
+        bytes = Encode(u"X,Y\n1,2\n", e, false) + '\n';
+        ASSERT_TRUE(IsValidUtf8(std::string_view(bytes.constData(), size_t(bytes.size()))));
+        EXPECT_TRUE(DetectUtf16(std::string_view(bytes.constData(), size_t(bytes.size())), found));
+        EXPECT_EQ(DecodeUnmarked(bytes), "X,Y\n1,2\n");
+    }
+    TEncoding found = teAnsi;
+    // A stray NUL, UTF-32, an unpaired surrogate and a U+0000 are no UTF-16 text.
+    for (std::string_view bad : {std::string_view("1,2\0\n", 5), std::string_view("1\0\0\0,\0\0\0" "2\0\0\0", 12),
+                                 std::string_view("1\0,\0\0\xD8" "2\0", 8), std::string_view("1\0,\0\0\0" "2\0", 8),
+                                 std::string_view("1,2\n")})
+        EXPECT_FALSE(DetectUtf16(bad, found)) << bad.size();
+}
+
+// Under C.UTF-8 the legacy code page is CP1252: Japanese CP932 text is told
+// from it, and Western text keeps reading as CP1252.
+TEST(Unmarked, JapaneseIsToldFromAccentedLatin)
+{
+    for (const char* text : {"時間,電圧(V),電流[mA],温度(℃)\r\n0,1.5,2,25\r\n", "X軸,Y軸,時間\r\n1,2,3\r\n",
+                             "測定データ\tサンプル1\r\n1\t2\r\n", "t,秒\n1,2\n", "ｼﾞｶﾝ,電圧V\n1,2\n"}) {
+        const QByteArray bytes = Cp932(text);
+        EXPECT_TRUE(LooksLikeCp932(std::string_view(bytes.constData(), size_t(bytes.size())))) << text;
+        EXPECT_EQ(DecodeUnmarked(bytes), QString::fromUtf8(text));
+    }
+    for (const char* word : {"Température", "Größe", "Ångström", "Çà", "µs", "°C", "naïve", "Général", "Télécom",
+                             "informação", "Operator’s note", "“Quoted” text", "élan", "Énergie", "Straße", "résumé",
+                             "Müller", "déjà vu", "Precisión", "Ökonomie", "Tâche", "Übung"}) {
+        const QString text = QString::fromUtf8("X,%1\r\n%1\r\n1,2\t%1\r\n").arg(QString::fromUtf8(word));
+        bool lossless = false;
+        const QByteArray bytes = Encode(text, teAnsi, false, &lossless);
+        ASSERT_TRUE(lossless) << word;
+        EXPECT_FALSE(LooksLikeCp932(std::string_view(bytes.constData(), size_t(bytes.size())))) << word;
+        EXPECT_EQ(DecodeUnmarked(bytes), text) << word;
+    }
+    // Bytes CP932 leaves undefined (EF 76) or to the user (F0..F9) are no Japanese text.
+    EXPECT_FALSE(LooksLikeCp932("\xF0\x40\xF0\x41"));
+    EXPECT_EQ(DecodeUnmarked(QByteArray("\xEF\x76\xEF\x76")), QString::fromUtf8("ïvïv"));
+}
+
 // Run under LANG=ja_JP.UTF-8.
 TEST(LocaleJaCodec, TheLegacyCodePageIsCp932)
 {
     EXPECT_EQ(AnsiCodePage(), "CP932");
     EXPECT_EQ(Decode(QByteArray("\x8E\x9E\x8A\xD4"), teAnsi), QString::fromUtf8("時間"));
+    // Bytes without a mark: UTF-16 is still told; the rest is CP932 already.
+    EXPECT_EQ(DecodeUnmarked(Encode(u"X,Y", teUtf16BE, false)), "X,Y");
+    EXPECT_EQ(DecodeUnmarked(QByteArray("\x8E\x9E,\xB5")), QString::fromUtf8("時,ｵ"));
 }

@@ -216,6 +216,25 @@ TEST_F(Form1Data, DropsTakeTheFirstLocalFileOrPasteText)
     EXPECT_TRUE(Reports.isEmpty());
 }
 
+// Text whose raw bytes are not UTF-8 (Shift-JIS from an older program) is
+// decoded from those bytes, not taken with Qt's replacement characters.
+TEST_F(Form1Data, ShiftJisTextIsPastedAndDroppedAsJapanese)
+{
+    const QByteArray Cp932("\x8E\x9E\x8A\xD4\t\x93\x64\x88\xB3\r\n1\t2\r\n");
+    auto* Clip = new QMimeData;
+    Clip->setData(QStringLiteral("text/plain"), Cp932);
+    QGuiApplication::clipboard()->setMimeData(Clip);
+    Form->PasteBtn->trigger();
+    EXPECT_EQ(SelectorEntries(), QStringList{QString::fromUtf8("電圧")});
+
+    QMimeData Dropped;
+    Dropped.setData(QStringLiteral("text/plain"), QByteArray(Cp932).replace("\x88\xB3", "\x97\xAC"));
+    EXPECT_TRUE(Drop(Dropped));
+    EXPECT_EQ(SelectorEntries(), QStringList{QString::fromUtf8("電流")});
+    EXPECT_EQ(Chart().BottomAxis()->Title()->Caption(), QString::fromUtf8("時間"));
+    EXPECT_EQ(PointsOf(0), (TPoints{{1, 2}}));
+}
+
 // The toolbar's keys are the window's; a text box with the focus keeps its
 // own copy and paste.
 TEST_F(Form1Data, PasteKeysInATextBoxPasteIntoTheBox)
