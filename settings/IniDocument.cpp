@@ -149,7 +149,8 @@ void TIniDocument::Load()
     QFile file(FFileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EIniFileError(FFileName, file.errorString());
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // As much as the file holds, not a buffer of the limit on every start.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxFileSize) + 1);
     if (file.error() != QFileDevice::NoError)
         throw EIniFileError(FFileName, file.errorString());
     if (bytes.size() > MaxFileSize)

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -58,7 +59,9 @@ std::unique_ptr<TGraphic> ReadSvg(const QString& FileName)
         throw Unreadable(FileName, File.errorString());
     if (File.size() > TSvgGraphic::MaxBytes)
         throw EPictureError(QStringLiteral("SVG ファイルが大きすぎます (%1 バイト)").arg(File.size()));
-    const QByteArray Bytes = File.read(TSvgGraphic::MaxBytes + 1);
+    // Read as much as the file holds: a buffer of the limit would be taken
+    // for every picture.
+    const QByteArray Bytes = File.read(std::min<qint64>(File.size(), TSvgGraphic::MaxBytes) + 1);
     try {
         return TSvgGraphic::FromBytes(Bytes);
     } catch (const TSvgGraphic::EOutsideReference& e) {
@@ -77,7 +80,7 @@ std::unique_ptr<TGraphic> ReadMetafile(const QString& FileName)
         throw Unreadable(FileName, File.errorString());
     if (File.size() > TMetafileGraphic::MaxBytes)
         throw EPictureError(QStringLiteral("メタファイル %1 が大きすぎます (%2 バイト)").arg(FileName).arg(File.size()));
-    QByteArray Bytes = File.read(TMetafileGraphic::MaxBytes + 1);
+    QByteArray Bytes = File.read(std::min<qint64>(File.size(), TMetafileGraphic::MaxBytes) + 1);
     try {
         return TMetafileGraphic::FromBytes(std::move(Bytes));
     } catch (const std::runtime_error& e) {
