@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -78,11 +79,14 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.Null();
     else
         json.String(QString(QChar(import.Delimiter())));
-    json.Key("decimal");
-    if (import.Decimal().isEmpty())
-        json.Null();
-    else
-        json.String(import.Decimal());
+    auto textOrNull = [&json](const char* key, const QString& text) {
+        json.Key(key);
+        if (text.isEmpty())
+            json.Null();
+        else
+            json.String(text);
+    };
+    textOrNull("decimal", import.Decimal());
     json.Key("lineCount");
     json.Integer(import.LineCount);
     json.Key("xTitle");
@@ -102,26 +106,20 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.Null();
     else
         json.String(error);
-    json.Key("errorCause");
-    if (cause.isEmpty())
-        json.Null();
-    else
-        json.String(cause);
+    textOrNull("errorCause", cause);
     const TDataImport::TSkipped& skipped = import.Skipped();
+    const std::pair<const char*, qint64> counts[] = {{"cells", skipped.Cells()},
+                                                     {"lines", skipped.Lines},
+                                                     {"beyondDouble", skipped.BeyondDouble},
+                                                     {"nanOrInf", skipped.NanOrInf},
+                                                     {"otherDecimal", skipped.OtherDecimal},
+                                                     {"text", skipped.Text}};
     json.Key("skipped");
     json.BeginObject();
-    json.Key("cells");
-    json.Integer(skipped.Cells());
-    json.Key("lines");
-    json.Integer(skipped.Lines);
-    json.Key("beyondDouble");
-    json.Integer(skipped.BeyondDouble);
-    json.Key("nanOrInf");
-    json.Integer(skipped.NanOrInf);
-    json.Key("otherDecimal");
-    json.Integer(skipped.OtherDecimal);
-    json.Key("text");
-    json.Integer(skipped.Text);
+    for (const auto& [key, count] : counts) {
+        json.Key(key);
+        json.Integer(count);
+    }
     json.EndObject();
     json.Key("series");
     json.BeginArray();
