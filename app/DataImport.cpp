@@ -507,7 +507,11 @@ bool TDataImport::OpenFile(TCustomAxisPanel& chart, const QString& path)
 {
     // The file is read before anything is reset: one that cannot be read
     // leaves the chart and the data as they were.
-    QByteArray bytes = ReadWholeFile(path);
+    return PasteBytes(chart, ReadWholeFile(path));
+}
+
+bool TDataImport::PasteBytes(TCustomAxisPanel& chart, QByteArray bytes)
+{
     // The lines loaded before are kept aside, not copied: the new load
     // replaces them anyway.
     TDataList previous = std::move(DataList);

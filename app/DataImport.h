@@ -129,6 +129,9 @@ public:
     bool OpenFile(TCustomAxisPanel& chart, const QString& path);
     bool DropFile(TCustomAxisPanel& chart, const QString& path);
     bool PasteText(TCustomAxisPanel& chart, const QString& clipboardText);
+    // Pasted data as bytes (standard input), decoded as a file is: UTF-8
+    // goes into the lines as it is, without a round trip through UTF-16.
+    bool PasteBytes(TCustomAxisPanel& chart, QByteArray bytes);
 
     // A manual factor from the scale tab: the text is read as a number; when it
     // is one, the factor is set and the chart rebuilt (failures propagate).

@@ -465,7 +465,7 @@ int Run(const TRenderOptions& o)
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
                 return Fail(QStringLiteral("cannot read standard input"));
-            ok = import.PasteText(*chart, TDataImport::DecodeDataBytes(TDataImport::ReadStandardInput(in)));
+            ok = import.PasteBytes(*chart, TDataImport::ReadStandardInput(in));
         } else {
             ok = import.OpenFile(*chart, o.File);
         }

@@ -221,8 +221,8 @@ TEST(HostileInput, RunningOutOfMemoryIsAMessageAndAFailure)
         GTEST_SKIP() << "needs an address space limit";
     // Good data, more of it than 400 MB of address space holds once parsed.
     QByteArray text;
-    text.reserve(60 << 20);
-    while (text.size() < (60 << 20))
+    text.reserve(100 << 20);
+    while (text.size() < (100 << 20))
         text += "1.25,2.5,3.75,4.125\n";
     const TRun run = Render({QStringLiteral("--describe"), QStringLiteral("--summary"), QStringLiteral("-")}, text,
                             rlim_t(400) << 20);
