@@ -263,43 +263,41 @@ void WriteAxes(TJsonWriter& json, const TChart& chart)
 {
     json.Key("axes");
     json.BeginObject();
-    for (const TChartAxis* axis : chart.Axes()) {
-        if (!axis->Shown())
-            continue;
-        json.Key(AxisName(chart, axis));
+    for (const TFrameAxis& axis : chart.LastLayout().Axes) {
+        json.Key(AxisName(chart, axis.Axis));
         json.BeginObject();
         json.Key("IMinimum");
-        json.Number(axis->IMinimum);
+        json.Number(axis.Minimum);
         json.Key("IMaximum");
-        json.Number(axis->IMaximum);
+        json.Number(axis.Maximum);
         json.Key("increment");
-        json.Number(axis->LabelIncrement());
+        json.Number(axis.Increment);
         json.Key("IStartPos");
-        json.Integer(axis->IStartPos);
+        json.Integer(axis.StartPos);
         json.Key("IEndPos");
-        json.Integer(axis->IEndPos);
+        json.Integer(axis.EndPos);
         json.Key("FPosAxis");
-        json.Integer(axis->PosAxis());
+        json.Integer(axis.PosAxis);
         json.Key("FPosLabels");
-        json.Integer(axis->PosLabels());
+        json.Integer(axis.PosLabels);
         json.Key("FPosTitle");
-        json.Integer(axis->PosTitle());
+        json.Integer(axis.PosTitle);
         json.Key("labels");
         json.BeginArray();
-        for (const TAxisItem& item : axis->Items()) {
+        for (const TFrameAxisLabel& label : axis.Labels) {
             json.BeginObject();
             json.Key("text");
-            json.String(item.FText);
+            json.String(label.Text);
             json.Key("value");
-            json.Number(item.FValue);
+            json.Number(label.Value);
             json.Key("pos");
-            json.Integer(item.FLabelPos);
+            json.Integer(label.Pos);
             json.EndObject();
         }
         json.EndArray();
         json.Key("ticks");
         json.BeginArray();
-        for (int tick : axis->Tick)
+        for (int tick : axis.Ticks)
             json.Integer(tick);
         json.EndArray();
         json.EndObject();
@@ -526,16 +524,19 @@ int Run(const TRenderOptions& o)
     if (!o.DrawsFrame())
         return 0;
 
-    QImage image(o.Width, o.Height, QImage::Format_RGB32);
-    if (image.isNull())
-        return Fail(NotEnoughMemory);
-    try {
-        chart->Draw(&image, TRect{0, 0, o.Width, o.Height});
-    } catch (const std::exception& e) {
-        return Fail(ErrorText(e));
-    }
-    if (!o.Output.isEmpty()) {
+    if (o.Output.isEmpty()) {
+        // A layout alone draws no pixel.
         try {
+            chart->Layout(TRect{0, 0, o.Width, o.Height});
+        } catch (const std::exception& e) {
+            return Fail(ErrorText(e));
+        }
+    } else {
+        QImage image(o.Width, o.Height, QImage::Format_RGB32);
+        if (image.isNull())
+            return Fail(NotEnoughMemory);
+        try {
+            chart->Draw(&image, TRect{0, 0, o.Width, o.Height});
             TChartExport::SaveToFile(*chart, o.Output);
         } catch (const std::exception& e) {
             return Fail(ErrorText(e));

@@ -153,10 +153,9 @@ void TAxisPainter::ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle)
 
 // ------------------------------------------------------------------- drawing
 
-void TAxisPainter::Draw(bool CalcPosAxis)
+void TAxisPainter::Layout(bool CalcPosAxis)
 {
     TChartAxis& A = *FAxis;
-    TChartCanvas& C = *FChart->Canvas();
     A.IAxisDateTime = false;
     if (CalcPosAxis) {
         const TRect& R = FChart->ChartRect();
@@ -167,15 +166,33 @@ void TAxisPainter::Draw(bool CalcPosAxis)
         case asTop: A.FPosAxis = R.Top; break;
         }
     }
-    if (HasTitle()) {
+    A.ITitleShown = HasTitle();
+    if (A.ITitleShown) {
         const int Along = TitlePositionAlongAxis();
-        if (FHorizontal)
-            DrawAxisTitle(Along, A.FPosTitle);
-        else
-            DrawAxisTitle(A.FPosTitle, Along);
+        const TRect Bounds = FHorizontal ? TitleBoundsAt(Along, A.FPosTitle) : TitleBoundsAt(A.FPosTitle, Along);
+        A.FTitle->SetShapeBounds(Bounds);
     }
     A.BuildLabelItems();
+    for (size_t i = 0; i < A.FItems.size(); ++i) {
+        TAxisItem& Item = A.FItems[i];
+        if (!LabelShown(i))
+            continue;
+        TCustomTextShape* Format = LabelFormat(i);
+        Item.FBox = FHorizontal ? LabelBox(Item.FLabelPos, A.FPosLabels, Item.FText, Format)
+                                : LabelBox(A.FPosLabels, Item.FLabelPos, Item.FText, Format);
+    }
+}
 
+void TAxisPainter::Paint()
+{
+    TChartAxis& A = *FAxis;
+    TChartCanvas& C = *FChart->Canvas();
+    if (A.ITitleShown) {
+        TChartAxisTitle& T = *A.FTitle;
+        FChart->PrepareFont3D(*T.Font());
+        C.SetBackMode(cbmTransparent);
+        T.Draw();
+    }
     C.Brush()->SetStyle(bsClear);
     C.SetBackMode(cbmTransparent);
     if (A.FAxis.Visible())
@@ -187,6 +204,12 @@ void TAxisPainter::Draw(bool CalcPosAxis)
     DrawGridLines(int(A.Tick.size()));
     DrawMinorTicks();
     DrawLabels();
+}
+
+void TAxisPainter::Draw(bool CalcPosAxis)
+{
+    Layout(CalcPosAxis);
+    Paint();
 }
 
 int TAxisPainter::TitlePositionAlongAxis()
@@ -332,38 +355,50 @@ void TAxisPainter::DrawGridLines(int Count)
     }
 }
 
+bool TAxisPainter::LabelShown(size_t Index) const
+{
+    const TChartAxis& A = *FAxis;
+    const TAxisItem& Item = A.FItems[Index];
+    const bool InRange = A.IDrawAll || (A.IMinimum <= Item.FValue && Item.FValue <= A.IMaximum)
+        || A.SameValue(Item.FValue, A.IMinimum);
+    return InRange && A.FLabelsFormat->Visible();
+}
+
+TCustomTextShape* TAxisPainter::LabelFormat(size_t Index)
+{
+    TChartAxis& A = *FAxis;
+    FChart->PrepareFont3D(*A.LabelsFont());
+    if (int(Index) != A.FHoverIndex)
+        return A.FLabelsFormat.get();
+    TCustomTextShape* Format = A.LabelsHover();
+    // The hover font follows the labels' size; the chart is not told.
+    TChartFont* Font = Format->Font();
+    if (Font->Size() != A.LabelsFont()->Size()) {
+        TQuietChart Quiet(FChart);
+        Font->SetSize(A.LabelsFont()->Size());
+    }
+    FChart->PrepareFont3D(*Font);
+    return Format;
+}
+
 void TAxisPainter::DrawLabels()
 {
     TChartAxis& A = *FAxis;
     TChartCanvas& C = *FChart->Canvas();
     for (size_t i = 0; i < A.FItems.size(); ++i) {
         const TAxisItem& Item = A.FItems[i];
-        const bool InRange = A.IDrawAll || (A.IMinimum <= Item.FValue && Item.FValue <= A.IMaximum)
-            || A.SameValue(Item.FValue, A.IMinimum);
-        if (!InRange || !A.FLabelsFormat->Visible())
+        if (!LabelShown(i))
             continue;
-        FChart->PrepareFont3D(*A.LabelsFont());
         C.Brush()->SetStyle(bsClear);
         C.SetBackMode(cbmTransparent);
-        TCustomTextShape* Format = A.FLabelsFormat.get();
-        if (int(i) == A.FHoverIndex) {
-            Format = A.LabelsHover();
-            // The hover font follows the labels' size; the chart is not told.
-            TChartFont* Font = Format->Font();
-            if (Font->Size() != A.LabelsFont()->Size()) {
-                TQuietChart Quiet(FChart);
-                Font->SetSize(A.LabelsFont()->Size());
-            }
-            FChart->PrepareFont3D(*Font);
-        }
-        if (FHorizontal)
-            DrawAxisLabel(Item.FLabelPos, A.FPosLabels, Item.FText, Format);
-        else
-            DrawAxisLabel(A.FPosLabels, Item.FLabelPos, Item.FText, Format);
+        auto* Shape = static_cast<TAxisLabelsFormat*>(LabelFormat(i));
+        Shape->LayoutText(Item.FText);
+        Shape->SetShapeBounds(Item.FBox);
+        Shape->Draw();
     }
 }
 
-void TAxisPainter::DrawAxisLabel(int X, int Y, const QString& St, TCustomTextShape* Format)
+TRect TAxisPainter::LabelBox(int X, int Y, const QString& St, TCustomTextShape* Format)
 {
     const TChartAxis& A = *FAxis;
     TChartCanvas& C = *FChart->Canvas();
@@ -412,16 +447,22 @@ void TAxisPainter::DrawAxisLabel(int X, int Y, const QString& St, TCustomTextSha
         Box.Left -= Wd / 2;
     Box.Right = Box.Left + Wd;
     Box.Bottom = Box.Top + Ht;
+    return Box;
+}
+
+void TAxisPainter::DrawAxisLabel(int X, int Y, const QString& St, TCustomTextShape* Format)
+{
+    const TRect Box = LabelBox(X, Y, St, Format);
+    auto* Shape = static_cast<TAxisLabelsFormat*>(Format);
+    Shape->LayoutText(St);
     Shape->SetShapeBounds(Box);
     Shape->Draw();
 }
 
-void TAxisPainter::DrawAxisTitle(int X, int Y)
+TRect TAxisPainter::TitleBoundsAt(int X, int Y)
 {
-    TChartCanvas& C = *FChart->Canvas();
     TChartAxisTitle& T = *FAxis->Title();
     FChart->PrepareFont3D(*T.Font());
-    C.SetBackMode(cbmTransparent);
     T.SetShapeBounds({});
     T.CalcBounds();
     const int Wd = T.ShapeBounds().Width();
@@ -456,7 +497,16 @@ void TAxisPainter::DrawAxisTitle(int X, int Y)
         Left = X + Offset - Numbers::RoundInt(Wd * s * 0.5);
         Top = Y - h;
     }
-    T.SetShapeBounds({Left, Top, Left + Wd, Top + Ht});
+    return {Left, Top, Left + Wd, Top + Ht};
+}
+
+void TAxisPainter::DrawAxisTitle(int X, int Y)
+{
+    TChartCanvas& C = *FChart->Canvas();
+    TChartAxisTitle& T = *FAxis->Title();
+    T.SetShapeBounds(TitleBoundsAt(X, Y));
+    FChart->PrepareFont3D(*T.Font());
+    C.SetBackMode(cbmTransparent);
     T.Draw();
 }
 

@@ -23,6 +23,11 @@ public:
     // sets the title and labels positions; with InflateChartRectangle off
     // Rect stays and the bands are laid outward from its edge.
     void ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle);
+    // The axis line's position (with CalcPosAxis), the title's bounds, the
+    // labels with their boxes and the ticks; nothing is drawn.
+    void Layout(bool CalcPosAxis);
+    // The laid-out axis: title, line, ticks, grid, minor ticks, labels.
+    void Paint();
     void Draw(bool CalcPosAxis);
     void DrawAxisLabel(int X, int Y, const QString& St, TCustomTextShape* Format);
     void DrawAxisTitle(int X, int Y);
@@ -39,6 +44,13 @@ private:
     int LabelsBandSize();
     int TickBandSize() const;
     int TitlePositionAlongAxis();
+    // The bounds of the title centred at (X, Y) along and across the axis.
+    TRect TitleBoundsAt(int X, int Y);
+    // The box of a label at (X, Y) drawn with Format.
+    TRect LabelBox(int X, int Y, const QString& St, TCustomTextShape* Format);
+    // The shape a label is drawn with: the bold copy for the hovered one.
+    TCustomTextShape* LabelFormat(size_t Index);
+    bool LabelShown(size_t Index) const;
     void DrawAxisLine();
     void DrawTicks(const std::vector<int>& Positions, int Length, bool Bounded);
     void DrawMinorTicks();

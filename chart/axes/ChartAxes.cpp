@@ -64,13 +64,16 @@ void TChartAxes::CalcLayout()
     for (TChartAxis* Axis : FItems)
         if (!Axis->IsDepthAxis())
             Axis->PadRangeForSeries();
+    for (TChartAxis* Axis : FItems)
+        if (Axis->Shown())
+            Axis->LayoutLabels(true);
 }
 
 void TChartAxes::Draw()
 {
     for (TChartAxis* Axis : FItems)
         if (Axis->Shown())
-            Axis->Draw(true);
+            Axis->DrawLaidOut();
 }
 
 bool TChartAxes::CheckLabelHover(int X, int Y)

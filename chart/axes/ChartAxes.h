@@ -31,9 +31,10 @@ public:
     // Whether Axis takes part in the frame.
     bool IsAxisShown(const TChartAxis* Axis) const;
 
-    // Ranges, bands and ChartRect of the frame, then the marker padding.
+    // Ranges, bands and ChartRect of the frame, the marker padding, then
+    // the labels and ticks of every shown axis; nothing is drawn.
     void CalcLayout();
-    // Every shown axis in list order.
+    // Every shown axis in list order, as laid out.
     void Draw();
     // Sets the hover index of every shown axis from the mouse position; true
     // when one of them changed (the chart then repaints).

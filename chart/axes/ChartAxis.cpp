@@ -557,7 +557,7 @@ void TChartAxis::AddAxisItem(int Pos, const QString& Text, double Value)
         Pos += FLabelsPosition == lpAfterTick ? Half : -Half;
     }
     if (Labels())
-        FItems.push_back({Text, Value, Pos});
+        FItems.push_back({Text, Value, Pos, TRect{}});
 }
 
 // ------------------------------------------------- bands, drawing, hover
@@ -567,9 +567,24 @@ void TChartAxis::ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle)
     TAxisPainter(this).ReserveAxisSpace(Rect, InflateChartRectangle);
 }
 
+void TChartAxis::LayoutLabels(bool CalcPosAxis)
+{
+    TAxisPainter(this).Layout(CalcPosAxis);
+}
+
+void TChartAxis::DrawLaidOut()
+{
+    TAxisPainter(this).Paint();
+}
+
 void TChartAxis::Draw(bool CalcPosAxis)
 {
     TAxisPainter(this).Draw(CalcPosAxis);
+}
+
+TRect TChartAxis::TitleBounds() const
+{
+    return ITitleShown && FTitle ? FTitle->ShapeBounds() : TRect{};
 }
 
 void TChartAxis::DrawAxisLabel(int X, int Y, int /*Angle*/, const QString& St, TCustomTextShape* Format)

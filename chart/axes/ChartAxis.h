@@ -201,7 +201,13 @@ public:
     // Takes the axis' bands (title, labels, ticks) off its side of Rect and
     // sets the title and labels positions.
     void ReserveAxisSpace(TRect& Rect, bool InflateChartRectangle);
-    // The whole axis: title, labels, line, ticks, grid, minor ticks, labels.
+    // The axis line's position (with CalcPosAxis), the title's place, the
+    // labels with their boxes and the ticks of the current range; nothing is
+    // drawn. The labels font must be on the canvas for measuring.
+    void LayoutLabels(bool CalcPosAxis);
+    // The laid-out axis: title, line, ticks, grid, minor ticks, labels.
+    void DrawLaidOut();
+    // LayoutLabels, then DrawLaidOut.
     void Draw(bool CalcPosAxis);
     // Labels and ticks of the current range and lengths.
     void BuildLabelItems();
@@ -231,6 +237,9 @@ public:
     int PosAxis() const { return FPosAxis; }
     int PosLabels() const { return FPosLabels; }
     int PosTitle() const { return FPosTitle; }
+    // Whether the laid-out axis shows its title, and where.
+    bool TitleShown() const { return ITitleShown; }
+    TRect TitleBounds() const;
     // The step the labels of the last draw were made with.
     double LabelIncrement() const { return FLabelIncrement; }
     const std::vector<TAxisItem>& Items() const { return FItems; }
@@ -247,6 +256,7 @@ public:
     using TAxisScale::IAxisSize;
     using TAxisScale::ICenterPos;
     int IGapSize = 0;
+    bool ITitleShown = false;
     bool IAxisDateTime = false;
     int IHeightFactor = 1;
     int IExtraSpace = 0;

@@ -2,8 +2,10 @@
 
 #include "chart/axes/ChartContext.h"
 
-// Changes to the axis' own helper objects that must not ask for a repaint:
-// switches the chart's automatic repaint off for its lifetime.
+// The one repaint-off guard: changes made meanwhile (a frame being laid out
+// and drawn, an export, a design being loaded, an axis' own helper objects)
+// ask for no repaint. Switches the chart's automatic repaint off for its
+// lifetime and puts it back as it was on every path out.
 class TQuietChart {
 public:
     explicit TQuietChart(TChartContext* Chart) : FChart(Chart), FOld(Chart && Chart->AutoRepaint())

@@ -77,7 +77,7 @@ void TChartTitle::ElideLines(int Room)
     CalcBounds();
 }
 
-void TChartTitle::DrawTitle()
+void TChartTitle::LayoutTitle()
 {
     TCustomChartPanel& Chart = *FPanel;
     // The control is the rectangle the frame is drawn over.
@@ -111,7 +111,6 @@ void TChartTitle::DrawTitle()
         Width = Room;
     }
     FShapeBounds = {x, y, x + Width, y + ShapeHeight};
-    Draw();
 
     if (FOnTop)
         Chartrect.Top = h + FVertMargin + FShapeBounds.Bottom;

@@ -24,13 +24,14 @@ public:
     void SetCustomPosition(bool Value);
     bool OnTop() const { return FOnTop; }
 
-    // Places the title on the chart rectangle, draws it and takes its space.
-    void DrawTitle();
+    // Places the title on the chart rectangle and takes its space; the
+    // chart draws it later at ShapeBounds.
+    void LayoutTitle();
     // The lines as the shape lays them out.
     QStringList ShownLines() const;
 
 protected:
-    // The lines cut to the chart's width by the last DrawTitle, while the
+    // The lines cut to the chart's width by the last LayoutTitle, while the
     // text is still the one they were cut from.
     QString GetText() const override;
 

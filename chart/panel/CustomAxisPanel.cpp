@@ -269,39 +269,60 @@ void TCustomAxisPanel::BroadcastSeriesEvent(TCustomChartSeries* ASeries, TChartS
             l.second(Info);
 }
 
-// ------------------------------------------------------------ drawing
+// ------------------------------------------------------------ layout
 
-namespace {
-
-// FAutoRepaint is off for the whole frame and comes back whatever happens.
-class TAutoRepaintOff {
-public:
-    explicit TAutoRepaintOff(bool& Flag) : FFlag(Flag), FOld(Flag) { FFlag = false; }
-    ~TAutoRepaintOff() { FFlag = FOld; }
-    TAutoRepaintOff(const TAutoRepaintOff&) = delete;
-    TAutoRepaintOff& operator=(const TAutoRepaintOff&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
-
-} // namespace
-
-void TCustomAxisPanel::InternalDraw(const TRect& UserRect)
+void TCustomAxisPanel::CalcLayout()
 {
-    TAutoRepaintOff Guard(FAutoRepaint);
-    PanelPaint(UserRect);
-    if (OnBeforeDrawChart)
-        OnBeforeDrawChart(this);
     for (TChartSeries* Series : FSeriesList)
         if (Series->Active())
             Series->PrepareForDrawing();
-    DrawTitlesAndLegend(true);
+    CalcTitlesAndLegendLayout();
     FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
     ReCalcWidthHeight();
     CalcAxesLayout();
     FLayout.ChartRectFinal = FChartRect;
+    RecordAxesLayout();
+    CalcWallsLayout();
+    // Which points each series draws follows from the axes' final ranges.
+    for (TChartSeries* Series : FSeriesList)
+        if (Series->Active() && Series->Count() > 0)
+            Series->CalcFirstLastVisibleIndex();
+}
+
+void TCustomAxisPanel::RecordAxesLayout()
+{
+    for (const TChartAxis* Axis : Axes()) {
+        if (!Axis->Shown())
+            continue;
+        TFrameAxis A;
+        A.Axis = Axis;
+        A.Minimum = Axis->IMinimum;
+        A.Maximum = Axis->IMaximum;
+        A.Increment = Axis->LabelIncrement();
+        A.StartPos = Axis->IStartPos;
+        A.EndPos = Axis->IEndPos;
+        A.PosAxis = Axis->PosAxis();
+        A.PosLabels = Axis->PosLabels();
+        A.PosTitle = Axis->PosTitle();
+        A.TitleShown = Axis->TitleShown();
+        A.TitleBounds = Axis->TitleBounds();
+        for (const TAxisItem& Item : Axis->Items())
+            A.Labels.push_back({Item.FText, Item.FValue, Item.FLabelPos, Item.FBox});
+        A.Ticks = Axis->Tick;
+        FLayout.Axes.push_back(std::move(A));
+    }
+}
+
+void TCustomAxisPanel::CalcTitlesAndLegendLayout() {}
+
+// ------------------------------------------------------------ drawing
+
+void TCustomAxisPanel::InternalDraw(const TRect& UserRect)
+{
+    PanelPaint(UserRect);
+    if (OnBeforeDrawChart)
+        OnBeforeDrawChart(this);
+    DrawTitlesAndLegend(true);
     DrawWalls();
     if (FAxisBehind) {
         if (OnBeforeDrawAxes)
@@ -342,7 +363,6 @@ void TCustomAxisPanel::DrawSeries()
 
 void TCustomAxisPanel::DrawSeriesValues(TChartSeries* Series)
 {
-    Series->CalcFirstLastVisibleIndex();
     if (Series->FirstValueIndex() != -1)
         Series->PaintValues();
 }

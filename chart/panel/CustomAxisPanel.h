@@ -69,8 +69,8 @@ public:
     double MinYValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, true, false); }
     double MaxYValue(const TChartAxis* Axis) const { return AxesList()->AxisDataLimit(Axis, false, false); }
     bool IsAxisShown(const TChartAxis* Axis) const { return AxesList()->IsAxisShown(Axis); }
-    // The axis steps of a frame: ranges, bands and the final ChartRect (before
-    // the walls), then every shown axis drawn (after them).
+    // The axis steps of a frame: ranges, bands, the final ChartRect and the
+    // labels and ticks (layout), then every shown axis drawn from them.
     void LayoutAxes() { AxesList()->CalcLayout(); }
     void DrawAllAxes() { AxesList()->Draw(); }
     // What the axes ask of the series bound to them.
@@ -140,12 +140,19 @@ public:
     TChartDrawEvent OnAfterDraw;
 
 protected:
+    // The layout of series, titles, legend, axes and walls, in the frame's
+    // order; nothing is drawn.
+    void CalcLayout() override;
+    // Titles and legend take their space from ChartRect.
+    virtual void CalcTitlesAndLegendLayout();
+    // Axis ranges, the space the axes take from ChartRect, their labels.
+    virtual void CalcAxesLayout() { LayoutAxes(); }
+    virtual void CalcWallsLayout() {}
     // The frame in its fixed order; later parts overdraw earlier ones.
     void InternalDraw(const TRect& UserRect) override;
-    // Layout phase (BeforeSeries) and final phase of titles and legend.
+    // Titles and the legend behind the series (BeforeSeries), or the legend
+    // and custom-placed titles after them.
     virtual void DrawTitlesAndLegend(bool BeforeSeries);
-    // Axis ranges and the space the axes take from ChartRect.
-    virtual void CalcAxesLayout() { LayoutAxes(); }
     virtual void DrawWalls() {}
     virtual void DrawAxes() { DrawAllAxes(); }
     // Every active series with points, in list order, clipped to the plot area.
@@ -165,6 +172,7 @@ protected:
     void AttachSeries(TChartSeries* ASeries) override;
 
 private:
+    void RecordAxesLayout();
     // The scales of every axis but the depth axes, once until restored.
     void SaveScales();
 

@@ -123,9 +123,20 @@ void TCustomChart::CalcLegendRect(bool Vertical)
         FLegend->ResetLayout();
     if (FLegend->ShouldDraw() && FLegend->Vertical() == Vertical)
         FLegend->CalcRect();
-    // A legend drawn behind goes down before the walls, axes and series.
-    if (!Vertical && FLegend->DrawBehind())
-        PaintLegend();
+}
+
+void TCustomChart::RecordLegendLayout()
+{
+    if (!FLegend->Visible() || FLegend->ShownItems() <= 0)
+        return;
+    FLayout.LegendDrawn = true;
+    FLayout.LegendBounds = FLegend->ShapeBounds();
+    FLayout.LegendItems.clear();
+    for (int k = 0; k < FLegend->ShownItems(); ++k) {
+        QString Text = FLegend->Item(k).Text;
+        Text.replace(QChar(6), QChar(u' '));
+        FLayout.LegendItems.push_back({Text, FLegend->Symbol()->Visible() ? FLegend->SymbolRect(k) : TRect{}});
+    }
 }
 
 void TCustomChart::DrawLegend()
@@ -136,17 +147,8 @@ void TCustomChart::DrawLegend()
 
 void TCustomChart::PaintLegend()
 {
-    if (!FLegend->Visible() || FLegend->ShownItems() <= 0)
-        return;
-    FLegend->DrawLegend();
-    FLayout.LegendDrawn = true;
-    FLayout.LegendBounds = FLegend->ShapeBounds();
-    FLayout.LegendItems.clear();
-    for (int k = 0; k < FLegend->ShownItems(); ++k) {
-        QString Text = FLegend->Item(k).Text;
-        Text.replace(QChar(6), QChar(u' '));
-        FLayout.LegendItems.push_back({Text, FLegend->Symbol()->Visible() ? FLegend->SymbolRect(k) : TRect{}});
-    }
+    if (FLayout.LegendDrawn)
+        FLegend->DrawLegend();
 }
 
 // ------------------------------------------------------------------ walls
@@ -164,42 +166,36 @@ TColor TCustomChart::ZoomBackColor() const
     return Color();
 }
 
-// ---------------------------------------------------------------- drawing
+// ----------------------------------------------------------------- layout
 
-void TCustomChart::DrawTitles()
+void TCustomChart::CalcTitlesAndLegendLayout()
 {
+    // A vertical legend narrows the chart before the titles centre on it;
+    // a horizontal one goes below the titles.
+    CalcLegendRect(true);
     for (TChartTitle* T : {FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()}) {
         if (!T || !T->Visible() || T->CustomPosition() || T->Text().isEmpty())
             continue;
-        T->DrawTitle();
+        T->LayoutTitle();
+        FLayout.Titles.push_back({T, T->ShapeBounds(), T->ShownLines()});
         if (T == FTitle.get()) {
             FLayout.TitleDrawn = true;
             FLayout.TitleBounds = T->ShapeBounds();
             FLayout.TitleLines = T->ShownLines();
         }
     }
-}
-
-void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries)
-{
-    if (BeforeSeries) {
-        // A vertical legend narrows the chart before the titles centre on it;
-        // a horizontal one goes below the titles.
-        CalcLegendRect(true);
-        DrawTitles();
-        CalcLegendRect(false);
-        return;
-    }
-    DrawLegend();
+    CalcLegendRect(false);
+    RecordLegendLayout();
+    // Titles placed by hand take no space: they are drawn last, over the rest.
     for (TChartTitle* T : {FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()}) {
         if (T && T->Visible() && T->CustomPosition()) {
             T->CalcBounds();
-            T->Draw();
+            FLayout.Titles.push_back({T, T->ShapeBounds(), T->ShownLines()});
         }
     }
 }
 
-void TCustomChart::DrawWalls()
+void TCustomChart::CalcWallsLayout()
 {
     TChartBackWall* Back = BackWall();
     if (!View3DWalls() || !Back->Visible())
@@ -221,5 +217,42 @@ void TCustomChart::DrawWalls()
         R.Top = CR.Top + Numbers::RoundInt(Back->StartPosition() * FChartHeight / 100.0);
         R.Bottom = CR.Bottom - Numbers::RoundInt((100 - Back->EndPosition()) * FChartHeight / 100.0);
     }
-    Back->DrawWall(R, CR);
+    FLayout.BackWallDrawn = true;
+    FLayout.BackWall = R;
+    FLayout.BackImage = CR;
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TCustomChart::DrawTitles(bool CustomPlaced)
+{
+    for (TChartTitle* T : {FTitle.get(), FSubTitle.get(), FFoot.get(), FSubFoot.get()}) {
+        if (!T || T->CustomPosition() != CustomPlaced)
+            continue;
+        for (const TFrameTitle& Laid : FLayout.Titles) {
+            if (Laid.Title == T) {
+                T->SetShapeBounds(Laid.Bounds);
+                T->Draw();
+            }
+        }
+    }
+}
+
+void TCustomChart::DrawTitlesAndLegend(bool BeforeSeries)
+{
+    if (BeforeSeries) {
+        DrawTitles(false);
+        // A legend drawn behind goes down before the walls, axes and series.
+        if (FLegend->DrawBehind())
+            PaintLegend();
+        return;
+    }
+    DrawLegend();
+    DrawTitles(true);
+}
+
+void TCustomChart::DrawWalls()
+{
+    if (FLayout.BackWallDrawn)
+        BackWall()->DrawWall(FLayout.BackWall, FLayout.BackImage);
 }

@@ -56,6 +56,8 @@ public:
     TChartMouse* Mouse() const { return FMouse.get(); }
 
 protected:
+    void CalcTitlesAndLegendLayout() override;
+    void CalcWallsLayout() override;
     void DrawTitlesAndLegend(bool BeforeSeries) override;
     void DrawWalls() override;
     // The legend's rectangle, taken from ChartRect in the layout phase: the
@@ -68,8 +70,10 @@ protected:
 private:
     friend class TColorPalettes;
     void StoreColorPaletteIndex(int Value) { FColorPaletteIndex = Value; }
-    void DrawTitles();
-    // Draws the laid-out legend and records it in the frame's layout.
+    // The laid-out titles, or those placed by hand.
+    void DrawTitles(bool CustomPlaced);
+    void RecordLegendLayout();
+    // Draws the laid-out legend.
     void PaintLegend();
 
     std::unique_ptr<TChartWalls> FWalls;

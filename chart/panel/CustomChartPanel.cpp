@@ -3,6 +3,7 @@
 #include "chart/panel/CanvasFactory.h"
 #include "chart/panel/ChartExport.h"
 #include "chart/panel/OffscreenFrame.h"
+#include "chart/axes/QuietChart.h"
 #include "chart/canvas/BmpWriter.h"
 #include "chart/canvas/EmfPaintDevice.h"
 #include "core/ChangeNotifier.h"
@@ -86,14 +87,11 @@ void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect)
 {
     TChartCanvas* C = Canvas();
     const TColor Background = ResolvePanelColor(FColor);
-    FChartBounds = C->InitWindow(Destination, Rect, FView3D, Background);
+    const TRect Bounds = C->InitWindow(Destination, Rect, FView3D, Background);
     try {
-        FLayout = TFrameLayout();
-        FLayout.Bounds = FChartBounds;
-        CalcChartRect();
-        ReCalcWidthHeight();
-        FLayout.ChartRectInitial = FChartRect;
-        FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+        // Changes made while a frame is laid out and drawn ask for no repaint.
+        TQuietChart Quiet(this);
+        CalcFrameLayout(Bounds);
         InternalDraw(FChartBounds);
     } catch (...) {
         // Never leave a painter bound to a device the caller may destroy.
@@ -101,6 +99,30 @@ void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect)
         throw;
     }
     C->ShowImage(Destination, Rect);
+}
+
+void TCustomChartPanel::Layout(const TRect& Rect)
+{
+    // The rectangle a frame over Rect would draw in; text is measured as for
+    // a picture, and nothing is drawn.
+    TChartCanvas* C = Canvas();
+    const TRect Bounds = C->BufferedDisplay() ? TRect{0, 0, std::max(0, Rect.Width()), std::max(0, Rect.Height())}
+                                              : Rect;
+    TQuietChart Quiet(this);
+    CalcFrameLayout(Bounds);
+}
+
+void TCustomChartPanel::CalcFrameLayout(const TRect& Bounds)
+{
+    FChartBounds = Bounds;
+    FLayout = TFrameLayout();
+    FLayout.Bounds = FChartBounds;
+    CalcChartRect();
+    ReCalcWidthHeight();
+    FLayout.ChartRectInitial = FChartRect;
+    FLayout.ChartRectAfterTitlesAndLegend = FChartRect;
+    FLayout.ChartRectFinal = FChartRect;
+    CalcLayout();
 }
 
 void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
@@ -186,16 +208,8 @@ void TCustomChartPanel::Paint(QPaintDevice* Destination, const TRect& Rect)
 
 void TCustomChartPanel::InternalDraw(const TRect& UserRect)
 {
-    const bool OldAutoRepaint = FAutoRepaint;
-    FAutoRepaint = false;
-    try {
-        PanelPaint(UserRect);
-        Canvas()->ResetState();
-    } catch (...) {
-        FAutoRepaint = OldAutoRepaint;
-        throw;
-    }
-    FAutoRepaint = OldAutoRepaint;
+    PanelPaint(UserRect);
+    Canvas()->ResetState();
 }
 
 // ----------------------------------------------------------- chart rectangle

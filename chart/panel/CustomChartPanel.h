@@ -59,8 +59,11 @@ public:
     TChartCanvas* Canvas() override;
     // Replaces the surface (keeping its buffer flag); the next paint draws.
     void SetCanvas(std::unique_ptr<TChartCanvas> Value);
-    // Draws a complete frame into `Destination` over `Rect`.
+    // Draws a complete frame into `Destination` over `Rect`: its layout
+    // first, then the drawing from that layout.
     void Draw(QPaintDevice* Destination, const TRect& Rect);
+    // The layout of a frame over `Rect` (LastLayout), drawing nothing.
+    void Layout(const TRect& Rect);
     // The host's paint: the buffer when it is still valid, a frame otherwise.
     void Paint(QPaintDevice* Destination, const TRect& Rect);
     // ---------------------------------------------------------------- export
@@ -92,7 +95,7 @@ public:
 
     // Full frames drawn so far.
     int FrameCount() const { return FFrameCount; }
-    // What the last frame computed.
+    // What the last frame's layout computed.
     const TFrameLayout& LastLayout() const { return FLayout; }
     bool Printing() const { return FPrinting; }
 
@@ -146,7 +149,12 @@ protected:
     // Layout and drawing of one frame on the surface; a failure lets go of
     // the device before it leaves.
     void DrawFrame(QPaintDevice* Destination, const TRect& Rect);
-    // The frame between the chart rectangle and ShowImage.
+    // The layout phase: from the chart's state and text measuring alone,
+    // into FLayout and the elements' working state; draws nothing.
+    void CalcFrameLayout(const TRect& Bounds);
+    // What each layer adds to the layout, after the chart rectangle.
+    virtual void CalcLayout() {}
+    // The drawing pass, from the layout.
     virtual void InternalDraw(const TRect& UserRect);
     // Background, shadow, emboss, frame and bevels over R.
     void PanelPaint(const TRect& R);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/axes/ChartContext.h"
+#include "chart/axes/QuietChart.h"
 #include "chart/canvas/ChartCanvas.h"
 
 // The settings of an off-screen frame for the life of one export: drawing
@@ -11,29 +12,25 @@
 class TOffscreenFrame {
 public:
     TOffscreenFrame(TChartContext& Chart, bool Metafiling)
-        : FChart(Chart),
+        : FQuiet(&Chart),
           FCanvas(*Chart.Canvas()),
           FBuffered(FCanvas.BufferedDisplay()),
-          FAutoRepaint(Chart.AutoRepaint()),
           FMetafiling(FCanvas.Metafiling())
     {
         FCanvas.SetBufferedDisplay(false);
-        FChart.SetAutoRepaint(false);
         FCanvas.SetMetafiling(Metafiling);
     }
     ~TOffscreenFrame()
     {
         FCanvas.SetMetafiling(FMetafiling);
-        FChart.SetAutoRepaint(FAutoRepaint);
         FCanvas.SetBufferedDisplay(FBuffered);
     }
     TOffscreenFrame(const TOffscreenFrame&) = delete;
     TOffscreenFrame& operator=(const TOffscreenFrame&) = delete;
 
 private:
-    TChartContext& FChart;
+    TQuietChart FQuiet;
     TChartCanvas& FCanvas;
     bool FBuffered;
-    bool FAutoRepaint;
     bool FMetafiling;
 };

@@ -1,15 +1,14 @@
 #include "chart/panel/PlotvaneChart.h"
 
+#include "chart/axes/QuietChart.h"
 #include "chart/panel/Chart.h"
 
 #include <QStringList>
 
-void ConfigurePlotvaneChart(TChart& Chart)
-{
-    // As the stored design loads: nothing repaints meanwhile.
-    const bool OldAutoRepaint = Chart.AutoRepaint();
-    Chart.SetAutoRepaint(false);
+namespace {
 
+void LoadDesign(TChart& Chart)
+{
     Chart.SetView3D(false);
     Chart.SetBevelOuter(bvNone);
     Chart.SetColorPaletteIndex(13);
@@ -35,8 +34,17 @@ void ConfigurePlotvaneChart(TChart& Chart)
     Wall->Shadow()->SetHorizSize(14);
     Wall->Shadow()->SetVertSize(14);
     Wall->Shadow()->SetTransparency(40);
+}
 
-    Chart.SetAutoRepaint(OldAutoRepaint);
+} // namespace
+
+void ConfigurePlotvaneChart(TChart& Chart)
+{
+    {
+        // As the stored design loads: nothing repaints meanwhile.
+        TQuietChart Quiet(&Chart);
+        LoadDesign(Chart);
+    }
     Chart.Invalidate();
 }
 
