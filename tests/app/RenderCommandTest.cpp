@@ -195,6 +195,26 @@ TEST(RenderCommand, LayoutListsTheDrawnLegend)
     EXPECT_EQ(items[1].toObject()["text"].toString(), QStringLiteral("Amps"));
     EXPECT_EQ(items[1].toObject()["symbol"].toArray().size(), 4);
 
+    // The layout alone is the layout of the drawn picture, to the byte.
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray alone = f.readAll();
+    f.close();
+    const QString drawn = dir.filePath(QStringLiteral("d.json"));
+    run = Render({QStringLiteral("-"), QStringLiteral("-o"), dir.filePath(QStringLiteral("d.png")),
+                  QStringLiteral("--layout"), drawn, QStringLiteral("--x-title"), QStringLiteral("時間")},
+                 "X,Volts,Amps\n1,2,3\n2,3,4\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout, QStringLiteral("--x-title"),
+                  QStringLiteral("時間")},
+                 "X,Volts,Amps\n1,2,3\n2,3,4\n");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    QFile d(drawn);
+    ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), d.readAll());
+    EXPECT_NE(alone.indexOf("\"Bottom\""), -1);
+
     // No series, no legend.
     run = Render({QStringLiteral("-"), QStringLiteral("--layout"), layout}, "1\n2\n");
     ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
