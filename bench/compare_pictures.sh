@@ -17,7 +17,7 @@ mkdir -p "$OUT/old" "$OUT/new" "$OUT/data"
 
 RINGING=$ROOT/resources/examples/ringing.csv
 BIG=$OUT/data/noisy100k.csv
-[ -f "$BIG" ] || python3 "$ROOT/../shared/bench-data/noisy_csv.py" 100000 "$BIG" \
+[ -f "$BIG" ] || /usr/bin/python3 "$ROOT/../shared/bench-data/noisy_csv.py" 100000 "$BIG" \
     || python3 - "$BIG" <<'EOF'
 import math, random, sys
 random.seed(1)
@@ -32,10 +32,10 @@ EOF
 PIC=$OUT/data/wall.png
 [ -f "$PIC" ] || "$NEW" "$RINGING" -o "$PIC" --size 64x48 >/dev/null 2>&1
 
-NOMARKERS="--series 0:marker=off --series 1:marker=off --series 2:marker=off --series 3:marker=off"
+NOMARKERS="--series 0:marker=off --series 1:marker=off --series 2:marker=off"
 SETS=(
     "plain|"
-    "nomarkers|$NOMARKERS"
+    "nomarkers|NOMARKERS"
     "left|--legend left"
     "top|--legend top"
     "bottom|--legend bottom"
@@ -43,7 +43,7 @@ SETS=(
     "styles|--series 0:smooth=on,style=dash,marker-style=rectangle,marker-size=4 --series 1:width=3,style=dot,marker-style=triangle"
     "colours|--panel-color '#FFEECC' --wall-color '#103050' --legend top --shadow"
     "picture|--wall-picture $PIC --title-align right"
-    "manual|--no-autosize --xmin 0.5 --xmax 3 --ymin -0.5 --ymax 0.75 --yinc 0.25"
+    "manual|MANUAL"
     "mags|--xmag 1000 --ymag 0.001 --prefix-in-titles"
     "small|--size 300x200 --legend bottom"
     "titles|--x-title 時間 --y-title 振幅 --prefix-in-titles --legend left"
@@ -66,6 +66,14 @@ for data in "$RINGING" "$BIG"; do
     for set in "${SETS[@]}"; do
         name=$tag-${set%%|*}
         flags=${set#*|}
+        if [ "$flags" = NOMARKERS ]; then
+            flags=$NOMARKERS
+            [ "$tag" = ringing ] || flags="$flags --series 3:marker=off"
+        fi
+        if [ "$flags" = MANUAL ]; then
+            flags="--no-autosize --xmax 0.0006 --xmin 0.0001 --ymax 3 --ymin -2 --yinc 0.5"
+            [ "$tag" = ringing ] || flags="--no-autosize --xmax 900 --xmin 300 --ymax 5 --ymin -4 --yinc 1"
+        fi
         run "$OLD" "$OUT/old" "$name" "$data" "$flags"
         run "$NEW" "$OUT/new" "$name" "$data" "$flags"
     done
