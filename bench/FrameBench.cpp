@@ -11,7 +11,6 @@
 #include "app/DataImport.h"
 #include "bench/CsvMaker.h"
 #include "chart/axes/ChartAxis.h"
-#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/panel/Chart.h"
 #include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
@@ -189,27 +188,23 @@ double CompareFrames(TChart& Chart, const char* Name)
     return EqualShare(exact, quick);
 }
 
-// Args: markers; mode 0 exact on one thread, 1 exact in bands on every core,
-// 2 gesture frame; zoomed to a tenth.
+// Args: markers; gesture frame (else exact); zoomed to a tenth.
 void BM_BenchData(benchmark::State& state)
 {
     const bool markers = state.range(0) != 0;
-    const int mode = int(state.range(1));
+    const bool gesture = state.range(1) != 0;
     const bool tenth = state.range(2) != 0;
     TChart& chart = BenchChart(markers);
     Zoom(chart, tenth);
     const std::string name = std::string(markers ? "markers" : "lines") + (tenth ? "-tenth" : "-all");
     const double share = CompareFrames(chart, name.c_str());
-    auto* canvas = dynamic_cast<TAntialiasCanvas*>(chart.Canvas());
-    canvas->SetBandCount(mode == 0 ? 1 : 0);
-    chart.SetQuickFrames(mode == 2);
+    chart.SetQuickFrames(gesture);
     QImage image(Width, Height, QImage::Format_RGB32);
     for (auto _ : state) {
         chart.Invalidate();
         chart.Draw(&image, TRect{0, 0, Width, Height});
     }
     chart.SetQuickFrames(false);
-    canvas->SetBandCount(1);
     state.counters["equal_pct"] = share;
 }
 
@@ -239,8 +234,8 @@ void BM_BenchDataPan(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_BenchData)
-    ->ArgNames({"markers", "mode", "tenth"})
-    ->ArgsProduct({{0, 1}, {0, 1, 2}, {0, 1}})
+    ->ArgNames({"markers", "gesture", "tenth"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_BenchDataPan)->ArgNames({"markers"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

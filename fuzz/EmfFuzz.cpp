@@ -20,25 +20,25 @@ std::vector<std::string> FuzzSeeds()
     QByteArray alpha = Words32({0, 0, 0, 0, 5, 5, 20, 20, 0x01FF0000, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0, 0, 0, 0,
                                 108, 40, 148, 16, 2, 2}) + dib;
     return {
-        text(TEmfBuilder().RedFill(100, 50).Poly16(87, {{0, 0}, {50, 40}, {90, 10}}).Build()),
+        text(TEmfBuilder().RedFill(100, 50).Poly16(EMR_POLYLINE16, {{0, 0}, {50, 40}, {90, 10}}).Build()),
         text(TEmfBuilder()
-                 .Add(17, {8}).Add(9, {200, 100}).Add(11, {100, 50}).Add(12, {5, 5})
+                 .Add(EMR_SETMAPMODE, {8}).Add(EMR_SETWINDOWEXTEX, {200, 100}).Add(EMR_SETVIEWPORTEXTEX, {100, 50}).Add(EMR_SETVIEWPORTORGEX, {5, 5})
                  .Pen(1, 0x0000FF, 3).Select(1).Brush(2, 0x00FF00).Select(2)
-                 .Add(42, {10, 10, 60, 40}).Add(44, {60, 10, 190, 90, 20, 20})
-                 .Add(45, {0, 0, 80, 80, 80, 40, 40, 0}).Add(47, {0, 0, 80, 80, 0, 40, 40, 80})
-                 .Add(91, {0, 0, 0, 0, 2, 6, 3, 3, 0x00000000, 0x0000000A, 0x000A000A, 0x00140014, 0x0014001E, 0x001E0014})
+                 .Add(EMR_ELLIPSE, {10, 10, 60, 40}).Add(EMR_ROUNDRECT, {60, 10, 190, 90, 20, 20})
+                 .Add(EMR_ARC, {0, 0, 80, 80, 80, 40, 40, 0}).Add(EMR_PIE, {0, 0, 80, 80, 0, 40, 40, 80})
+                 .Add(EMR_POLYPOLYGON16, {0, 0, 0, 0, 2, 6, 3, 3, 0x00000000, 0x0000000A, 0x000A000A, 0x00140014, 0x0014001E, 0x001E0014})
                  .Build()),
         text(TEmfBuilder()
-                 .Add(33, {}).Add(30, {0, 0, 50, 25}).Add(75, Words32({region.size(), 1}) + region)
-                 .Add(59, {}).Add(27, {5, 5}).Add(54, {60, 5}).Poly16(88, {{70, 20}, {80, 40}, {60, 45}}).Add(61, {})
-                 .Add(60, {}).Add(63, {0, 0, 0, 0}).Add(34, {-1})
-                 .Add(35, {0x3F800000, 0x3E800000, 0, 0x3F800000, 10, 0}).Add(36, {0, 0, 0, 0, 0, 0, 1})
-                 .Add(75, {0, 5})
+                 .Add(EMR_SAVEDC, {}).Add(EMR_INTERSECTCLIPRECT, {0, 0, 50, 25}).Add(EMR_EXTSELECTCLIPRGN, Words32({region.size(), 1}) + region)
+                 .Add(EMR_BEGINPATH, {}).Add(EMR_MOVETOEX, {5, 5}).Add(EMR_LINETO, {60, 5}).Poly16(EMR_POLYBEZIERTO16, {{70, 20}, {80, 40}, {60, 45}}).Add(EMR_CLOSEFIGURE, {})
+                 .Add(EMR_ENDPATH, {}).Add(EMR_STROKEANDFILLPATH, {0, 0, 0, 0}).Add(EMR_RESTOREDC, {-1})
+                 .Add(EMR_SETWORLDTRANSFORM, {0x3F800000, 0x3E800000, 0, 0x3F800000, 10, 0}).Add(EMR_MODIFYWORLDTRANSFORM, {0, 0, 0, 0, 0, 0, 1})
+                 .Add(EMR_EXTSELECTCLIPRGN, {0, 5})
                  .Build()),
         text(TEmfBuilder()
-                 .Add(82, font).Select(2).Add(24, {0x0000FF}).Add(18, {1}).Add(22, {24})
+                 .Add(EMR_EXTCREATEFONTINDIRECTW, font).Select(2).Add(EMR_SETTEXTCOLOR, {0x0000FF}).Add(EMR_SETBKMODE, {1}).Add(EMR_SETTEXTALIGN, {24})
                  .Text(10, 30, QStringLiteral("Plot\u6642"), true).Text(10, 10, QStringLiteral("vane"), false)
                  .Build()),
-        text(TEmfBuilder().Add(81, stretch).Add(114, alpha).Add(76, {0, 0, 0, 0, 0, 0, 10, 10, 0x00F00021}).Build()),
+        text(TEmfBuilder().Add(EMR_STRETCHDIBITS, stretch).Add(EMR_ALPHABLEND, alpha).Add(EMR_BITBLT, {0, 0, 0, 0, 0, 0, 10, 10, 0x00F00021}).Build()),
     };
 }

@@ -3,7 +3,7 @@
 // Any bytes through metafile loading and playing, onto a small picture
 // through a painter that already clips and translates.
 
-#include "chart/canvas/MetafileGraphic.h"
+#include "chart/panel/MetafileGraphic.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -17,25 +17,25 @@ std::vector<std::string> FuzzSeeds()
     QByteArray textOut = Words16({4}) + QByteArray("Text") + Words16({20, 5});
     QByteArray extText = Words16({30, 5, 3, 6, 0, 25, 50, 40}) + QByteArray("abc\0", 4) + Words16({8, 8, 8});
     TWmfBuilder shapes;
-    shapes.Add(0x0103, {8}).Window(0, 0, 200, 100).Pen(0, 2, 0x0000FF).Brush(0x00FF00).Select(0).Select(1)
-        .Rect(10, 10, 90, 60).Add(0x0418, {90, 190, 10, 100}).Add(0x061C, {20, 20, 95, 195, 65, 105})
-        .Add(0x0817, {0, 40, 40, 80, 80, 80, 0, 0}).Add(0x081A, {80, 0, 0, 40, 80, 80, 0, 0})
-        .Add(0x0324, {3, 0, 0, 50, 0, 0, 50}).Add(0x0325, {3, 10, 90, 100, 20, 190, 90})
-        .Add(0x0538, {2, 3, 3, 0, 0, 10, 0, 0, 10, 20, 20, 30, 20, 20, 30});
+    shapes.Add(META_SETMAPMODE, {8}).Window(0, 0, 200, 100).Pen(0, 2, 0x0000FF).Brush(0x00FF00).Select(0).Select(1)
+        .Rect(10, 10, 90, 60).Add(META_ELLIPSE, {90, 190, 10, 100}).Add(META_ROUNDRECT, {20, 20, 95, 195, 65, 105})
+        .Add(META_ARC, {0, 40, 40, 80, 80, 80, 0, 0}).Add(META_PIE, {80, 0, 0, 40, 80, 80, 0, 0})
+        .Add(META_POLYGON, {3, 0, 0, 50, 0, 0, 50}).Add(META_POLYLINE, {3, 10, 90, 100, 20, 190, 90})
+        .Add(META_POLYPOLYGON, {2, 3, 3, 0, 0, 10, 0, 0, 10, 20, 20, 30, 20, 20, 30});
     TWmfBuilder texts;
-    texts.Window(0, 0, 100, 50).Add(0x02FB, font).Select(0).Add(0x0209, Words32({0x0000FF})).Add(0x0102, {1})
-        .Add(0x012E, {24}).Add(0x0521, textOut).Add(0x0A32, extText);
+    texts.Window(0, 0, 100, 50).Add(META_CREATEFONTINDIRECT, font).Select(0).Add(META_SETTEXTCOLOR, Words32({0x0000FF})).Add(META_SETBKMODE, {1})
+        .Add(META_SETTEXTALIGN, {24}).Add(META_TEXTOUT, textOut).Add(META_EXTTEXTOUT, extText);
     TWmfBuilder state;
-    state.Window(0, 0, 100, 50).Add(0x001E, {}).Add(0x0416, {40, 50, 0, 0}).Brush(0xFF0000).Select(0)
-        .Rect(0, 0, 100, 50).Add(0x0127, {0xFFFF}).Add(0x0415, {30, 30, 10, 10}).Add(0x00F7, {0x300, 0})
-        .Add(0x06FF, {0, 0}).Add(0x01F0, {0}).Brush(0x00FF00).Select(0).Rect(0, 0, 50, 50)
-        .Add(0x061D, {0x0021, 0x00F0, 10, 10, 5, 5}).Add(0x0626, {0x000F, 2, 0x4142});
+    state.Window(0, 0, 100, 50).Add(META_SAVEDC, {}).Add(META_INTERSECTCLIPRECT, {40, 50, 0, 0}).Brush(0xFF0000).Select(0)
+        .Rect(0, 0, 100, 50).Add(META_RESTOREDC, {0xFFFF}).Add(META_EXCLUDECLIPRECT, {30, 30, 10, 10}).Add(META_CREATEPALETTE, {0x300, 0})
+        .Add(META_CREATEREGION, {0, 0}).Add(META_DELETEOBJECT, {0}).Brush(0x00FF00).Select(0).Rect(0, 0, 50, 50)
+        .Add(META_PATBLT, {0x0021, 0x00F0, 10, 10, 5, 5}).Add(META_ESCAPE, {0x000F, 2, 0x4142});
     TWmfBuilder bitmaps;
     bitmaps.Window(0, 0, 100, 50)
-        .Add(0x0F43, Words16({0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 80, 5, 10}) + dib)
-        .Add(0x0B41, Words16({0x0020, 0x00CC, 2, 2, 0, 0, 20, 20, 30, 60}) + dib)
-        .Add(0x0940, Words16({0x0020, 0x00CC, 0, 0, 2, 2, 0, 0}) + dib)
-        .Add(0x0142, Words16({5, 0}) + dib).Select(0).Rect(70, 0, 100, 50);
+        .Add(META_STRETCHDIB, Words16({0x0020, 0x00CC, 0, 2, 2, 0, 0, 40, 80, 5, 10}) + dib)
+        .Add(META_DIBSTRETCHBLT, Words16({0x0020, 0x00CC, 2, 2, 0, 0, 20, 20, 30, 60}) + dib)
+        .Add(META_DIBBITBLT, Words16({0x0020, 0x00CC, 0, 0, 2, 2, 0, 0}) + dib)
+        .Add(META_DIBCREATEPATTERNBRUSH, Words16({5, 0}) + dib).Select(0).Rect(70, 0, 100, 50);
     return {
         text(shapes.Build(false, 0, 0, 0, 0)),
         text(shapes.Build(true, 0, 0, 200, 100, 576)),

@@ -17,15 +17,11 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
-#include <QThread>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <exception>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -483,101 +479,6 @@ void TAntialiasCanvas::StampOrPaint(int X, int Y, uint64_t Shape, int Reach, con
 }
 
 // ---------------------------------------------------------------------------
-// Bands
-
-int TAntialiasCanvas::Bands() const
-{
-    if (FBandCount > 0)
-        return FBandCount;
-    return std::clamp(QThread::idealThreadCount(), 1, 8);
-}
-
-bool TAntialiasCanvas::CanDrawInBands() const
-{
-    // Each band keeps stamps of its own: a surface's first frame (a one-off
-    // export, say) would make every stamp once per band and lose more than
-    // the bands gain.
-    return FGraphics && IStampImage && !FMetafiling && IFrames > 1 && Bands() > 1
-        && (IClipBoxes.empty() || IClipBoxes.back().Rectangular) && FGraphics->worldTransform().isIdentity();
-}
-
-void TAntialiasCanvas::BindBand(QImage& Picture, const QRect& Clip, const TAntialiasCanvas& Main)
-{
-    FAnti = Main.FAnti;
-    FStamping = Main.FStamping;
-    FMetafiling = false;
-    FTransparency = Main.FTransparency;
-    FPen.Assign(Main.FPen);
-    FBrush.Assign(Main.FBrush);
-    BindPainter(&Picture);
-    FGraphics->save();
-    ++IClipDepth;
-    PushClipBox(true, Clip.left(), Clip.top(), Clip.right(), Clip.bottom());
-    FGraphics->setClipRect(Clip, Qt::IntersectClip);
-}
-
-void TAntialiasCanvas::DrawInBands(const TBandDrawing& Draw)
-{
-    if (!CanDrawInBands()) {
-        Draw(*this, INT_MIN, INT_MAX);
-        return;
-    }
-    QImage& image = *IStampImage;
-    QRect clip(0, 0, image.width(), image.height());
-    if (!IClipBoxes.empty()) {
-        const TClipBox& box = IClipBoxes.back();
-        clip &= QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom));
-    }
-    if (clip.isEmpty())
-        return;
-    const int n = std::min(Bands(), clip.height());
-    while (int(IBands.size()) < n)
-        IBands.push_back(std::make_unique<TAntialiasCanvas>());
-    // Each band paints through a picture of its own over the same pixels: a
-    // picture takes one painter at a time, and the frame's keeps this one.
-    std::vector<QImage> pictures;
-    pictures.reserve(size_t(n));
-    std::vector<QRect> rows(static_cast<size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        pictures.emplace_back(const_cast<uchar*>(image.constBits()), image.width(), image.height(),
-                              image.bytesPerLine(), image.format());
-        const int top = clip.top() + clip.height() * k / n;
-        const int bottom = clip.top() + clip.height() * (k + 1) / n;
-        rows[size_t(k)] = QRect(clip.left(), top, clip.width(), bottom - top);
-        IBands[size_t(k)]->BindBand(pictures.back(), rows[size_t(k)], *this);
-    }
-    std::vector<std::exception_ptr> errors(static_cast<size_t>(n));
-    auto run = [&](int k) {
-        try {
-            Draw(*IBands[size_t(k)], rows[size_t(k)].top(), rows[size_t(k)].bottom());
-        } catch (...) {
-            errors[size_t(k)] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::thread> threads;
-        threads.reserve(size_t(n - 1));
-        try {
-            for (int k = 1; k < n; ++k)
-                threads.emplace_back(run, k);
-        } catch (...) {
-            // No thread to be had: the remaining bands on this one.
-            for (int k = int(threads.size()) + 1; k < n; ++k)
-                run(k);
-        }
-        run(0);
-        for (std::thread& t : threads)
-            t.join();
-    }
-    for (int k = 0; k < n; ++k)
-        IBands[size_t(k)]->EndPainter();
-    ++IBandedCount;
-    for (const std::exception_ptr& e : errors)
-        if (e)
-            std::rethrow_exception(e);
-}
-
-// ---------------------------------------------------------------------------
 // Pictures
 
 void TAntialiasCanvas::StretchDraw(const TRect& R, const TGraphic& Picture)
@@ -723,93 +624,6 @@ void TAntialiasCanvas::RotateLabel(int X, int Y, const QString& Text, double Deg
 }
 
 // ---------------------------------------------------------------------------
-// Clipping
-
-bool TAntialiasCanvas::PushClip()
-{
-    if (!FGraphics)
-        return false;
-    FGraphics->save();
-    ++IClipDepth;
-    return true;
-}
-
-void TAntialiasCanvas::PushClipBox(bool Rectangular, int Left, int Top, int Right, int Bottom)
-{
-    TClipBox box{Rectangular, Left, Top, Right, Bottom};
-    if (!IClipBoxes.empty()) {
-        const TClipBox& outer = IClipBoxes.back();
-        box.Rectangular = box.Rectangular && outer.Rectangular;
-        box.Left = std::max(box.Left, outer.Left);
-        box.Top = std::max(box.Top, outer.Top);
-        box.Right = std::min(box.Right, outer.Right);
-        box.Bottom = std::min(box.Bottom, outer.Bottom);
-    }
-    IClipBoxes.push_back(box);
-}
-
-void TAntialiasCanvas::ClipRectangle(const TRect& R, int CornerWidth, int CornerHeight)
-{
-    if (!PushClip())
-        return;
-    if (CornerWidth > 0 || CornerHeight > 0) {
-        PushClipBox(false, 0, 0, -1, -1);
-        FGraphics->setClipPath(RoundedPath(BoxOf(R.Left, R.Top, R.Right, R.Bottom), CornerWidth, CornerHeight),
-                               Qt::IntersectClip);
-        return;
-    }
-    // One extra pixel row above and below: a frame's top and bottom lines and
-    // what touches them stay visible.
-    const int height = std::max(0, R.Bottom - R.Top + 2);
-    const QRect box(R.Left, R.Top - 1, std::max(0, R.Right - R.Left), height);
-    PushClipBox(true, box.left(), box.top(), box.left() + box.width() - 1, box.top() + box.height() - 1);
-    FGraphics->setClipRect(box, Qt::IntersectClip);
-}
-
-void TAntialiasCanvas::ClipEllipse(const TRect& R)
-{
-    if (!PushClip())
-        return;
-    PushClipBox(false, 0, 0, -1, -1);
-    QPainterPath path;
-    path.addEllipse(BoxOf(R.Left, R.Top, R.Right, R.Bottom));
-    FGraphics->setClipPath(path, Qt::IntersectClip);
-}
-
-void TAntialiasCanvas::ClipPolygon(const std::vector<TPoint>& Points, bool Exclude)
-{
-    if (!PushClip())
-        return;
-    PushClipBox(false, 0, 0, -1, -1);
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    if (Exclude) {
-        // Everything but the polygon: the device's area with the polygon as a hole.
-        const QRectF all(-1, -1, IDevice->width() + 2, IDevice->height() + 2);
-        path.addRect(FGraphics->worldTransform().inverted().mapRect(all));
-    }
-    path.addPolygon(PolygonOf(Points, 0));
-    path.closeSubpath();
-    FGraphics->setClipPath(path, Qt::IntersectClip);
-}
-
-void TAntialiasCanvas::UnClipRectangle()
-{
-    if (!FGraphics)
-        return;
-    if (IClipDepth == 0) {
-        FGraphics->setClipping(false);
-        IClipBoxes.clear();
-        return;
-    }
-    FGraphics->restore();
-    --IClipDepth;
-    if (!IClipBoxes.empty())
-        IClipBoxes.pop_back();
-    ForgetPainterState();
-}
-
-// ---------------------------------------------------------------------------
 // Shadows
 
 void TAntialiasCanvas::ShadowRect(const TRect& R, const TChartShadow& Shadow, int RoundSize)
@@ -860,7 +674,6 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
 TRect TAntialiasCanvas::InitWindow(QPaintDevice* destination, const TRect& rect, bool /*is3D*/, TColor background)
 {
     EndPainter();
-    ++IFrames;
     IBufferFrame = false;
     FBackMode = cbmOpaque;
     if (!FBufferedDisplay) {

@@ -57,25 +57,6 @@ public:
     // Figures drawn by copying a stamp so far.
     long long StampedCount() const { return IStampedCount; }
 
-    // Bands: DrawInBands runs Draw on one surface per horizontal band of the
-    // frame's picture, all at the same time, each clipped to its rows; the
-    // raster engine then gives every pixel what one drawing gives. Only on a
-    // 32-bit premultiplied picture under a rectangular clip, outside
-    // metafiles, from the surface's second frame on (elsewhere Draw runs once
-    // on this surface). Draw gets this
-    // surface's pen, brush and alpha on each band, and the band's first and
-    // last rows: what lies wholly outside them may be left out.
-    bool CanDrawInBands() const;
-    using TBandDrawing = std::function<void(TChartCanvas& Band, int Top, int Bottom)>;
-    void DrawInBands(const TBandDrawing& Draw);
-    // Bands per drawing: 1 (the default) draws on one thread, 0 is one band
-    // per core (at most 8). On two busy cores the bands were measured to cost
-    // more than they gained, so they are asked for, not assumed.
-    int BandCount() const { return FBandCount; }
-    void SetBandCount(int Value) { FBandCount = Value; }
-    // Drawings split into bands so far.
-    long long BandedCount() const { return IBandedCount; }
-
     TRect InitWindow(QPaintDevice* destination, const TRect& rect, bool is3D, TColor background) override;
     void ShowImage(QPaintDevice* destination, const TRect& rect) override;
     double RepeatingDashPhase(double Phase, double Length) override;
@@ -141,10 +122,6 @@ private:
     std::vector<TClipBox> IClipBoxes;
     bool FStamping = true;
     long long IStampedCount = 0;
-    int FBandCount = 1;
-    long long IBandedCount = 0;
-    long long IFrames = 0;
-    std::vector<std::unique_ptr<TAntialiasCanvas>> IBands; // kept with their stamps
     std::unique_ptr<TStampReplay> IStamps;
 
     // What the painter currently holds, so that unchanged state is not resent.
@@ -192,9 +169,5 @@ private:
     // Runs Draw with this surface's drawing redirected onto Scratch.
     bool DrawOnScratch(QImage& Scratch, const std::function<void()>& Draw);
     void CopyBuffer(QPaintDevice* destination, const TRect& rect) const;
-    int Bands() const;
-    // Binds this (band) surface to Picture, clipped to Clip, with Main's
-    // drawing settings.
-    void BindBand(QImage& Picture, const QRect& Clip, const TAntialiasCanvas& Main);
     void StampOrPaint(int X, int Y, uint64_t Shape, int Reach, const TStampPaint& Paint, int Times);
 };

@@ -2,19 +2,23 @@
 
 #include "chart/panel/CustomChartPanel.h"
 #include "chart/panel/ExportError.h"
-#include "chart/canvas/BmpWriter.h"
 #include "core/WriteFailure.h"
+#include "formats/BmpWriter.h"
+#include "formats/EmfPaintDevice.h"
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -156,4 +160,34 @@ std::unique_ptr<QMimeData> TChartExport::MetafileMimeData(TCustomChartPanel& Cha
     Data->setData(QStringLiteral("application/x-openoffice-emf;windows_formatname=\"Image EMF\""), Emf);
     Data->setData(QStringLiteral("image/svg+xml"), EncodeSvg(Chart));
     return Data;
+}
+
+// The chart's own export members: here, with the file formats, so that the
+// chart base class knows no writer.
+
+QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& R)
+{
+    // The screen is the reference device: its size in pixels and in
+    // millimetres give the metafile's physical frame.
+    QSizeF Millimeters;
+    QSize Pixels;
+    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
+        Millimeters = Screen->physicalSize();
+        Pixels = Screen->size();
+    }
+    const int Width = std::max(1, R.Width());
+    const int Height = std::max(1, R.Height());
+    TEmfPaintDevice Metafile(QSize(Width, Height), Millimeters, Pixels, QStringLiteral("Plotvane chart"));
+    DrawOffscreen(&Metafile, {0, 0, Width, Height}, true);
+    return Metafile.Bytes();
+}
+
+void TCustomChartPanel::SaveToMetafileEnh(const QString& FileName)
+{
+    TChartExport::WriteFile(FileName, CreateChartMetafile(GetRectangle()));
+}
+
+void TCustomChartPanel::SaveToBitmapFile(const QString& FileName)
+{
+    TChartExport::WriteFile(FileName, TBmpWriter::Encode(CreateChartBitmap(clWhite, GetRectangle())));
 }

@@ -3,7 +3,7 @@
 #include "chart/panel/PictureError.h"
 #include "chart/canvas/Graphic.h"
 #include "chart/canvas/ImageGraphic.h"
-#include "chart/canvas/MetafileGraphic.h"
+#include "chart/panel/MetafileGraphic.h"
 #include "chart/canvas/SvgGraphic.h"
 
 #include <QFile>

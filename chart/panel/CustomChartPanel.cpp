@@ -1,11 +1,8 @@
 #include "chart/panel/CustomChartPanel.h"
 
 #include "chart/panel/CanvasFactory.h"
-#include "chart/panel/ChartExport.h"
 #include "chart/panel/OffscreenFrame.h"
 #include "chart/axes/QuietChart.h"
-#include "chart/canvas/BmpWriter.h"
-#include "chart/canvas/EmfPaintDevice.h"
 #include "core/ChangeNotifier.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/canvas/ShadowPainter.h"
@@ -13,9 +10,7 @@
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/canvas/ChartFont.h"
 
-#include <QGuiApplication>
 #include <QImage>
-#include <QScreen>
 
 #include <algorithm>
 #include <string>
@@ -164,33 +159,6 @@ QImage TCustomChartPanel::CreateChartBitmap(TColor Background, const TRect& R)
     Bitmap.fill(Fill == clNone ? QColor(Qt::white) : QColor(RedOf(Fill), GreenOf(Fill), BlueOf(Fill)));
     DrawOffscreen(&Bitmap, At);
     return Bitmap;
-}
-
-QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& R)
-{
-    // The screen is the reference device: its size in pixels and in
-    // millimetres give the metafile's physical frame.
-    QSizeF Millimeters;
-    QSize Pixels;
-    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
-        Millimeters = Screen->physicalSize();
-        Pixels = Screen->size();
-    }
-    const int Width = std::max(1, R.Width());
-    const int Height = std::max(1, R.Height());
-    TEmfPaintDevice Metafile(QSize(Width, Height), Millimeters, Pixels, QStringLiteral("Plotvane chart"));
-    DrawOffscreen(&Metafile, {0, 0, Width, Height}, true);
-    return Metafile.Bytes();
-}
-
-void TCustomChartPanel::SaveToMetafileEnh(const QString& FileName)
-{
-    TChartExport::WriteFile(FileName, CreateChartMetafile(GetRectangle()));
-}
-
-void TCustomChartPanel::SaveToBitmapFile(const QString& FileName)
-{
-    TChartExport::WriteFile(FileName, TBmpWriter::Encode(CreateChartBitmap(clWhite, GetRectangle())));
 }
 
 void TCustomChartPanel::Paint(QPaintDevice* Destination, const TRect& Rect)

@@ -2,14 +2,12 @@
 
 #include "chart/axes/ChartAxes.h"
 #include "chart/axes/ChartAxis.h"
-#include "chart/series/BandedDrawing.h"
 #include "chart/series/ColumnExtremes.h"
 #include "chart/series/ColumnLumps.h"
 #include "chart/series/SeriesChart.h"
 #include "chart/series/SeriesPointer.h"
 #include "chart/series/SmoothingFunction.h"
 #include "core/ChangeNotifier.h"
-#include "chart/canvas/AntialiasCanvas.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -176,13 +174,6 @@ void TCustomSeries::PaintPointer(int px, int py, TColor ColorValue, int ValueInd
     // always marks the point under the mouse.
     if (const TChartPen* Hover = PointerHoverPen(ValueIndex))
         C->AssignVisiblePen(*Hover);
-    if (IBandSurface) {
-        int H;
-        int V;
-        P->DrawSizes(H, V);
-        IBanded->Marker(*C, px, py, H, V, ColorValue, Style, Times);
-        return;
-    }
     P->Draw(px, py, ColorValue, Style, Times);
 }
 
@@ -196,9 +187,6 @@ bool Intersects(const TRect& A, const TRect& B)
 }
 
 constexpr int DeviceLimit = 32767;
-// Exact frames of series with this many visible points draw in bands.
-constexpr int BandedPoints = 20000;
-constexpr size_t BandedPiece = 1 << 18;
 
 // Distance from (X, Y) to the segment (X0, Y0)-(X1, Y1).
 double SegmentDistance(int X, int Y, int X0, int Y0, int X1, int Y1)
@@ -282,55 +270,16 @@ void TCustomSeries::PaintValues()
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
     ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
     IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
-    auto Paint = [this] {
-        if (IDrewQuick) {
-            PaintQuick();
-        } else if (!ISkipRepeats && !OnGetPointerStyle && HoverIndex() < 0 && GetHorizAxis() && GetVertAxis()) {
-            PaintMergingRepeats();
-        } else {
-            for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
-                PaintValue(i);
-        }
-    };
-    // Markers are where the pixels cost: bare segments cost more to keep
-    // than to draw.
-    if (FFirstVisibleIndex >= 0 && FLastVisibleIndex - FFirstVisibleIndex >= BandedPoints && !ISkipRepeats
-        && FPointer->Visible() && FPointer->Transparency() == 0)
-        PaintInBands(Paint);
-    else
-        Paint();
+    if (IDrewQuick) {
+        PaintQuick();
+    } else if (!ISkipRepeats && !OnGetPointerStyle && HoverIndex() < 0 && GetHorizAxis() && GetVertAxis()) {
+        PaintMergingRepeats();
+    } else {
+        for (int i = FFirstVisibleIndex; i <= FLastVisibleIndex; ++i)
+            PaintValue(i);
+    }
     C->SetDashPhase(0);
     Axes->SetFastCalc(OldFast);
-}
-
-void TCustomSeries::PaintInBands(const std::function<void()>& Paint)
-{
-    auto* Surface = dynamic_cast<TAntialiasCanvas*>(FParent->Canvas());
-    if (!Surface || !Surface->CanDrawInBands()) {
-        Paint();
-        return;
-    }
-    if (!IBanded)
-        IBanded = std::make_unique<TBandedDrawing>();
-    struct TRecording {
-        TCustomSeries& S;
-        ~TRecording()
-        {
-            S.IBandSurface = nullptr;
-            S.IBanded->Clear();
-        }
-    } Recording{*this};
-    IBanded->Clear();
-    IBandSurface = Surface;
-    Paint();
-    FlushBands();
-}
-
-void TCustomSeries::FlushBands()
-{
-    IBandSurface->DrawInBands(
-        [this](TChartCanvas& Band, int Top, int Bottom) { IBanded->Replay(Band, *FPointer, Top, Bottom); });
-    IBanded->Clear();
 }
 
 void TCustomSeries::ValuesModified(TChartValueList* List)
@@ -523,9 +472,6 @@ void TCustomSeries::PaintValueAt(int ValueIndex, int x, int y, TColor c)
     OldX = x;
     OldY = y;
     OldColor = c;
-    // In pieces, so that the kept operations stay few.
-    if (IBandSurface && IBanded->Size() >= BandedPiece)
-        FlushBands();
 }
 
 double TCustomSeries::YOnSegmentAt(int ValueIndex, double XValue) const
@@ -616,12 +562,7 @@ void TCustomSeries::PaintSegment(int ValueIndex, int X, int Y, TColor Color, boo
                 // itself varies with the position: those are drawn directly.)
                 const uint64_t Shape = (uint64_t('L') << 56) | (uint64_t(dx + 2048) << 24) | uint64_t(dy + 2048);
                 const int Reach = std::max(std::abs(dx), std::abs(dy)) + (C->Pen()->Width() + 1) / 2 + 2;
-                if (IBandSurface)
-                    IBanded->SegmentStamp(*C, x0, y0, dx, dy, Shape, Reach);
-                else
-                    C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
-            } else if (IBandSurface) {
-                IBanded->Line(*C, x0, y0, x1, y1);
+                C->DrawStamp(x0, y0, Shape, Reach, [C, dx, dy](int X, int Y) { C->Line(X, Y, X + dx, Y + dy); });
             } else {
                 C->Line(x0, y0, x1, y1);
             }

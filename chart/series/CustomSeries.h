@@ -8,8 +8,6 @@
 #include <memory>
 #include <vector>
 
-class TAntialiasCanvas;
-class TBandedDrawing;
 class TChartPen;
 class TColumnExtremes;
 class TColumnLumps;
@@ -140,12 +138,6 @@ private:
     std::unique_ptr<TColumnExtremes> IExtremes;
     std::unique_ptr<TColumnLumps> ILumps;
     std::vector<int> IColumnRows;
-    // While set, the segments and markers of an exact frame are kept here and
-    // drawn in bands of rows on all cores.
-    std::unique_ptr<TBandedDrawing> IBanded;
-    TAntialiasCanvas* IBandSurface = nullptr; // set while keeping them
-    void PaintInBands(const std::function<void()>& Paint);
-    void FlushBands();
 
     void SetUpSmoothing();
     void UndoSmoothing();

@@ -1,11 +1,12 @@
 #include "chart/canvas/ChartCanvas.h"
-#include "chart/canvas/MetafileGraphic.h"
+#include "chart/panel/MetafileGraphic.h"
 #include "chart/panel/Chart.h"
 #include "chart/panel/ChartExport.h"
 #include "chart/panel/ExportError.h"
 #include "chart/panel/PlotvaneChart.h"
 #include "chart/series/LineSeries.h"
 #include "chart/series/SeriesPointer.h"
+#include "formats/MetafileRecords.h"
 #include "EmfRecords.h"
 
 #include <QDir>
@@ -207,17 +208,17 @@ TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText
     // The series go between a saved clip to the plot area and its restore.
     const TRect Plot = C->LastLayout().ChartRectFinal;
     bool Clipped = false;
-    for (const TEmfRecord& r : Records.OfType(30)) // INTERSECTCLIPRECT
+    for (const TEmfRecord& r : Records.OfType(EMR_INTERSECTCLIPRECT)) // INTERSECTCLIPRECT
         Clipped |= Records.I32(r, 8) <= Plot.Left + 1 && Records.I32(r, 16) >= Plot.Right - 1;
     EXPECT_TRUE(Clipped);
-    EXPECT_GE(Records.Count(33), 1); // SAVEDC
-    EXPECT_GE(Records.Count(34), 1); // RESTOREDC
+    EXPECT_GE(Records.Count(EMR_SAVEDC), 1); // SAVEDC
+    EXPECT_GE(Records.Count(EMR_RESTOREDC), 1); // RESTOREDC
     // The title is text, not pixels.
     bool Title = false;
-    for (const TEmfRecord& r : Records.OfType(84)) // EXTTEXTOUTW
+    for (const TEmfRecord& r : Records.OfType(EMR_EXTTEXTOUTW)) // EXTTEXTOUTW
         Title |= Records.Utf16(r, Records.U32(r, 48), Records.U32(r, 44)) == QStringLiteral("タイトル");
     EXPECT_TRUE(Title);
-    EXPECT_EQ(Records.Count(81), 0) << "no bitmaps in a chart without a picture";
+    EXPECT_EQ(Records.Count(EMR_STRETCHDIBITS), 0) << "no bitmaps in a chart without a picture";
 
     // The program's own player reads it back at the chart's size and draws
     // the picture: the plot area's frame lands where the frame has it.
@@ -256,7 +257,7 @@ TEST(ChartExport, MetafileDrawsEachRunOfPointsOnOnePixelOnce)
     for (int i = 0; i < Dense->Count(); ++i)
         Runs += i == 0 || Dense->CalcXPos(i) != Dense->CalcXPos(i - 1) || Dense->CalcYPos(i) != Dense->CalcYPos(i - 1);
     // One ELLIPSE record a circle marker; one of them is the legend's symbol.
-    const int Markers = TEmfRecords(Emf).Count(42) - 1;
+    const int Markers = TEmfRecords(Emf).Count(EMR_ELLIPSE) - 1;
     EXPECT_GE(Markers, Runs) << "every pixel the series passes keeps its marker";
     EXPECT_LE(Markers, Runs + 1);
     EXPECT_LT(Runs, 2000);
@@ -280,7 +281,7 @@ TEST(ChartExport, MetafileKeepsADashedSeriesInWholePolylines)
     auto Polylines = [&](TPenStyle Style) {
         Dense->LinePen()->SetStyle(Style);
         const TEmfRecords Records(C->CreateChartMetafile(C->GetRectangle()));
-        return std::make_pair(Records.Count(87) + Records.Count(7), Records.Count(95)); // POLYLINE16, POLYLINE; EXTCREATEPEN
+        return std::make_pair(Records.Count(EMR_POLYLINE16) + Records.Count(EMR_POLYPOLYLINE), Records.Count(EMR_EXTCREATEPEN)); // POLYLINE16, POLYLINE; EXTCREATEPEN
     };
     const auto Solid = Polylines(psSolid);
     const auto Dashed = Polylines(psDash);

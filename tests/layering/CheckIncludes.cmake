@@ -2,10 +2,12 @@
 #   cmake -DROOT=<tree> [-DWIDGETS_DIR=<QtWidgets include folder>] -P CheckIncludes.cmake
 #
 # The layers, bottom to top; each may include its own folder and those below:
-#   core; settings -> core; chart/canvas -> core; chart/axes -> chart/canvas;
-#   chart/series -> chart/axes; chart/panel -> chart/series; app -> everything
-#   but the window; app/window -> everything.
-# Only app/window/ includes Qt Widgets headers.
+#   core; settings -> core; formats -> core; chart/canvas -> core;
+#   chart/axes -> chart/canvas; chart/series -> chart/axes;
+#   chart/panel -> chart/series and formats; app -> everything but the window;
+#   app/window -> everything.
+# The file formats (formats/) sit beside the chart engine: only chart/panel and
+# the application above it use them. Only app/window/ includes Qt Widgets headers.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT ROOT)
@@ -14,13 +16,14 @@ endif()
 
 set(allowed_core "core")
 set(allowed_settings "core;settings")
+set(allowed_formats "core;formats")
 set(allowed_chart_canvas "core;chart/canvas")
 set(allowed_chart_axes "core;chart/canvas;chart/axes")
 set(allowed_chart_series "core;chart/canvas;chart/axes;chart/series")
-set(allowed_chart_panel "core;chart/canvas;chart/axes;chart/series;chart/panel")
-set(allowed_app "core;settings;chart/canvas;chart/axes;chart/series;chart/panel;app")
-set(allowed_app_window "core;settings;chart/canvas;chart/axes;chart/series;chart/panel;app;app/window")
-set(layers core settings chart/canvas chart/axes chart/series chart/panel app app/window)
+set(allowed_chart_panel "core;formats;chart/canvas;chart/axes;chart/series;chart/panel")
+set(allowed_app "core;settings;formats;chart/canvas;chart/axes;chart/series;chart/panel;app")
+set(allowed_app_window "core;settings;formats;chart/canvas;chart/axes;chart/series;chart/panel;app;app/window")
+set(layers core settings formats chart/canvas chart/axes chart/series chart/panel app app/window)
 
 # Header names of Qt Widgets: those in its include folder, plus the module itself.
 set(widget_headers "QtWidgets")

@@ -2,6 +2,8 @@
 
 #include "MetafileBytes.h"
 
+#include "formats/MetafileRecords.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -9,7 +11,7 @@
 
 namespace MetafileBytes {
 
-// A hand-built EMF: records go in as numbers, Build adds the header and the end record.
+// A hand-built EMF: records go in by type, Build adds the header and the end record.
 class TEmfBuilder {
 public:
     TEmfBuilder& Add(quint32 Type, QByteArray Payload)
@@ -23,15 +25,15 @@ public:
         return *this;
     }
     TEmfBuilder& Add(quint32 Type, std::initializer_list<qint64> Values) { return Add(Type, Words32(Values)); }
-    TEmfBuilder& Brush(int Handle, QRgb Color) { return Add(39, {Handle, 0, Ref(Color), 0}); }
+    TEmfBuilder& Brush(int Handle, QRgb Color) { return Add(EMR_CREATEBRUSHINDIRECT, {Handle, 0, Ref(Color), 0}); }
     TEmfBuilder& Pen(int Handle, QRgb Color, int Width)
     {
-        return Add(95, {Handle, 0, 0, 0, 0, 0x10000 | 0x200, Width, 0, Ref(Color), 0, 0});
+        return Add(EMR_EXTCREATEPEN, {Handle, 0, 0, 0, 0, 0x10000 | 0x200, Width, 0, Ref(Color), 0, 0});
     }
-    TEmfBuilder& Select(qint64 Handle) { return Add(37, {Handle}); }
+    TEmfBuilder& Select(qint64 Handle) { return Add(EMR_SELECTOBJECT, {Handle}); }
     TEmfBuilder& NullPen() { return Select(0x80000008); }
-    TEmfBuilder& Rect(int Left, int Top, int Right, int Bottom) { return Add(43, {Left, Top, Right, Bottom}); }
-    // Type 86 POLYGON16, 87 POLYLINE16, 88 POLYBEZIERTO16.
+    TEmfBuilder& Rect(int Left, int Top, int Right, int Bottom) { return Add(EMR_RECTANGLE, {Left, Top, Right, Bottom}); }
+    // POLYGON16, POLYLINE16 or POLYBEZIERTO16.
     TEmfBuilder& Poly16(quint32 Type, std::initializer_list<QPoint> Points)
     {
         QByteArray b = Words32({0, 0, 0, 0, qint64(Points.size())});
@@ -54,7 +56,7 @@ public:
         if (WithDx)
             for (qsizetype i = 0; i < Text.size(); ++i)
                 Put32(b, 12);
-        return Add(84, b);
+        return Add(EMR_EXTTEXTOUTW, b);
     }
     // A red fill of the whole picture (handle 1 must exist).
     TEmfBuilder& RedFill(int Width, int Height)
@@ -68,10 +70,10 @@ public:
         QByteArray body = FBody;
         int records = FRecords + 1;
         if (Eof) {
-            body += Words32({14, 20, 0, 16, 20});
+            body += Words32({EMR_EOF, 20, 0, 16, 20});
             ++records;
         }
-        QByteArray b = Words32({1, 108, 0, 0, Width - 1, Height - 1, 0, 0, Width * 100, Height * 100, 0x464D4520,
+        QByteArray b = Words32({EMR_HEADER, 108, 0, 0, Width - 1, Height - 1, 0, 0, Width * 100, Height * 100, ENHMETA_SIGNATURE,
                                 0x10000, 108 + body.size(), records});
         Put16(b, Handles);
         Put16(b, 0);

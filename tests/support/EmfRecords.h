@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/MetafileRecords.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -30,7 +32,7 @@ public:
             }
             FRecords.push_back({type, at, size});
             at += size;
-            if (type == 14) // EOF
+            if (type == EMR_EOF)
                 break;
         }
         FEnd = at;

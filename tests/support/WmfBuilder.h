@@ -2,11 +2,13 @@
 
 #include "MetafileBytes.h"
 
+#include "formats/MetafileRecords.h"
+
 #include <initializer_list>
 
 namespace MetafileBytes {
 
-// A hand-built WMF: records go in as numbers, Build adds the headers and the end record.
+// A hand-built WMF: records go in by function, Build adds the headers and the end record.
 class TWmfBuilder {
 public:
     // `Params` in file order (that is, last parameter first).
@@ -25,19 +27,19 @@ public:
         QByteArray b = Words16({0});
         Put32(b, Ref(Color));
         Put16(b, 0);
-        return Add(0x02FC, b);
+        return Add(META_CREATEBRUSHINDIRECT, b);
     }
     TWmfBuilder& Pen(int Style, int Width, QRgb Color)
     {
         QByteArray b = Words16({Style, Width, 0});
         Put32(b, Ref(Color));
-        return Add(0x02FA, b);
+        return Add(META_CREATEPENINDIRECT, b);
     }
-    TWmfBuilder& Select(int Index) { return Add(0x012D, {Index}); }
-    TWmfBuilder& Rect(int Left, int Top, int Right, int Bottom) { return Add(0x041B, {Bottom, Right, Top, Left}); }
+    TWmfBuilder& Select(int Index) { return Add(META_SELECTOBJECT, {Index}); }
+    TWmfBuilder& Rect(int Left, int Top, int Right, int Bottom) { return Add(META_RECTANGLE, {Bottom, Right, Top, Left}); }
     TWmfBuilder& Window(int X, int Y, int Width, int Height)
     {
-        return Add(0x020B, {Y, X}).Add(0x020C, {Height, Width});
+        return Add(META_SETWINDOWORG, {Y, X}).Add(META_SETWINDOWEXT, {Height, Width});
     }
 
     QByteArray Build(bool Placeable, int Left, int Top, int Right, int Bottom, int Inch = 1440, int Objects = 4,
@@ -45,7 +47,7 @@ public:
     {
         QByteArray body = FBody;
         if (Eof)
-            body += Words16({3, 0, 0});
+            body += Words16({3, 0, META_EOF});
         QByteArray b;
         if (Placeable) {
             b = Words32({0x9AC6CDD7});

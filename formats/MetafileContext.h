@@ -44,6 +44,11 @@ public:
     static constexpr int MaxSaveDepth = 1024;
     static constexpr int MaxRegionRects = 4096;
     static constexpr int MaxClipElements = 20000;
+    // Target coordinates beyond this are clamped: far outside any picture, yet
+    // small enough for the rasterizer's fixed-point arithmetic.
+    static constexpr double MaxCoordinate = 1e6;
+    static constexpr double MaxPenPixels = 1e4;
+    static constexpr double MaxFontPixels = 2000;
 
     // `Frame`: the picture's rectangle in device units (EMF) or, for WMF,
     // in logical units, drawn into `Target`. `Wmf`: the window maps onto the
@@ -146,6 +151,8 @@ private:
         QPainterPath Clip; // target units
         QPointF Current;
     };
+
+    static QPainterPath RectPath(const QRectF& r);
 
     QPainter& FPainter;
     QRectF FTarget;

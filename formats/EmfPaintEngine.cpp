@@ -1,15 +1,14 @@
-#include "chart/canvas/EmfPaintEngine.h"
+#include "formats/EmfPaintEngine.h"
 
-#include "chart/canvas/EmfObjects.h"
+#include "formats/EmfObjects.h"
+#include "formats/MetafileRecords.h"
 
 #include "core/Numbers.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QTextItem>
 
 #include <algorithm>
 #include <cmath>
@@ -17,44 +16,7 @@
 
 namespace {
 
-// Record types.
-enum : uint32_t {
-    EMR_HEADER = 1,
-    EMR_POLYBEZIERTO = 5,
-    EMR_POLYLINETO = 6,
-    EMR_POLYGON = 3,
-    EMR_POLYLINE = 4,
-    EMR_EOF = 14,
-    EMR_SETBKMODE = 18,
-    EMR_SETPOLYFILLMODE = 19,
-    EMR_SETTEXTALIGN = 22,
-    EMR_SETTEXTCOLOR = 24,
-    EMR_MOVETOEX = 27,
-    EMR_INTERSECTCLIPRECT = 30,
-    EMR_SAVEDC = 33,
-    EMR_RESTOREDC = 34,
-    EMR_SELECTOBJECT = 37,
-    EMR_CREATEBRUSHINDIRECT = 39,
-    EMR_DELETEOBJECT = 40,
-    EMR_ELLIPSE = 42,
-    EMR_RECTANGLE = 43,
-    EMR_BEGINPATH = 59,
-    EMR_ENDPATH = 60,
-    EMR_CLOSEFIGURE = 61,
-    EMR_FILLPATH = 62,
-    EMR_STROKEANDFILLPATH = 63,
-    EMR_STROKEPATH = 64,
-    EMR_STRETCHDIBITS = 81,
-    EMR_EXTCREATEFONTINDIRECTW = 82,
-    EMR_EXTTEXTOUTW = 84,
-    EMR_POLYGON16 = 86,
-    EMR_POLYLINE16 = 87,
-    EMR_POLYBEZIERTO16 = 88,
-    EMR_POLYLINETO16 = 89,
-    EMR_EXTCREATEPEN = 95,
-};
-
-constexpr uint32_t kStock = 0x80000000;
+constexpr uint32_t kStock = ENHMETA_STOCK_OBJECT;
 constexpr uint32_t kWhiteBrush = kStock | 0;
 constexpr uint32_t kNullBrush = kStock | 5;
 constexpr uint32_t kBlackPen = kStock | 7;
@@ -67,12 +29,15 @@ constexpr size_t kMaxPolylinePoints = 65536;
 // Images larger than this many pixels are scaled down before they are stored.
 constexpr qint64 kMaxImagePixels = 4096LL * 4096LL;
 
-constexpr int kDpi = 96;
+bool Fits16(const QPoint& P)
+{
+    return P.x() >= std::numeric_limits<int16_t>::min() && P.x() <= std::numeric_limits<int16_t>::max() &&
+           P.y() >= std::numeric_limits<int16_t>::min() && P.y() <= std::numeric_limits<int16_t>::max();
+}
 
-// Device pixel for a coordinate: the nearest integer, halves going down, so
-// that a one-pixel line the canvas centres on a pixel (x + 0.5) lands on that
-// pixel's own column. Saturated at the int32 range; NaN gives 0.
-int ToDevice(double V)
+} // namespace
+
+int TEmfPaintEngine::ToDevice(double V)
 {
     if (std::isnan(V))
         return 0;
@@ -83,14 +48,6 @@ int ToDevice(double V)
         return std::numeric_limits<int32_t>::max();
     return static_cast<int>(v);
 }
-
-bool Fits16(const QPoint& P)
-{
-    return P.x() >= std::numeric_limits<int16_t>::min() && P.x() <= std::numeric_limits<int16_t>::max() &&
-           P.y() >= std::numeric_limits<int16_t>::min() && P.y() <= std::numeric_limits<int16_t>::max();
-}
-
-} // namespace
 
 TEmfPaintEngine::TEmfPaintEngine(QSize Size, QSize ScreenPixels, QSizeF ScreenMillimeters, const QString& Title)
     : QPaintEngine(AllFeatures),
@@ -180,7 +137,7 @@ void TEmfPaintEngine::WriteHeader()
     FWriter.Rectl(0, 0, right, bottom); // rclBounds, inclusive
     FWriter.Rectl(0, 0, Numbers::RoundInt(right * mmPerPxX * 100),
                   Numbers::RoundInt(bottom * mmPerPxY * 100)); // rclFrame, 0.01 mm, inclusive
-    FWriter.U32(0x464D4520);                                    // " EMF"
+    FWriter.U32(ENHMETA_SIGNATURE);
     FWriter.U32(0x00010000);
     FWriter.U32(0); // nBytes, patched at the end
     FWriter.U32(0); // nRecords, patched at the end
@@ -790,90 +747,4 @@ void TEmfPaintEngine::drawImage(const QRectF& Target, const QImage& Image, const
     for (int y = 0; y < h; ++y)
         FWriter.Raw(reinterpret_cast<const char*>(pixels.constScanLine(y)), qsizetype(w) * 4);
     FWriter.EndRecord();
-}
-
-void TEmfPaintEngine::drawTextItem(const QPointF& Position, const QTextItem& Item)
-{
-    IDecorationLines = 0;
-    const QString text = Item.text();
-    if (text.isEmpty())
-        return;
-    FlushPolyline();
-    ApplyClip();
-
-    const QFont font = Item.font();
-    const QFontMetricsF metrics(font, paintDevice());
-    // The x axis of the transform gives the text's direction and horizontal scale.
-    const double scaleX = std::hypot(IXform.m11(), IXform.m12());
-    const double scaleY = std::hypot(IXform.m21(), IXform.m22());
-    const double degrees = std::atan2(-IXform.m12(), IXform.m11()) * 180.0 / M_PI;
-    int escapement = Numbers::RoundInt(degrees * 10) % 3600;
-    if (escapement < 0)
-        escapement += 3600;
-    double em = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kDpi / 72.0;
-    if (!(em > 0))
-        em = metrics.ascent() + metrics.descent();
-    const int height = std::clamp(Numbers::RoundInt(em * (std::isfinite(scaleY) ? scaleY : 1.0)), 1, 100000);
-
-    SelectObject(okFont, EmfObjects::FontFields(font, height, escapement), 0, EMR_EXTCREATEFONTINDIRECTW);
-    const uint32_t color = EmfObjects::ColorRef(IPen.color());
-    if (IDc.TextColor != color) {
-        FWriter.BeginRecord(EMR_SETTEXTCOLOR);
-        FWriter.U32(color);
-        FWriter.EndRecord();
-        IDc.TextColor = color;
-    }
-
-    // Natural advances: each character's place measured along the whole text
-    // (so kerning counts), rounded from the running position so that they add
-    // up. A long text is measured a character at a time instead.
-    const qsizetype n = text.size();
-    std::vector<int32_t> dx(static_cast<size_t>(n), 0);
-    const double sx = std::isfinite(scaleX) && scaleX > 0 ? scaleX : 1.0;
-    constexpr qsizetype kMaxPrefixMeasure = 256;
-    double position = 0;
-    int placed = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
-            continue; // the pair's advance goes on its second unit
-        if (n <= kMaxPrefixMeasure) {
-            position = metrics.horizontalAdvance(text, static_cast<int>(i + 1)) * sx;
-        } else {
-            const bool pair = i > 0 && text.at(i).isLowSurrogate() && text.at(i - 1).isHighSurrogate();
-            const qsizetype start = pair ? i - 1 : i;
-            position += metrics.horizontalAdvance(text.mid(start, i - start + 1)) * sx;
-        }
-        const int next = Numbers::RoundInt(position);
-        dx[static_cast<size_t>(i)] = next - placed;
-        placed = next;
-    }
-
-    const QPoint reference = Map(Position);
-    const QRectF local(Position.x(), Position.y() - metrics.ascent(), metrics.horizontalAdvance(text),
-                       metrics.ascent() + metrics.descent());
-    const QRectF box = IXform.mapRect(local);
-    const QRect bounds(QPoint(ToDevice(box.left()), ToDevice(box.top())),
-                       QPoint(ToDevice(box.right()), ToDevice(box.bottom())));
-    const uint32_t stringBytes = static_cast<uint32_t>(n) * 2;
-    const uint32_t offDx = 76 + ((stringBytes + 3) & ~3u);
-
-    FWriter.BeginRecord(EMR_EXTTEXTOUTW);
-    FWriter.Rectl(bounds);
-    FWriter.U32(1); // GM_COMPATIBLE
-    FWriter.F32(static_cast<float>(100.0 * FScreenMillimeters.width() / FScreenPixels.width()));
-    FWriter.F32(static_cast<float>(100.0 * FScreenMillimeters.height() / FScreenPixels.height()));
-    FWriter.I32(reference.x());
-    FWriter.I32(reference.y());
-    FWriter.U32(static_cast<uint32_t>(n));
-    FWriter.U32(76); // offString
-    FWriter.U32(0);  // fOptions
-    FWriter.Rectl(bounds);
-    FWriter.U32(offDx);
-    for (const QChar c : text)
-        FWriter.U16(c.unicode());
-    FWriter.Align4();
-    for (const int32_t d : dx)
-        FWriter.I32(d);
-    FWriter.EndRecord();
-    IDecorationLines = (font.underline() ? 1 : 0) + (font.strikeOut() ? 1 : 0);
 }

@@ -1,7 +1,7 @@
-#include "chart/canvas/MetafileGraphic.h"
+#include "chart/panel/MetafileGraphic.h"
 
-#include "chart/canvas/EmfPlayer.h"
-#include "chart/canvas/WmfPlayer.h"
+#include "formats/EmfPlayer.h"
+#include "formats/WmfPlayer.h"
 
 #include <QPainter>
 #include <QRectF>

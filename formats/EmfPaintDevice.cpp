@@ -1,6 +1,6 @@
-#include "chart/canvas/EmfPaintDevice.h"
+#include "formats/EmfPaintDevice.h"
 
-#include "chart/canvas/EmfPaintEngine.h"
+#include "formats/EmfPaintEngine.h"
 #include "core/Numbers.h"
 
 #include <algorithm>

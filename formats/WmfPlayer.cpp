@@ -1,7 +1,8 @@
-#include "chart/canvas/WmfPlayer.h"
+#include "formats/WmfPlayer.h"
 
-#include "chart/canvas/MetafileContext.h"
-#include "chart/canvas/MetafileDib.h"
+#include "formats/MetafileContext.h"
+#include "formats/MetafileDib.h"
+#include "formats/MetafileRecords.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -103,17 +104,20 @@ TWmfPlayer::TWmfPlayer(TByteReader Bytes) : FBytes(Bytes)
         const TByteReader r = b.Sub(at, 2 * words);
         at += 2 * words;
         ++count;
-        if (function == 0)
+        if (function == META_EOF)
             break;
-        const quint8 low = function & 0xFF;
-        if (low == 0x0B && words >= 5 && !drawn && !haveOrg) {
+        const quint8 low = WmfFunctionByte(function);
+        if (low == WmfFunctionByte(META_SETWINDOWORG) && words >= 5 && !drawn && !haveOrg) {
             org = QPointF(P(r, 1), P(r, 0));
             haveOrg = true;
-        } else if (low == 0x0C && words >= 5 && !drawn && !haveExt && P(r, 0) != 0 && P(r, 1) != 0) {
+        } else if (low == WmfFunctionByte(META_SETWINDOWEXT) && words >= 5 && !drawn && !haveExt && P(r, 0) != 0 && P(r, 1) != 0) {
             ext = QSizeF(P(r, 1), P(r, 0));
             haveExt = true;
-        } else if ((low >= 0x13 && low <= 0x1D) || low == 0x24 || low == 0x25 || low == 0x38 || low == 0x21
-                   || low == 0x32 || low == 0x41 || low == 0x43 || low == 0x40) {
+        } else if ((low >= WmfFunctionByte(META_LINETO) && low <= WmfFunctionByte(META_PATBLT))
+                   || low == WmfFunctionByte(META_POLYGON) || low == WmfFunctionByte(META_POLYLINE)
+                   || low == WmfFunctionByte(META_POLYPOLYGON) || low == WmfFunctionByte(META_TEXTOUT)
+                   || low == WmfFunctionByte(META_EXTTEXTOUT) || low == WmfFunctionByte(META_DIBSTRETCHBLT)
+                   || low == WmfFunctionByte(META_STRETCHDIB) || low == WmfFunctionByte(META_DIBBITBLT)) {
             drawn = true;
         }
     }
@@ -145,7 +149,7 @@ void TWmfPlayer::Play(QPainter& Painter, const QRectF& Target, bool Smooth) cons
     while (at + 6 <= FEnd) {
         const qint64 words = FBytes.U32(at);
         const quint16 function = FBytes.U16(at + 4);
-        if (words < 3 || 2 * words > FEnd - at || function == 0)
+        if (words < 3 || 2 * words > FEnd - at || function == META_EOF)
             break;
         PlayRecord(context, FBytes.Sub(at, 2 * words), function);
         at += 2 * words;
@@ -156,37 +160,38 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
 {
     const qint64 params = (r.Size() - 6) / 2;
     auto need = [&](qint64 n) { return params >= n; };
-    switch (Function & 0xFF) {
-    case 0x1E: c.SaveDC(); return;
-    case 0x27: if (need(1)) c.RestoreDC(P(r, 0)); return;
-    case 0x01: if (need(2)) c.SetBkColor(ColorRef(r, 6)); return;
-    case 0x09: if (need(2)) c.SetTextColor(ColorRef(r, 6)); return;
-    case 0x02: if (need(1)) c.SetBkMode(P(r, 0)); return;
-    case 0x03: if (need(1)) c.SetMapMode(P(r, 0)); return;
-    case 0x06: if (need(1)) c.SetPolyFillMode(P(r, 0)); return;
-    case 0x2E: if (need(1)) c.SetTextAlign(quint16(P(r, 0))); return;
-    case 0x0B: if (need(2)) c.SetWindowOrg(QPointF(P(r, 1), P(r, 0))); return;
-    case 0x0C: if (need(2)) c.SetWindowExt(QSizeF(P(r, 1), P(r, 0))); return;
-    case 0x0D: if (need(2)) c.SetViewportOrg(QPointF(P(r, 1), P(r, 0))); return;
-    case 0x0E: if (need(2)) c.SetViewportExt(QSizeF(P(r, 1), P(r, 0))); return;
-    case 0x0F: if (need(2)) c.OffsetWindowOrg(QPointF(P(r, 1), P(r, 0))); return;
-    case 0x10: // SCALEWINDOWEXT: yDenom, yNum, xDenom, xNum
+    switch (WmfFunctionByte(Function)) {
+    case WmfFunctionByte(META_SAVEDC): c.SaveDC(); return;
+    case WmfFunctionByte(META_RESTOREDC): if (need(1)) c.RestoreDC(P(r, 0)); return;
+    case WmfFunctionByte(META_SETBKCOLOR): if (need(2)) c.SetBkColor(ColorRef(r, 6)); return;
+    case WmfFunctionByte(META_SETTEXTCOLOR): if (need(2)) c.SetTextColor(ColorRef(r, 6)); return;
+    case WmfFunctionByte(META_SETBKMODE): if (need(1)) c.SetBkMode(P(r, 0)); return;
+    case WmfFunctionByte(META_SETMAPMODE): if (need(1)) c.SetMapMode(P(r, 0)); return;
+    case WmfFunctionByte(META_SETPOLYFILLMODE): if (need(1)) c.SetPolyFillMode(P(r, 0)); return;
+    case WmfFunctionByte(META_SETTEXTALIGN): if (need(1)) c.SetTextAlign(quint16(P(r, 0))); return;
+    case WmfFunctionByte(META_SETWINDOWORG): if (need(2)) c.SetWindowOrg(QPointF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_SETWINDOWEXT): if (need(2)) c.SetWindowExt(QSizeF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_SETVIEWPORTORG): if (need(2)) c.SetViewportOrg(QPointF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_SETVIEWPORTEXT): if (need(2)) c.SetViewportExt(QSizeF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_OFFSETWINDOWORG): if (need(2)) c.OffsetWindowOrg(QPointF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_SCALEWINDOWEXT): // SCALEWINDOWEXT: yDenom, yNum, xDenom, xNum
         if (need(4))
             c.ScaleWindowExt(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
         return;
-    case 0x14: if (need(2)) c.MoveTo(QPointF(P(r, 1), P(r, 0))); return;
-    case 0x13: if (need(2)) c.LineTo(QPointF(P(r, 1), P(r, 0))); return;
-    case 0x24: case 0x25: { // POLYGON, POLYLINE
+    case WmfFunctionByte(META_MOVETO): if (need(2)) c.MoveTo(QPointF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_LINETO): if (need(2)) c.LineTo(QPointF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_POLYGON):
+    case WmfFunctionByte(META_POLYLINE): {
         QPolygonF points;
         if (!need(1) || !ReadPoints(r, 8, quint16(P(r, 0)), points))
             return;
-        if ((Function & 0xFF) == 0x24)
+        if (WmfFunctionByte(Function) == WmfFunctionByte(META_POLYGON))
             c.Polygon(points);
         else
             c.Polyline(points);
         return;
     }
-    case 0x38: { // POLYPOLYGON: count, point counts, points
+    case WmfFunctionByte(META_POLYPOLYGON): { // POLYPOLYGON: count, point counts, points
         if (!need(1))
             return;
         const qint64 n = quint16(P(r, 0));
@@ -205,28 +210,30 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.PolyPolygon(polys);
         return;
     }
-    case 0x18: if (need(4)) c.Ellipse(BoxAt(r, 0)); return;
-    case 0x1B: if (need(4)) c.Rectangle(BoxAt(r, 0)); return;
-    case 0x1C: if (need(6)) c.RoundRect(BoxAt(r, 2), QSizeF(P(r, 1), P(r, 0))); return;
-    case 0x17: case 0x1A: case 0x30: { // ARC, PIE, CHORD: end, start, box
+    case WmfFunctionByte(META_ELLIPSE): if (need(4)) c.Ellipse(BoxAt(r, 0)); return;
+    case WmfFunctionByte(META_RECTANGLE): if (need(4)) c.Rectangle(BoxAt(r, 0)); return;
+    case WmfFunctionByte(META_ROUNDRECT): if (need(6)) c.RoundRect(BoxAt(r, 2), QSizeF(P(r, 1), P(r, 0))); return;
+    case WmfFunctionByte(META_ARC):
+    case WmfFunctionByte(META_PIE):
+    case WmfFunctionByte(META_CHORD): { // end, start, box
         if (!need(8))
             return;
-        const quint8 low = Function & 0xFF;
-        c.Arc(low == 0x17   ? TMetafileContext::akArc
-              : low == 0x1A ? TMetafileContext::akPie
-                            : TMetafileContext::akChord,
+        const quint8 low = WmfFunctionByte(Function);
+        c.Arc(low == WmfFunctionByte(META_ARC)   ? TMetafileContext::akArc
+              : low == WmfFunctionByte(META_PIE) ? TMetafileContext::akPie
+                                                 : TMetafileContext::akChord,
               BoxAt(r, 4), QPointF(P(r, 3), P(r, 2)), QPointF(P(r, 1), P(r, 0)));
         return;
     }
-    case 0x1D: // PATBLT: rop, height, width, y, x
+    case WmfFunctionByte(META_PATBLT): // rop, height, width, y, x
         if (need(6))
             c.PatBlt(QRectF(P(r, 5), P(r, 4), P(r, 3), P(r, 2)), r.U32(6));
         return;
-    case 0x16: if (need(4)) c.IntersectClipRect(BoxAt(r, 0)); return;
-    case 0x15: if (need(4)) c.ExcludeClipRect(BoxAt(r, 0)); return;
-    case 0x2D: if (need(1)) c.SelectObject(quint16(P(r, 0))); return;
-    case 0xF0: if (need(1)) c.DeleteObject(quint16(P(r, 0))); return;
-    case 0xFA: { // CREATEPENINDIRECT: style, width (x, y), colour
+    case WmfFunctionByte(META_INTERSECTCLIPRECT): if (need(4)) c.IntersectClipRect(BoxAt(r, 0)); return;
+    case WmfFunctionByte(META_EXCLUDECLIPRECT): if (need(4)) c.ExcludeClipRect(BoxAt(r, 0)); return;
+    case WmfFunctionByte(META_SELECTOBJECT): if (need(1)) c.SelectObject(quint16(P(r, 0))); return;
+    case WmfFunctionByte(META_DELETEOBJECT): if (need(1)) c.DeleteObject(quint16(P(r, 0))); return;
+    case WmfFunctionByte(META_CREATEPENINDIRECT): { // style, width (x, y), colour
         TMetafileContext::TObject pen;
         pen.Kind = TMetafileContext::okPen;
         pen.Style = quint16(P(r, 0));
@@ -235,7 +242,7 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.CreateObjectLowestFree(need(5) ? pen : SlotOnly());
         return;
     }
-    case 0xFC: { // CREATEBRUSHINDIRECT: style, colour, hatch
+    case WmfFunctionByte(META_CREATEBRUSHINDIRECT): { // style, colour, hatch
         TMetafileContext::TObject brush;
         brush.Kind = TMetafileContext::okBrush;
         brush.Style = quint16(P(r, 0));
@@ -244,7 +251,7 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.CreateObjectLowestFree(need(4) ? brush : SlotOnly());
         return;
     }
-    case 0x42: { // DIBCREATEPATTERNBRUSH: style, colour usage, packed DIB
+    case WmfFunctionByte(META_DIBCREATEPATTERNBRUSH): { // style, colour usage, packed DIB
         TMetafileContext::TObject brush;
         brush.Kind = TMetafileContext::okBrush;
         brush.Style = 5;
@@ -254,7 +261,7 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.CreateObjectLowestFree(brush);
         return;
     }
-    case 0xFB: { // CREATEFONTINDIRECT
+    case WmfFunctionByte(META_CREATEFONTINDIRECT): {
         if (!need(9)) {
             c.CreateObjectLowestFree(SlotOnly());
             return;
@@ -275,11 +282,16 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.CreateObjectLowestFree(font);
         return;
     }
-    case 0xF7: case 0xF8: case 0xF9: case 0xFD: case 0xFE: case 0xFF:
+    case WmfFunctionByte(META_CREATEPALETTE):
+    case WmfFunctionByte(META_CREATEBRUSH):
+    case WmfFunctionByte(META_CREATEPATTERNBRUSH):
+    case WmfFunctionByte(META_CREATEBITMAPINDIRECT):
+    case WmfFunctionByte(META_CREATEBITMAP):
+    case WmfFunctionByte(META_CREATEREGION):
         // Palettes, regions, bitmaps and old pattern brushes only take their slot.
         c.CreateObjectLowestFree(SlotOnly());
         return;
-    case 0x21: { // TEXTOUT: length, string (padded), y, x
+    case WmfFunctionByte(META_TEXTOUT): { // length, string (padded), y, x
         if (!need(1))
             return;
         const qint64 length = std::min<qint64>(quint16(P(r, 0)), MaxTextChars);
@@ -290,7 +302,7 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.TextOut(QPointF(r.I16(8 + padded + 2), r.I16(8 + padded)), text, {}, 0, nullptr);
         return;
     }
-    case 0x32: { // EXTTEXTOUT: y, x, length, options, [rectangle], string, [dx]
+    case WmfFunctionByte(META_EXTTEXTOUT): { // y, x, length, options, [rectangle], string, [dx]
         if (!need(4))
             return;
         const QPointF at(P(r, 1), P(r, 0));
@@ -317,14 +329,16 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         c.TextOut(at, text, dx, options, hasBox ? &box : nullptr);
         return;
     }
-    case 0x40: case 0x41: case 0x43: { // DIBBITBLT, DIBSTRETCHBLT, STRETCHDIB
-        const quint8 low = Function & 0xFF;
+    case WmfFunctionByte(META_DIBBITBLT):
+    case WmfFunctionByte(META_DIBSTRETCHBLT):
+    case WmfFunctionByte(META_STRETCHDIB): {
+        const quint8 low = WmfFunctionByte(Function);
         const quint32 rop = r.U32(6);
         // Without a bitmap the record is a pattern fill with one reserved word more.
-        const bool noBitmap = low != 0x43 && r.Size() / 2 == qint64(Function >> 8) + 3;
+        const bool noBitmap = low != WmfFunctionByte(META_STRETCHDIB) && r.Size() / 2 == qint64(Function >> 8) + 3;
         QRectF dest, source;
         qint64 dibAt;
-        if (low == 0x40) { // rop, ySrc, xSrc, height, width, yDest, xDest
+        if (low == WmfFunctionByte(META_DIBBITBLT)) { // rop, ySrc, xSrc, height, width, yDest, xDest
             const qint64 k = noBitmap ? 3 : 2;
             if (!need(k + 6))
                 return;
@@ -333,7 +347,7 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
             dibAt = 6 + 2 * (k + 6);
         } else { // [colour usage,] srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest
             qint64 k = noBitmap ? 3 : 2;
-            if (low == 0x43) {
+            if (low == WmfFunctionByte(META_STRETCHDIB)) {
                 if (!need(3) || P(r, 2) != 0) // palette-index colours
                     return;
                 k = 3;
@@ -352,12 +366,12 @@ void TWmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint16 F
         const QImage image = TMetafileDib::DecodePacked(dib);
         if (image.isNull())
             return;
-        if (low == 0x43 && dib.I32(8) > 0) // bottom-up rows: the source's y counts from the bottom
+        if (low == WmfFunctionByte(META_STRETCHDIB) && dib.I32(8) > 0) // bottom-up rows: the source's y counts from the bottom
             source.moveTop(image.height() - source.top() - source.height());
         c.DrawImage(dest, image, source);
         return;
     }
-    case 0x26: // ESCAPE: never acted on
+    case WmfFunctionByte(META_ESCAPE): // never acted on
     default:
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/ByteReader.h"
+#include "formats/ByteReader.h"
 
 #include <QRectF>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "chart/canvas/BmpWriter.h"
+#include "formats/BmpWriter.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
-#include "chart/canvas/EmfObjects.h"
+#include "formats/EmfObjects.h"
 
-#include "chart/canvas/EmfWriter.h"
+#include "formats/EmfWriter.h"
 #include "core/Numbers.h"
 
 #include <QGradient>

@@ -1,4 +1,4 @@
-#include "chart/canvas/EmfWriter.h"
+#include "formats/EmfWriter.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "chart/canvas/MetafileDib.h"
+#include "formats/MetafileDib.h"
 
 #include <climits>
 

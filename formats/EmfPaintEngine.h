@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/EmfWriter.h"
+#include "formats/EmfWriter.h"
 
 #include <QBrush>
 #include <QByteArray>
@@ -107,6 +107,13 @@ private:
     std::optional<QRect> WantedClip() const;
     // Writes an ellipse fill held back to see whether its frame follows.
     void FlushPendingFill();
+
+    // Device pixel for a coordinate: the nearest integer, halves going down, so
+    // that a one-pixel line the canvas centres on a pixel (x + 0.5) lands on that
+    // pixel's own column. Saturated at the int32 range; NaN gives 0.
+    static int ToDevice(double V);
+    // The resolution fonts sized in points are drawn at.
+    static constexpr int kDpi = 96;
 
     QPoint Map(const QPointF& Point) const;
     QRect MapBox(const QRectF& Rect) const;

@@ -1,7 +1,8 @@
-#include "chart/canvas/EmfPlayer.h"
+#include "formats/EmfPlayer.h"
 
-#include "chart/canvas/MetafileContext.h"
-#include "chart/canvas/MetafileDib.h"
+#include "formats/MetafileContext.h"
+#include "formats/MetafileDib.h"
+#include "formats/MetafileRecords.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -13,9 +14,6 @@
 
 namespace {
 
-constexpr quint32 EmrHeader = 1;
-constexpr quint32 EmrEof = 14;
-constexpr quint32 EmfSignature = 0x464D4520;
 constexpr qint64 MaxTextChars = 8192;
 
 [[noreturn]] void Fail(const std::string& Reason) { throw std::runtime_error("Invalid EMF picture: " + Reason); }
@@ -101,7 +99,7 @@ QString Utf16(const TByteReader& r, qint64 At, qint64 Units)
 
 bool TEmfPlayer::LooksLikeEmf(const TByteReader& Bytes)
 {
-    return Bytes.U32(0) == EmrHeader && Bytes.U32(40) == EmfSignature;
+    return Bytes.U32(0) == EMR_HEADER && Bytes.U32(40) == ENHMETA_SIGNATURE;
 }
 
 TEmfPlayer::TEmfPlayer(TByteReader Bytes) : FBytes(Bytes)
@@ -156,9 +154,9 @@ TEmfPlayer::TEmfPlayer(TByteReader Bytes) : FBytes(Bytes)
                  + std::to_string(size) + ")");
         at += size;
         ++count;
-        if (type == EmrEof)
+        if (type == EMR_EOF)
             break;
-        if (type == EmrHeader)
+        if (type == EMR_HEADER)
             Fail("a second header at record " + std::to_string(count - 1));
     }
     FEnd = at;
@@ -176,7 +174,7 @@ void TEmfPlayer::Play(QPainter& Painter, const QRectF& Target, bool Smooth) cons
         const qint64 size = FBytes.U32(at + 4);
         if (size < 8 || size > FEnd - at)
             break;
-        if (type == EmrEof)
+        if (type == EMR_EOF)
             break;
         PlayRecord(context, FBytes.Sub(at, size), type);
         at += size;
@@ -188,69 +186,69 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
     const qint64 size = r.Size();
     auto need = [&](qint64 n) { return size >= n; };
     switch (Type) {
-    case 2: case 3: case 4: case 5: case 6:       // POLYBEZIER, POLYGON, POLYLINE, POLYBEZIERTO, POLYLINETO
-    case 85: case 86: case 87: case 88: case 89: { // the same with 16-bit points
+    case EMR_POLYBEZIER: case EMR_POLYGON: case EMR_POLYLINE: case EMR_POLYBEZIERTO: case EMR_POLYLINETO:
+    case EMR_POLYBEZIER16: case EMR_POLYGON16: case EMR_POLYLINE16: case EMR_POLYBEZIERTO16: case EMR_POLYLINETO16: {
         QPolygonF points;
-        const bool isShort = Type >= 85;
+        const bool isShort = Type >= EMR_POLYBEZIER16;
         if (!need(28) || !ReadPoints(r, 28, r.U32(24), isShort, points))
             return;
-        switch (isShort ? Type - 83 : Type) {
-        case 2: c.PolyBezier(points); break;
-        case 3: c.Polygon(points); break;
-        case 4: c.Polyline(points); break;
-        case 5: c.PolyBezierTo(points); break;
+        switch (isShort ? Type - EmrShortPointsOffset : Type) {
+        case EMR_POLYBEZIER: c.PolyBezier(points); break;
+        case EMR_POLYGON: c.Polygon(points); break;
+        case EMR_POLYLINE: c.Polyline(points); break;
+        case EMR_POLYBEZIERTO: c.PolyBezierTo(points); break;
         default: c.PolylineTo(points); break;
         }
         return;
     }
-    case 7: case 8: case 90: case 91: { // POLYPOLYLINE, POLYPOLYGON (32 and 16-bit)
+    case EMR_POLYPOLYLINE: case EMR_POLYPOLYGON: case EMR_POLYPOLYLINE16: case EMR_POLYPOLYGON16: {
         std::vector<QPolygonF> polys;
-        if (!need(32) || !ReadPolyPoly(r, Type >= 90, polys))
+        if (!need(32) || !ReadPolyPoly(r, Type >= EMR_POLYPOLYLINE16, polys))
             return;
-        if (Type == 7 || Type == 90)
+        if (Type == EMR_POLYPOLYLINE || Type == EMR_POLYPOLYLINE16)
             c.PolyPolyline(polys);
         else
             c.PolyPolygon(polys);
         return;
     }
-    case 9: if (need(16)) c.SetWindowExt(QSizeF(r.I32(8), r.I32(12))); return;
-    case 10: if (need(16)) c.SetWindowOrg(PointL(r, 8)); return;
-    case 11: if (need(16)) c.SetViewportExt(QSizeF(r.I32(8), r.I32(12))); return;
-    case 12: if (need(16)) c.SetViewportOrg(PointL(r, 8)); return;
-    case 17: if (need(12)) c.SetMapMode(r.I32(8)); return;
-    case 18: if (need(12)) c.SetBkMode(r.I32(8)); return;
-    case 19: if (need(12)) c.SetPolyFillMode(r.I32(8)); return;
-    case 22: if (need(12)) c.SetTextAlign(r.U32(8)); return;
-    case 24: if (need(12)) c.SetTextColor(ColorRef(r, 8)); return;
-    case 25: if (need(12)) c.SetBkColor(ColorRef(r, 8)); return;
-    case 27: if (need(16)) c.MoveTo(PointL(r, 8)); return;
-    case 29: if (need(24)) c.ExcludeClipRect(RectL(r, 8)); return;
-    case 30: if (need(24)) c.IntersectClipRect(RectL(r, 8)); return;
-    case 31: // SCALEVIEWPORTEXTEX
-    case 32: // SCALEWINDOWEXTEX
+    case EMR_SETWINDOWEXTEX: if (need(16)) c.SetWindowExt(QSizeF(r.I32(8), r.I32(12))); return;
+    case EMR_SETWINDOWORGEX: if (need(16)) c.SetWindowOrg(PointL(r, 8)); return;
+    case EMR_SETVIEWPORTEXTEX: if (need(16)) c.SetViewportExt(QSizeF(r.I32(8), r.I32(12))); return;
+    case EMR_SETVIEWPORTORGEX: if (need(16)) c.SetViewportOrg(PointL(r, 8)); return;
+    case EMR_SETMAPMODE: if (need(12)) c.SetMapMode(r.I32(8)); return;
+    case EMR_SETBKMODE: if (need(12)) c.SetBkMode(r.I32(8)); return;
+    case EMR_SETPOLYFILLMODE: if (need(12)) c.SetPolyFillMode(r.I32(8)); return;
+    case EMR_SETTEXTALIGN: if (need(12)) c.SetTextAlign(r.U32(8)); return;
+    case EMR_SETTEXTCOLOR: if (need(12)) c.SetTextColor(ColorRef(r, 8)); return;
+    case EMR_SETBKCOLOR: if (need(12)) c.SetBkColor(ColorRef(r, 8)); return;
+    case EMR_MOVETOEX: if (need(16)) c.MoveTo(PointL(r, 8)); return;
+    case EMR_EXCLUDECLIPRECT: if (need(24)) c.ExcludeClipRect(RectL(r, 8)); return;
+    case EMR_INTERSECTCLIPRECT: if (need(24)) c.IntersectClipRect(RectL(r, 8)); return;
+    case EMR_SCALEVIEWPORTEXTEX:
+    case EMR_SCALEWINDOWEXTEX:
         if (!need(24))
             return;
-        if (Type == 31)
+        if (Type == EMR_SCALEVIEWPORTEXTEX)
             c.ScaleViewportExt(r.I32(8), r.I32(12), r.I32(16), r.I32(20));
         else
             c.ScaleWindowExt(r.I32(8), r.I32(12), r.I32(16), r.I32(20));
         return;
-    case 33: c.SaveDC(); return;
-    case 34: if (need(12)) c.RestoreDC(r.I32(8)); return;
-    case 35: case 36: { // SETWORLDTRANSFORM, MODIFYWORLDTRANSFORM
-        if (!need(Type == 35 ? 32 : 36))
+    case EMR_SAVEDC: c.SaveDC(); return;
+    case EMR_RESTOREDC: if (need(12)) c.RestoreDC(r.I32(8)); return;
+    case EMR_SETWORLDTRANSFORM: case EMR_MODIFYWORLDTRANSFORM: {
+        if (!need(Type == EMR_SETWORLDTRANSFORM ? 32 : 36))
             return;
         double m[6];
         for (int i = 0; i < 6; ++i)
             m[i] = r.F32(8 + 4 * i);
-        if (Type == 35)
+        if (Type == EMR_SETWORLDTRANSFORM)
             c.SetWorldTransform(m);
         else
             c.ModifyWorldTransform(m, r.U32(32));
         return;
     }
-    case 37: if (need(12)) c.SelectObject(r.U32(8)); return;
-    case 38: { // CREATEPEN
+    case EMR_SELECTOBJECT: if (need(12)) c.SelectObject(r.U32(8)); return;
+    case EMR_CREATEPEN: {
         if (!need(28))
             return;
         TMetafileContext::TObject pen;
@@ -261,7 +259,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.CreateObjectAt(r.U32(8), pen);
         return;
     }
-    case 95: { // EXTCREATEPEN
+    case EMR_EXTCREATEPEN: {
         if (!need(52))
             return;
         TMetafileContext::TObject pen;
@@ -275,7 +273,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.CreateObjectAt(r.U32(8), pen);
         return;
     }
-    case 39: { // CREATEBRUSHINDIRECT
+    case EMR_CREATEBRUSHINDIRECT: {
         if (!need(24))
             return;
         TMetafileContext::TObject brush;
@@ -286,7 +284,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.CreateObjectAt(r.U32(8), brush);
         return;
     }
-    case 93: case 94: { // CREATEMONOBRUSH, CREATEDIBPATTERNBRUSHPT
+    case EMR_CREATEMONOBRUSH: case EMR_CREATEDIBPATTERNBRUSHPT: {
         if (!need(32))
             return;
         TMetafileContext::TObject brush;
@@ -298,7 +296,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.CreateObjectAt(r.U32(8), brush);
         return;
     }
-    case 82: { // EXTCREATEFONTINDIRECTW
+    case EMR_EXTCREATEFONTINDIRECTW: {
         if (!need(12 + 92))
             return;
         TMetafileContext::TObject font;
@@ -316,45 +314,45 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.CreateObjectAt(r.U32(8), font);
         return;
     }
-    case 49: case 99: case 122: { // CREATEPALETTE, CREATECOLORSPACE(W): occupy the slot
+    case EMR_CREATEPALETTE: case EMR_CREATECOLORSPACE: case EMR_CREATECOLORSPACEW: { // they only occupy their slot
         TMetafileContext::TObject other;
         other.Kind = TMetafileContext::okOther;
         if (need(12))
             c.CreateObjectAt(r.U32(8), other);
         return;
     }
-    case 40: if (need(12)) c.DeleteObject(r.U32(8)); return;
-    case 42: if (need(24)) c.Ellipse(RectL(r, 8)); return;
-    case 43: if (need(24)) c.Rectangle(RectL(r, 8)); return;
-    case 44: if (need(32)) c.RoundRect(RectL(r, 8), QSizeF(r.I32(24), r.I32(28))); return;
-    case 45: case 46: case 47: case 55: { // ARC, CHORD, PIE, ARCTO
+    case EMR_DELETEOBJECT: if (need(12)) c.DeleteObject(r.U32(8)); return;
+    case EMR_ELLIPSE: if (need(24)) c.Ellipse(RectL(r, 8)); return;
+    case EMR_RECTANGLE: if (need(24)) c.Rectangle(RectL(r, 8)); return;
+    case EMR_ROUNDRECT: if (need(32)) c.RoundRect(RectL(r, 8), QSizeF(r.I32(24), r.I32(28))); return;
+    case EMR_ARC: case EMR_CHORD: case EMR_PIE: case EMR_ARCTO: {
         if (!need(40))
             return;
-        const TMetafileContext::TArcKind kind = Type == 45 ? TMetafileContext::akArc
-            : Type == 46                                   ? TMetafileContext::akChord
-            : Type == 47                                   ? TMetafileContext::akPie
+        const TMetafileContext::TArcKind kind = Type == EMR_ARC ? TMetafileContext::akArc
+            : Type == EMR_CHORD                                   ? TMetafileContext::akChord
+            : Type == EMR_PIE                                   ? TMetafileContext::akPie
                                                            : TMetafileContext::akArcTo;
         c.Arc(kind, RectL(r, 8), PointL(r, 24), PointL(r, 32));
         return;
     }
-    case 54: if (need(16)) c.LineTo(PointL(r, 8)); return;
-    case 57: if (need(12)) c.SetArcDirection(r.I32(8)); return;
-    case 59: c.BeginPath(); return;
-    case 60: c.EndPath(); return;
-    case 61: c.CloseFigure(); return;
-    case 62: c.FillPath(); return;
-    case 63: c.StrokeAndFillPath(); return;
-    case 64: c.StrokePath(); return;
-    case 67: if (need(12)) c.SelectClipPath(r.I32(8)); return;
-    case 68: c.AbortPath(); return;
-    case 71: case 74: { // FILLRGN, PAINTRGN
-        const qint64 at = Type == 71 ? 32 : 28;
+    case EMR_LINETO: if (need(16)) c.LineTo(PointL(r, 8)); return;
+    case EMR_SETARCDIRECTION: if (need(12)) c.SetArcDirection(r.I32(8)); return;
+    case EMR_BEGINPATH: c.BeginPath(); return;
+    case EMR_ENDPATH: c.EndPath(); return;
+    case EMR_CLOSEFIGURE: c.CloseFigure(); return;
+    case EMR_FILLPATH: c.FillPath(); return;
+    case EMR_STROKEANDFILLPATH: c.StrokeAndFillPath(); return;
+    case EMR_STROKEPATH: c.StrokePath(); return;
+    case EMR_SELECTCLIPPATH: if (need(12)) c.SelectClipPath(r.I32(8)); return;
+    case EMR_ABORTPATH: c.AbortPath(); return;
+    case EMR_FILLRGN: case EMR_PAINTRGN: {
+        const qint64 at = Type == EMR_FILLRGN ? 32 : 28;
         std::vector<QRectF> rects;
         if (need(at) && ReadRegion(r, at, r.U32(24), rects))
-            c.FillRegion(rects, Type == 71 ? qint64(r.U32(28)) : -1);
+            c.FillRegion(rects, Type == EMR_FILLRGN ? qint64(r.U32(28)) : -1);
         return;
     }
-    case 75: { // EXTSELECTCLIPRGN
+    case EMR_EXTSELECTCLIPRGN: {
         if (!need(16))
             return;
         const qint64 length = r.U32(8);
@@ -368,25 +366,25 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         }
         return;
     }
-    case 76: case 77: case 114: { // BITBLT, STRETCHBLT, ALPHABLEND
-        if (!need(Type == 76 ? 100 : 108))
+    case EMR_BITBLT: case EMR_STRETCHBLT: case EMR_ALPHABLEND: {
+        if (!need(Type == EMR_BITBLT ? 100 : 108))
             return;
         const QRectF dest(r.I32(24), r.I32(28), r.I32(32), r.I32(36));
         const qint64 bmiLength = r.U32(88);
-        if (Type != 114 && bmiLength == 0) {
+        if (Type != EMR_ALPHABLEND && bmiLength == 0) {
             c.PatBlt(dest, r.U32(40));
             return;
         }
         if (r.U32(80) != 0) // palette-index colours: no palette to look them up in
             return;
-        const bool alpha = Type == 114 && r.U8(43) == 1;
+        const bool alpha = Type == EMR_ALPHABLEND && r.U8(43) == 1;
         const QImage image = ReadDib(r, r.U32(84), bmiLength, r.U32(92), r.U32(96), alpha);
-        const double sw = Type == 76 ? dest.width() : r.I32(100);
-        const double sh = Type == 76 ? dest.height() : r.I32(104);
-        c.DrawImage(dest, image, QRectF(r.I32(44), r.I32(48), sw, sh), Type == 114 ? r.U8(42) / 255.0 : 1.0);
+        const double sw = Type == EMR_BITBLT ? dest.width() : r.I32(100);
+        const double sh = Type == EMR_BITBLT ? dest.height() : r.I32(104);
+        c.DrawImage(dest, image, QRectF(r.I32(44), r.I32(48), sw, sh), Type == EMR_ALPHABLEND ? r.U8(42) / 255.0 : 1.0);
         return;
     }
-    case 81: { // STRETCHDIBITS
+    case EMR_STRETCHDIBITS: {
         if (!need(80))
             return;
         const QRectF dest(r.I32(24), r.I32(28), r.I32(72), r.I32(76));
@@ -407,7 +405,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.DrawImage(dest, image, QRectF(sx, sy, sw, sh));
         return;
     }
-    case 80: { // SETDIBITSTODEVICE: played only when it carries all the rows
+    case EMR_SETDIBITSTODEVICE: { // played only when it carries all the rows
         if (!need(76) || r.U32(64) != 0)
             return;
         const qint64 bmiAt = r.U32(48);
@@ -424,7 +422,7 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         c.DrawImage(QRectF(r.I32(24), r.I32(28), sw, sh), image, QRectF(sx, sy, sw, sh));
         return;
     }
-    case 83: case 84: { // EXTTEXTOUTA, EXTTEXTOUTW
+    case EMR_EXTTEXTOUTA: case EMR_EXTTEXTOUTW: {
         if (!need(76))
             return;
         const quint32 options = r.U32(52);
@@ -432,11 +430,11 @@ void TEmfPlayer::PlayRecord(TMetafileContext& c, const TByteReader& r, quint32 T
         const qint64 dxOffsetAt = hasRect ? 72 : 56;
         const qint64 chars = std::min<qint64>(r.U32(44), MaxTextChars);
         const qint64 textAt = r.U32(48);
-        const qint64 unit = Type == 84 ? 2 : 1;
+        const qint64 unit = Type == EMR_EXTTEXTOUTW ? 2 : 1;
         if (!r.Has(textAt, chars * unit))
             return;
         QString text;
-        if (Type == 84) {
+        if (Type == EMR_EXTTEXTOUTW) {
             text = Utf16(r, textAt, chars);
         } else {
             text = QString::fromLatin1(reinterpret_cast<const char*>(r.Data() + textAt), chars);

@@ -1,7 +1,7 @@
 #include "EmfBuilder.h"
 #include "WmfBuilder.h"
 
-#include "chart/canvas/MetafileGraphic.h"
+#include "chart/panel/MetafileGraphic.h"
 
 #include <QImage>
 #include <QPainter>
@@ -75,9 +75,9 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
         {"EMF anisotropic window and viewport",
          [] {
              return TEmfBuilder()
-                 .Add(17, {8})
-                 .Add(9, {1000, 500})
-                 .Add(11, {100, 50})
+                 .Add(EMR_SETMAPMODE, {8})
+                 .Add(EMR_SETWINDOWEXTEX, {1000, 500})
+                 .Add(EMR_SETVIEWPORTEXTEX, {100, 50})
                  .Brush(1, Red).Select(1).NullPen()
                  .Rect(100, 100, 300, 200)
                  .Build();
@@ -86,9 +86,9 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
         {"EMF isotropic mapping keeps the aspect",
          [] {
              return TEmfBuilder()
-                 .Add(17, {7})
-                 .Add(9, {200, 100})
-                 .Add(11, {100, 100})
+                 .Add(EMR_SETMAPMODE, {7})
+                 .Add(EMR_SETWINDOWEXTEX, {200, 100})
+                 .Add(EMR_SETVIEWPORTEXTEX, {100, 100})
                  .Brush(1, Red).Select(1).NullPen()
                  .Rect(20, 20, 60, 40)
                  .Build();
@@ -102,17 +102,17 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
                  std::memcpy(&bits, &f, 4);
                  Put32(xform, bits);
              }
-             return TEmfBuilder().Add(35, xform).Brush(1, Red).Select(1).NullPen().Rect(5, 5, 15, 10).Build();
+             return TEmfBuilder().Add(EMR_SETWORLDTRANSFORM, xform).Brush(1, Red).Select(1).NullPen().Rect(5, 5, 15, 10).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{21, 21}, Red}, {{58, 38}, Red}, {{62, 30}, White}}},
         {"EMF clip rectangle undone by RestoreDC",
          [] {
              return TEmfBuilder()
                  .Brush(1, Red).Select(1).NullPen()
-                 .Add(33, {})
-                 .Add(30, {0, 0, 20, 50})
+                 .Add(EMR_SAVEDC, {})
+                 .Add(EMR_INTERSECTCLIPRECT, {0, 0, 20, 50})
                  .Rect(10, 10, 30, 20)
-                 .Add(34, {-1})
+                 .Add(EMR_RESTOREDC, {-1})
                  .Rect(50, 10, 60, 20)
                  .Build();
          },
@@ -122,9 +122,9 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
              QByteArray region = Words32({32, 1, 1, 16, 0, 0, 20, 50, 0, 0, 20, 50});
              return TEmfBuilder()
                  .Brush(1, Red).Select(1).NullPen()
-                 .Add(75, Words32({region.size(), 5}) + region)
+                 .Add(EMR_EXTSELECTCLIPRGN, Words32({region.size(), 5}) + region)
                  .Rect(10, 10, 30, 20)
-                 .Add(75, {0, 5})
+                 .Add(EMR_EXTSELECTCLIPRGN, {0, 5})
                  .Rect(50, 10, 60, 20)
                  .Build();
          },
@@ -133,35 +133,35 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
          [] {
              return TEmfBuilder()
                  .Brush(1, Red).Select(1).NullPen()
-                 .Poly16(86, {{0, 0}, {40, 0}, {0, 40}})
+                 .Poly16(EMR_POLYGON16, {{0, 0}, {40, 0}, {0, 40}})
                  .Pen(2, Blue, 4).Select(2)
-                 .Poly16(87, {{50, 45}, {95, 45}})
+                 .Poly16(EMR_POLYLINE16, {{50, 45}, {95, 45}})
                  .Build();
          },
          {100, 50}, {0, 0, 200, 100},
          {{{10, 10}, Red}, {{70, 70}, White}, {{150, 90}, Blue}, {{150, 80}, White}, {{90, 90}, White}}},
         {"EMF pie with equal ends is the whole ellipse",
          [] {
-             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(47, {0, 0, 100, 50, 100, 25, 100, 25}).Build();
+             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(EMR_PIE, {0, 0, 100, 50, 100, 25, 100, 25}).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{100, 50}, Red}, {{20, 50}, Red}, {{5, 5}, White}, {{195, 95}, White}}},
         {"EMF chord runs counterclockwise from its start",
          [] {
              // From the left end to the right end counterclockwise: through the bottom.
-             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(46, {0, 0, 100, 50, 0, 25, 100, 25}).Build();
+             return TEmfBuilder().Brush(1, Red).Select(1).NullPen().Add(EMR_CHORD, {0, 0, 100, 50, 0, 25, 100, 25}).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{100, 75}, Red}, {{100, 25}, White}}},
         {"EMF path filled",
          [] {
              return TEmfBuilder()
                  .Brush(1, Red).Select(1).NullPen()
-                 .Add(59, {})
-                 .Add(27, {60, 10})
-                 .Add(54, {90, 10})
-                 .Add(54, {90, 40})
-                 .Add(61, {})
-                 .Add(60, {})
-                 .Add(62, {0, 0, 0, 0})
+                 .Add(EMR_BEGINPATH, {})
+                 .Add(EMR_MOVETOEX, {60, 10})
+                 .Add(EMR_LINETO, {90, 10})
+                 .Add(EMR_LINETO, {90, 40})
+                 .Add(EMR_CLOSEFIGURE, {})
+                 .Add(EMR_ENDPATH, {})
+                 .Add(EMR_FILLPATH, {0, 0, 0, 0})
                  .Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{170, 30}, Red}, {{130, 70}, White}}},
@@ -170,7 +170,7 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
              // Rows bottom first: blue, white; then red, red.
              const QByteArray dib = Dib32(2, 2, {Blue, White, Red, Red});
              QByteArray rec = Words32({0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 100, 50});
-             return TEmfBuilder().Add(81, rec + dib).Build();
+             return TEmfBuilder().Add(EMR_STRETCHDIBITS, rec + dib).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{50, 25}, Red}, {{150, 25}, Red}, {{50, 75}, Blue}, {{150, 75}, White}}},
         {"EMF SETDIBITSTODEVICE at the bitmap's own size",
@@ -181,7 +181,7 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
                  rows.push_back(i >= 32 ? Red : i % 8 < 4 ? Blue : White);
              const QByteArray dib = Dib32(8, 8, rows);
              QByteArray rec = Words32({0, 0, 0, 0, 50, 0, 0, 0, 8, 8, 76, 40, 116, 256, 0, 0, 8});
-             return TEmfBuilder().Add(80, rec + dib).Build();
+             return TEmfBuilder().Add(EMR_SETDIBITSTODEVICE, rec + dib).Build();
          },
          {100, 50}, {0, 0, 200, 100}, {{{104, 4}, Red}, {{112, 4}, Red}, {{104, 12}, Blue}, {{112, 12}, White}, {{96, 4}, White}}},
         {"Placeable WMF: inch units and bounding box",
@@ -194,7 +194,7 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
         {"WMF window extent without placeable header",
          [] {
              TWmfBuilder w;
-             w.Add(0x0103, {8}).Window(0, 0, 400, 200).Brush(Red).Select(0).Rect(0, 0, 200, 100);
+             w.Add(META_SETMAPMODE, {8}).Window(0, 0, 400, 200).Brush(Red).Select(0).Rect(0, 0, 200, 100);
              return w.Build(false, 0, 0, 0, 0);
          },
          {400, 200}, {0, 0, 200, 100}, {{{50, 25}, Red}, {{150, 25}, White}, {{50, 75}, White}}},
@@ -203,8 +203,8 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
              TWmfBuilder w;
              w.Window(0, 0, 100, 50)
                  .Brush(Blue)            // slot 0
-                 .Add(0x00F7, {0x300, 0}) // a palette takes slot 1
-                 .Add(0x01F0, {0})       // frees slot 0
+                 .Add(META_CREATEPALETTE, {0x300, 0}) // a palette takes slot 1
+                 .Add(META_DELETEOBJECT, {0})       // frees slot 0
                  .Brush(Red)             // slot 0 again
                  .Pen(5, 0, 0)           // slot 2: null pen
                  .Select(0).Select(2)
@@ -216,8 +216,8 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
          [] {
              TWmfBuilder w;
              w.Window(0, 0, 100, 50).Brush(Red).Select(0)
-                 .Add(0x0626, {0x000F, 4, 0x4142, 0x4344})
-                 .Add(0x0324, {3, 0, 0, 40, 0, 0, 40});
+                 .Add(META_ESCAPE, {0x000F, 4, 0x4142, 0x4344})
+                 .Add(META_POLYGON, {3, 0, 0, 40, 0, 0, 40});
              return w.Build(false, 0, 0, 0, 0);
          },
          {100, 50}, {0, 0, 200, 100}, {{{10, 10}, Red}, {{70, 70}, White}}},
@@ -264,10 +264,10 @@ TEST(MetafilePlayer, TextDrawsInk)
     for (bool dx : {false, true}) {
         SCOPED_TRACE(dx ? "with Dx" : "without Dx");
         const QByteArray bytes = TEmfBuilder()
-                                     .Add(82, font)
+                                     .Add(EMR_EXTCREATEFONTINDIRECTW, font)
                                      .Select(1)
-                                     .Add(18, {1})
-                                     .Add(22, {0})
+                                     .Add(EMR_SETBKMODE, {1})
+                                     .Add(EMR_SETTEXTALIGN, {0})
                                      .Text(10, 10, QStringLiteral("Wx\u6642"), dx)
                                      .Build();
         const QImage image = Play(bytes, {200, 100}, {0, 0, 200, 100});
@@ -279,7 +279,7 @@ TEST(MetafilePlayer, TextDrawsInk)
     text += "Hello";
     text += '\0';
     text += Words16({10, 10});
-    w.Window(0, 0, 100, 50).Add(0x0521, text);
+    w.Window(0, 0, 100, 50).Add(META_TEXTOUT, text);
     const QImage image = Play(w.Build(false, 0, 0, 0, 0), {200, 100}, {0, 0, 200, 100});
     EXPECT_GT(Ink(image, {15, 15, 120, 60}), 10);
 }
@@ -306,7 +306,7 @@ QByteArray WmfThenRed(const std::function<void(TWmfBuilder&)>& Damage)
     TWmfBuilder w;
     w.Window(0, 0, 100, 50);
     Damage(w);
-    w.Add(0x01F0, {0}).Brush(Red).Select(0).Rect(-1, -1, 101, 51);
+    w.Add(META_DELETEOBJECT, {0}).Brush(Red).Select(0).Rect(-1, -1, 101, 51);
     return w.Build(false, 0, 0, 0, 0, 1440, 1);
 }
 
@@ -359,15 +359,15 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
         {"EMF nBytes beyond the file", Plays, [] { return Patched(TEmfBuilder().RedFill(100, 50).Build(), 48, 1 << 30); },
          true},
         {"EMF huge point count", Plays,
-         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(86, {0, 0, 0, 0, 0x7FFFFFFF, 0}); }); }, true},
+         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(EMR_POLYGON16, {0, 0, 0, 0, 0x7FFFFFFF, 0}); }); }, true},
         {"EMF huge polygon list", Plays,
-         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(91, {0, 0, 0, 0, 0x40000000, 0xFFFFFFFF, 3}); }); }, true},
+         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(EMR_POLYPOLYGON16, {0, 0, 0, 0, 0x40000000, 0xFFFFFFFF, 3}); }); }, true},
         {"EMF polygon counts above the total", Plays,
-         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(91, {0, 0, 0, 0, 2, 2, 2, 2, 0, 0}); }); }, true},
+         [] { return EmfThenRed([](TEmfBuilder& b) { b.Add(EMR_POLYPOLYGON16, {0, 0, 0, 0, 2, 2, 2, 2, 0, 0}); }); }, true},
         {"EMF text offsets out of range", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(84, {0, 0, 0, 0, 1, 0, 0, 5, 5, 0x7FFFFFFF, 0xFFFFFFF0, 0, 0, 0, 0, 0, 0xFFFFFFF0});
+                 b.Add(EMR_EXTTEXTOUTW, {0, 0, 0, 0, 1, 0, 0, 5, 5, 0x7FFFFFFF, 0xFFFFFFF0, 0, 0, 0, 0, 0, 0xFFFFFFF0});
              });
          },
          true},
@@ -376,8 +376,8 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
              return EmfThenRed([](TEmfBuilder& b) {
                  QByteArray font = Words32({3, INT_MIN, 0, 0, 0, 400, 0});
                  font += QByteArray(320, '\0');
-                 b.Add(82, font).Select(3).Text(1, 1, QStringLiteral("x"), false);
-                 b.Pen(2, Blue, INT_MAX).Select(2).Poly16(87, {{0, 0}, {1, 1}});
+                 b.Add(EMR_EXTCREATEFONTINDIRECTW, font).Select(3).Text(1, 1, QStringLiteral("x"), false);
+                 b.Pen(2, Blue, INT_MAX).Select(2).Poly16(EMR_POLYLINE16, {{0, 0}, {1, 1}});
                  b.Select(0x80000008);
                  b.Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
              });
@@ -386,26 +386,26 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
         {"EMF bitmap offsets out of range", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(81, StretchDib(Dib32(2, 2, {Blue, Blue, Blue, Blue}), 0xFFFFFFF0));
-                 b.Add(81, StretchDib(Dib32(2, 2, {Blue, Blue, Blue, Blue}), 120, 0x7FFFFFFF));
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(Dib32(2, 2, {Blue, Blue, Blue, Blue}), 0xFFFFFFF0));
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(Dib32(2, 2, {Blue, Blue, Blue, Blue}), 120, 0x7FFFFFFF));
              });
          },
          true},
         {"EMF bad bitmap headers", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(81, StretchDib(BadDib(0, 12)));             // core header
-                 b.Add(81, StretchDib(BadDib(0, 0x7FFFFFFF)));     // header larger than the record
-                 b.Add(81, StretchDib(BadDib(4, -1)));             // negative width
-                 b.Add(81, StretchDib(BadDib(8, INT_MIN)));        // height INT_MIN
-                 b.Add(81, StretchDib(BadDib(4, 0x10000)));        // rows longer than the bits
-                 b.Add(81, StretchDib(BadDib(12, 0x00070000)));    // 7 bits per pixel, 0 planes
-                 b.Add(81, StretchDib(BadDib(12, 0x00080001)));    // 8 bits, colour table missing
-                 b.Add(81, StretchDib(BadDib(32, 0x7FFFFFFF)));    // colours used absurd
-                 b.Add(81, StretchDib(BadDib(16, 1)));             // run-length coded
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(0, 12)));             // core header
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(0, 0x7FFFFFFF)));     // header larger than the record
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(4, -1)));             // negative width
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(8, INT_MIN)));        // height INT_MIN
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(4, 0x10000)));        // rows longer than the bits
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(12, 0x00070000)));    // 7 bits per pixel, 0 planes
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(12, 0x00080001)));    // 8 bits, colour table missing
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(32, 0x7FFFFFFF)));    // colours used absurd
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(BadDib(16, 1)));             // run-length coded
                  QByteArray huge = BadDib(4, 0x7FFFFFFF);
                  Set32(huge, 8, 0x7FFFFFFF);
-                 b.Add(81, StretchDib(huge));                      // too many pixels
+                 b.Add(EMR_STRETCHDIBITS, StretchDib(huge));                      // too many pixels
              });
          },
          true},
@@ -414,7 +414,7 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
              return EmfThenRed([](TEmfBuilder& b) {
                  b.Brush(0, Blue).Brush(70000, Blue).Brush(-1, Blue);
                  b.Select(0xFFFF).Select(0x800000FF).Select(0x7FFFFFFF).Select(0);
-                 b.Add(40, {0xFFFFFFFF}).Add(40, {0x80000004}).Add(40, {5});
+                 b.Add(EMR_DELETEOBJECT, {0xFFFFFFFF}).Add(EMR_DELETEOBJECT, {0x80000004}).Add(EMR_DELETEOBJECT, {5});
              });
          },
          true},
@@ -422,36 +422,36 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
                  for (int i = 0; i < 5000; ++i)
-                     b.Add(33, {});
-                 b.Add(34, {-1});
+                     b.Add(EMR_SAVEDC, {});
+                 b.Add(EMR_RESTOREDC, {-1});
              });
          },
          true},
         {"EMF RestoreDC garbage", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(34, {0}).Add(34, {5}).Add(34, {-100000}).Add(34, {INT_MIN}).Add(34, {INT_MAX}).Add(34, {});
+                 b.Add(EMR_RESTOREDC, {0}).Add(EMR_RESTOREDC, {5}).Add(EMR_RESTOREDC, {-100000}).Add(EMR_RESTOREDC, {INT_MIN}).Add(EMR_RESTOREDC, {INT_MAX}).Add(EMR_RESTOREDC, {});
              });
          },
          true},
         {"EMF NaN, infinite and singular transforms; zero extents", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(35, {0x7FC00000, 0, 0, 0x3F800000, 0, 0});
-                 b.Add(35, {0x7F800000, 0, 0, 0x7F800000, 0, 0});
-                 b.Add(35, {0, 0, 0, 0, 0, 0});
-                 b.Add(36, {0x3F800000, 0, 0, 0x3F800000, 0xFF800000, 0, 2});
-                 b.Add(36, {0x7F7FFFFF, 0, 0, 0x7F7FFFFF, 0, 0, 3});
-                 b.Add(17, {8}).Add(9, {0, 0}).Add(11, {0, 100}).Add(32, {1, 0, 1, 0});
+                 b.Add(EMR_SETWORLDTRANSFORM, {0x7FC00000, 0, 0, 0x3F800000, 0, 0});
+                 b.Add(EMR_SETWORLDTRANSFORM, {0x7F800000, 0, 0, 0x7F800000, 0, 0});
+                 b.Add(EMR_SETWORLDTRANSFORM, {0, 0, 0, 0, 0, 0});
+                 b.Add(EMR_MODIFYWORLDTRANSFORM, {0x3F800000, 0, 0, 0x3F800000, 0xFF800000, 0, 2});
+                 b.Add(EMR_MODIFYWORLDTRANSFORM, {0x7F7FFFFF, 0, 0, 0x7F7FFFFF, 0, 0, 3});
+                 b.Add(EMR_SETMAPMODE, {8}).Add(EMR_SETWINDOWEXTEX, {0, 0}).Add(EMR_SETVIEWPORTEXTEX, {0, 100}).Add(EMR_SCALEWINDOWEXTEX, {1, 0, 1, 0});
              });
          },
          true},
         {"EMF bad clip regions", Plays,
          [] {
              return EmfThenRed([](TEmfBuilder& b) {
-                 b.Add(75, {48, 1, 33, 1, 1, 16, 0, 0, 1, 1, 0, 0, 1, 1});          // dwSize wrong
-                 b.Add(75, {48, 1, 32, 1, 0x10000000, 16, 0, 0, 1, 1, 0, 0, 1, 1}); // count past the data
-                 b.Add(75, {0x7FFFFFFF, 1});                                          // length past the record
+                 b.Add(EMR_EXTSELECTCLIPRGN, {48, 1, 33, 1, 1, 16, 0, 0, 1, 1, 0, 0, 1, 1});          // dwSize wrong
+                 b.Add(EMR_EXTSELECTCLIPRGN, {48, 1, 32, 1, 0x10000000, 16, 0, 0, 1, 1, 0, 0, 1, 1}); // count past the data
+                 b.Add(EMR_EXTSELECTCLIPRGN, {0x7FFFFFFF, 1});                                          // length past the record
              });
          },
          true},
@@ -463,7 +463,7 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
                      Put16(points, i % 97);
                      Put16(points, (i % 2) * 50);
                  }
-                 b.Add(59, {}).Add(86, points).Add(60, {}).Add(67, {1});
+                 b.Add(EMR_BEGINPATH, {}).Add(EMR_POLYGON16, points).Add(EMR_ENDPATH, {}).Add(EMR_SELECTCLIPPATH, {1});
              });
          },
          true},
@@ -498,16 +498,16 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
         {"WMF huge counts, short records, escapes", Plays,
          [] {
              return WmfThenRed([](TWmfBuilder& w) {
-                 w.Add(0x0324, {0x7FFF, 1, 1});
-                 w.Add(0x0538, {0xFFFF, 3});
-                 w.Add(0x0538, {1, 0xFFFF, 0, 0});
-                 w.Add(0x0325, {});
-                 w.Add(0x041B, {});
-                 w.Add(0x0521, {0x7FFF});
-                 w.Add(0x0A32, {0, 0, 0x7FFF, 6, 0, 0});
-                 w.Add(0x0626, {0x0100, 0xFFFF});
-                 w.Add(0x0F43, {0x0020, 0x00CC, 0});
-                 w.Add(0x0940, {0x0020, 0x00CC, 0, 0, 2, 2, 0, 0, 40, 0});
+                 w.Add(META_POLYGON, {0x7FFF, 1, 1});
+                 w.Add(META_POLYPOLYGON, {0xFFFF, 3});
+                 w.Add(META_POLYPOLYGON, {1, 0xFFFF, 0, 0});
+                 w.Add(META_POLYLINE, {});
+                 w.Add(META_RECTANGLE, {});
+                 w.Add(META_TEXTOUT, {0x7FFF});
+                 w.Add(META_EXTTEXTOUT, {0, 0, 0x7FFF, 6, 0, 0});
+                 w.Add(META_ESCAPE, {0x0100, 0xFFFF});
+                 w.Add(META_STRETCHDIB, {0x0020, 0x00CC, 0});
+                 w.Add(META_DIBBITBLT, {0x0020, 0x00CC, 0, 0, 2, 2, 0, 0, 40, 0});
              });
          },
          true},
@@ -515,7 +515,7 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
          [] {
              return WmfThenRed([](TWmfBuilder& w) {
                  w.Brush(Blue).Brush(Blue).Pen(0, 0, 0);
-                 w.Select(0xFFFF).Select(7).Add(0x01F0, {0xFFFF});
+                 w.Select(0xFFFF).Select(7).Add(META_DELETEOBJECT, {0xFFFF});
              });
          },
          true},
@@ -523,16 +523,16 @@ TEST(MetafilePlayer, DamagedFilesAreRefusedOrPlayedInPart)
          [] {
              return WmfThenRed([](TWmfBuilder& w) {
                  for (int i = 0; i < 3000; ++i)
-                     w.Add(0x001E, {});
-                 w.Add(0x0127, {0}).Add(0x0127, {0x7FFF}).Add(0x0127, {0x8000}).Add(0x0127, {5000});
-                 w.Add(0x0127, {0xFFFF});
+                     w.Add(META_SAVEDC, {});
+                 w.Add(META_RESTOREDC, {0}).Add(META_RESTOREDC, {0x7FFF}).Add(META_RESTOREDC, {0x8000}).Add(META_RESTOREDC, {5000});
+                 w.Add(META_RESTOREDC, {0xFFFF});
              });
          },
          true},
         {"WMF zero extents and denominators", Plays,
          [] {
              return WmfThenRed([](TWmfBuilder& w) {
-                 w.Add(0x020C, {0, 0}).Add(0x020E, {0, 0}).Add(0x0410, {0, 1, 0, 1});
+                 w.Add(META_SETWINDOWEXT, {0, 0}).Add(META_SETVIEWPORTEXT, {0, 0}).Add(META_SCALEWINDOWEXT, {0, 1, 0, 1});
              });
          },
          true},

@@ -1,5 +1,6 @@
 #include "chart/canvas/AntialiasCanvas.h"
-#include "chart/canvas/EmfPaintDevice.h"
+#include "formats/EmfPaintDevice.h"
+#include "formats/MetafileRecords.h"
 
 #include "EmfRecords.h"
 
@@ -18,13 +19,6 @@
 
 namespace {
 
-enum : uint32_t {
-    HEADER = 1, POLYGON = 3, POLYLINE = 4, EOF_ = 14, SETPOLYFILLMODE = 19, INTERSECTCLIPRECT = 30,
-    SAVEDC = 33, RESTOREDC = 34, SELECTOBJECT = 37, CREATEBRUSH = 39, DELETEOBJECT = 40, ELLIPSE = 42,
-    RECTANGLE = 43, ROUNDRECT = 44, BEGINPATH = 59, ENDPATH = 60, FILLPATH = 62, STROKEANDFILLPATH = 63, STRETCHDIBITS = 81,
-    CREATEFONT = 82, EXTTEXTOUTW = 84, POLYGON16 = 86, POLYLINE16 = 87, POLYBEZIERTO16 = 88, EXTCREATEPEN = 95,
-};
-
 QByteArray Record(QSize Size, const std::function<void(QPainter&)>& Draw, QSizeF Mm = {}, QSize Px = {})
 {
     TEmfPaintDevice device(Size, Mm, Px, QStringLiteral("Test"));
@@ -36,7 +30,7 @@ QByteArray Record(QSize Size, const std::function<void(QPainter&)>& Draw, QSizeF
 
 // Structure every file must have, and the object table's bookkeeping played
 // through: an index is created free, selected and deleted only while alive,
-// never deleted while selected (RESTOREDC selects the saved objects again),
+// never deleted while selected (EMR_RESTOREDC selects the saved objects again),
 // and all below nHandles.
 void ExpectWellFormed(const QByteArray& Bytes)
 {
@@ -44,11 +38,11 @@ void ExpectWellFormed(const QByteArray& Bytes)
     ASSERT_FALSE(emf.Malformed());
     ASSERT_GE(emf.Records().size(), 2u);
     const TEmfRecord& header = emf.Records().front();
-    EXPECT_EQ(header.Type, HEADER);
+    EXPECT_EQ(header.Type, EMR_HEADER);
     EXPECT_EQ(emf.U32(header, 40), 0x464D4520u);
     EXPECT_EQ(emf.U32(header, 48), static_cast<uint32_t>(Bytes.size()));
     EXPECT_EQ(emf.U32(header, 52), emf.Records().size());
-    EXPECT_EQ(emf.Records().back().Type, EOF_);
+    EXPECT_EQ(emf.Records().back().Type, EMR_EOF);
     EXPECT_EQ(emf.End(), Bytes.size());
     const uint32_t handles = emf.U16(header, 56);
 
@@ -58,13 +52,13 @@ void ExpectWellFormed(const QByteArray& Bytes)
     TSelected selected;
     std::vector<TSelected> saved;
     for (const TEmfRecord& r : emf.Records()) {
-        if (r.Type == EXTCREATEPEN || r.Type == CREATEBRUSH || r.Type == CREATEFONT) {
+        if (r.Type == EMR_EXTCREATEPEN || r.Type == EMR_CREATEBRUSHINDIRECT || r.Type == EMR_EXTCREATEFONTINDIRECTW) {
             const uint32_t ih = emf.U32(r, 8);
             EXPECT_GT(ih, 0u);
             EXPECT_LT(ih, handles);
             EXPECT_TRUE(alive.insert(ih).second) << "index " << ih << " created twice";
             kind[ih] = r.Type;
-        } else if (r.Type == SELECTOBJECT) {
+        } else if (r.Type == EMR_SELECTOBJECT) {
             const uint32_t ih = emf.U32(r, 8);
             if (ih & 0x80000000u) {
                 const uint32_t n = ih & 0xFF;
@@ -72,8 +66,8 @@ void ExpectWellFormed(const QByteArray& Bytes)
                 continue;
             }
             EXPECT_TRUE(alive.count(ih)) << "selecting deleted " << ih;
-            (kind[ih] == EXTCREATEPEN ? selected.Pen : kind[ih] == CREATEBRUSH ? selected.Brush : selected.Font) = ih;
-        } else if (r.Type == DELETEOBJECT) {
+            (kind[ih] == EMR_EXTCREATEPEN ? selected.Pen : kind[ih] == EMR_CREATEBRUSHINDIRECT ? selected.Brush : selected.Font) = ih;
+        } else if (r.Type == EMR_DELETEOBJECT) {
             const uint32_t ih = emf.U32(r, 8);
             EXPECT_TRUE(alive.erase(ih)) << "deleting dead " << ih;
             EXPECT_NE(ih, selected.Pen);
@@ -81,9 +75,9 @@ void ExpectWellFormed(const QByteArray& Bytes)
             EXPECT_NE(ih, selected.Font);
             for (const TSelected& s : saved)
                 EXPECT_TRUE(ih != s.Pen && ih != s.Brush && ih != s.Font) << "deleting a saved selection";
-        } else if (r.Type == SAVEDC) {
+        } else if (r.Type == EMR_SAVEDC) {
             saved.push_back(selected);
-        } else if (r.Type == RESTOREDC) {
+        } else if (r.Type == EMR_RESTOREDC) {
             ASSERT_FALSE(saved.empty());
             selected = saved.back();
             saved.pop_back();
@@ -94,7 +88,7 @@ void ExpectWellFormed(const QByteArray& Bytes)
             }
         }
     }
-    EXPECT_TRUE(saved.empty()) << "SAVEDC without RESTOREDC";
+    EXPECT_TRUE(saved.empty()) << "SAVEDC without EMR_RESTOREDC";
     EXPECT_TRUE(alive.empty()) << "objects left undeleted";
 }
 
@@ -168,7 +162,7 @@ TEST(EmfRecorder, ConnectedLinesBecomeFewPolylineRecords)
         });
         ExpectWellFormed(bytes);
         const TEmfRecords emf(bytes);
-        const auto records = emf.OfType(POLYLINE16);
+        const auto records = emf.OfType(EMR_POLYLINE16);
         EXPECT_GE(records.size(), 1u);
         EXPECT_LE(records.size(), 5u);
         uint32_t points = 0;
@@ -177,7 +171,7 @@ TEST(EmfRecorder, ConnectedLinesBecomeFewPolylineRecords)
         EXPECT_GE(points, uint32_t(n));
         EXPECT_LE(points, uint32_t(n + 5)); // a split repeats its joint
         EXPECT_LT(bytes.size(), 5 * n);
-        EXPECT_EQ(emf.Count(EXTCREATEPEN), 1);
+        EXPECT_EQ(emf.Count(EMR_EXTCREATEPEN), 1);
     }
 }
 
@@ -203,9 +197,9 @@ TEST(EmfRecorder, PensAreCreatedOnlyWhenTheyChange)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto pens = emf.OfType(EXTCREATEPEN);
+    const auto pens = emf.OfType(EMR_EXTCREATEPEN);
     ASSERT_EQ(pens.size(), 3u);
-    EXPECT_EQ(emf.Count(POLYLINE16), 5);
+    EXPECT_EQ(emf.Count(EMR_POLYLINE16), 5);
     // Solid, flat caps, bevel joins, geometric; width; COLORREF.
     EXPECT_EQ(emf.U32(pens[0], 28), 0x10000u | 0x200u | 0x1000u);
     EXPECT_EQ(emf.U32(pens[0], 32), 3u);
@@ -234,9 +228,9 @@ TEST(EmfRecorder, AlternatingPensAreSelectedAgainNotMadeAgain)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    EXPECT_EQ(emf.Count(EXTCREATEPEN), 2);
-    EXPECT_EQ(emf.Count(CREATEBRUSH), 1);
-    EXPECT_EQ(emf.Count(DELETEOBJECT), 3); // at the end
+    EXPECT_EQ(emf.Count(EMR_EXTCREATEPEN), 2);
+    EXPECT_EQ(emf.Count(EMR_CREATEBRUSHINDIRECT), 1);
+    EXPECT_EQ(emf.Count(EMR_DELETEOBJECT), 3); // at the end
     EXPECT_LT(bytes.size(), 100 * 80);
 }
 
@@ -261,23 +255,23 @@ TEST(EmfRecorder, ShapesBecomeTheirOwnRecords)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto rects = emf.OfType(RECTANGLE);
+    const auto rects = emf.OfType(EMR_RECTANGLE);
     ASSERT_GE(rects.size(), 2u);
     EXPECT_EQ(emf.I32(rects[0], 8), 10);
     EXPECT_EQ(emf.I32(rects[0], 12), 10);
     EXPECT_EQ(emf.I32(rects[0], 16), 40);
     EXPECT_EQ(emf.I32(rects[0], 20), 30);
-    EXPECT_EQ(emf.Count(ELLIPSE), 1);
-    EXPECT_EQ(emf.Count(POLYGON16), 1);
-    EXPECT_EQ(emf.U32(emf.OfType(SETPOLYFILLMODE).front(), 8), 1u);
-    // Rounded rectangles stay curved paths: LibreOffice draws ROUNDRECT's
+    EXPECT_EQ(emf.Count(EMR_ELLIPSE), 1);
+    EXPECT_EQ(emf.Count(EMR_POLYGON16), 1);
+    EXPECT_EQ(emf.U32(emf.OfType(EMR_SETPOLYFILLMODE).front(), 8), 1u);
+    // Rounded rectangles stay curved paths: LibreOffice draws EMR_ROUNDRECT's
     // corners twice the size the other renderers draw.
-    EXPECT_EQ(emf.Count(ROUNDRECT), 0);
-    EXPECT_EQ(emf.Count(BEGINPATH), 2);
-    EXPECT_GE(emf.Count(POLYBEZIERTO16), 2);
-    EXPECT_EQ(emf.Count(ENDPATH), 2);
-    EXPECT_EQ(emf.Count(STROKEANDFILLPATH), 2);
-    const auto brushes = emf.OfType(CREATEBRUSH);
+    EXPECT_EQ(emf.Count(EMR_ROUNDRECT), 0);
+    EXPECT_EQ(emf.Count(EMR_BEGINPATH), 2);
+    EXPECT_GE(emf.Count(EMR_POLYBEZIERTO16), 2);
+    EXPECT_EQ(emf.Count(EMR_ENDPATH), 2);
+    EXPECT_EQ(emf.Count(EMR_STROKEANDFILLPATH), 2);
+    const auto brushes = emf.OfType(EMR_CREATEBRUSHINDIRECT);
     ASSERT_EQ(brushes.size(), 2u); // blue, red for fillRect; blue is selected again for the last rectangle
     EXPECT_EQ(emf.U32(brushes[0], 16), 0u | (128u << 8) | (255u << 16));
 }
@@ -311,9 +305,9 @@ TEST(EmfRecorder, AnEllipseFillAndItsFrameBecomeOneRecord)
     const std::vector<uint32_t> types = emf.Types();
     std::vector<uint32_t> drawn;
     for (uint32_t t : types)
-        if (t == ELLIPSE || t == POLYLINE16 || t == INTERSECTCLIPRECT)
+        if (t == EMR_ELLIPSE || t == EMR_POLYLINE16 || t == EMR_INTERSECTCLIPRECT)
             drawn.push_back(t);
-    EXPECT_EQ(drawn, (std::vector<uint32_t>{ELLIPSE, ELLIPSE, POLYLINE16, ELLIPSE, INTERSECTCLIPRECT, ELLIPSE}));
+    EXPECT_EQ(drawn, (std::vector<uint32_t>{EMR_ELLIPSE, EMR_ELLIPSE, EMR_POLYLINE16, EMR_ELLIPSE, EMR_INTERSECTCLIPRECT, EMR_ELLIPSE}));
 }
 
 TEST(EmfRecorder, ClipRectangleWrapsTheDrawingInSaveAndRestore)
@@ -337,24 +331,24 @@ TEST(EmfRecorder, ClipRectangleWrapsTheDrawingInSaveAndRestore)
     const TEmfRecords emf(bytes);
     std::vector<uint32_t> sequence;
     for (const uint32_t t : emf.Types())
-        if (t == SAVEDC || t == RESTOREDC || t == INTERSECTCLIPRECT || t == POLYLINE16)
+        if (t == EMR_SAVEDC || t == EMR_RESTOREDC || t == EMR_INTERSECTCLIPRECT || t == EMR_POLYLINE16)
             sequence.push_back(t);
-    const std::vector<uint32_t> expected{SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, POLYLINE16, RESTOREDC, POLYLINE16,
-                                         SAVEDC,     INTERSECTCLIPRECT, POLYLINE16, RESTOREDC, POLYLINE16};
+    const std::vector<uint32_t> expected{EMR_SAVEDC,     EMR_INTERSECTCLIPRECT, EMR_POLYLINE16, EMR_POLYLINE16, EMR_RESTOREDC, EMR_POLYLINE16,
+                                         EMR_SAVEDC,     EMR_INTERSECTCLIPRECT, EMR_POLYLINE16, EMR_RESTOREDC, EMR_POLYLINE16};
     EXPECT_EQ(sequence, expected);
-    // RESTOREDC brought back the black pen: the red one is selected again
+    // EMR_RESTOREDC brought back the black pen: the red one is selected again
     // before the next line.
-    const uint32_t red = emf.U32(emf.OfType(EXTCREATEPEN).at(1), 8);
+    const uint32_t red = emf.U32(emf.OfType(EMR_EXTCREATEPEN).at(1), 8);
     const auto& records = emf.Records();
     size_t at = 0;
-    while (records[at].Type != RESTOREDC)
+    while (records[at].Type != EMR_RESTOREDC)
         ++at;
     bool reselected = false;
-    for (++at; records[at].Type != POLYLINE16; ++at)
-        reselected = reselected || (records[at].Type == SELECTOBJECT && emf.U32(records[at], 8) == red);
+    for (++at; records[at].Type != EMR_POLYLINE16; ++at)
+        reselected = reselected || (records[at].Type == EMR_SELECTOBJECT && emf.U32(records[at], 8) == red);
     EXPECT_TRUE(reselected);
 
-    const auto clips = emf.OfType(INTERSECTCLIPRECT);
+    const auto clips = emf.OfType(EMR_INTERSECTCLIPRECT);
     ASSERT_EQ(clips.size(), 2u);
     EXPECT_EQ(emf.I32(clips[0], 8), 10);
     EXPECT_EQ(emf.I32(clips[0], 12), 10);
@@ -377,7 +371,7 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto fonts = emf.OfType(CREATEFONT);
+    const auto fonts = emf.OfType(EMR_EXTCREATEFONTINDIRECTW);
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_EQ(fonts[0].Size, 368u);
     EXPECT_EQ(emf.I32(fonts[0], 12), -20);
@@ -385,7 +379,7 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
     EXPECT_EQ(emf.U8(fonts[0], 35), 128); // SHIFTJIS
     EXPECT_EQ(emf.Utf16(fonts[0], 40, 10), QStringLiteral("IPAPGothic"));
 
-    const auto texts = emf.OfType(EXTTEXTOUTW);
+    const auto texts = emf.OfType(EMR_EXTTEXTOUTW);
     ASSERT_EQ(texts.size(), 1u);
     const TEmfRecord& t = texts[0];
     EXPECT_EQ(emf.I32(t, 36), 10);
@@ -402,7 +396,7 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
     }
     TEmfPaintDevice device({10, 10});
     EXPECT_NEAR(total, QFontMetricsF(font, &device).horizontalAdvance(title), 1.0);
-    EXPECT_EQ(emf.Count(24 /* SETTEXTCOLOR */), 1);
+    EXPECT_EQ(emf.Count(EMR_SETTEXTCOLOR), 1);
 
     // A Latin face gets the default character set; kerned pairs keep the
     // advances adding up to the text's width.
@@ -413,9 +407,9 @@ TEST(EmfRecorder, TextBecomesUtf16WithAdvances)
         p.drawText(QPointF(1, 40), kerned);
     });
     const TEmfRecords plain(latin);
-    ASSERT_EQ(plain.Count(CREATEFONT), 1);
-    EXPECT_EQ(plain.U8(plain.OfType(CREATEFONT)[0], 35), 1);
-    const TEmfRecord k = plain.OfType(EXTTEXTOUTW).at(0);
+    ASSERT_EQ(plain.Count(EMR_EXTCREATEFONTINDIRECTW), 1);
+    EXPECT_EQ(plain.U8(plain.OfType(EMR_EXTCREATEFONTINDIRECTW)[0], 35), 1);
+    const TEmfRecord k = plain.OfType(EMR_EXTTEXTOUTW).at(0);
     int kernedTotal = 0;
     for (int i = 0; i < kerned.size(); ++i)
         kernedTotal += plain.I32(k, plain.U32(k, 72) + 4 * i);
@@ -434,11 +428,11 @@ TEST(EmfRecorder, UnderlineAndStrikeOutAreTheFontsNotExtraLines)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto fonts = emf.OfType(CREATEFONT);
+    const auto fonts = emf.OfType(EMR_EXTCREATEFONTINDIRECTW);
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_EQ(emf.U8(fonts[0], 33), 1); // underline
     EXPECT_EQ(emf.U8(fonts[0], 34), 1); // strike-out
-    const auto lines = emf.OfType(POLYLINE16);
+    const auto lines = emf.OfType(EMR_POLYLINE16);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(emf.I16(lines[0], 30), 90);
 }
@@ -456,12 +450,12 @@ TEST(EmfRecorder, RotatedTextCarriesTheEscapement)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto fonts = emf.OfType(CREATEFONT);
+    const auto fonts = emf.OfType(EMR_EXTCREATEFONTINDIRECTW);
     ASSERT_EQ(fonts.size(), 2u);
     EXPECT_EQ(emf.I32(fonts[0], 20), 900);
     EXPECT_EQ(emf.I32(fonts[0], 24), 900);
     EXPECT_EQ(emf.I32(fonts[1], 20), 2700);
-    const auto texts = emf.OfType(EXTTEXTOUTW);
+    const auto texts = emf.OfType(EMR_EXTTEXTOUTW);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(emf.I32(texts[0], 36), 50);
     EXPECT_EQ(emf.I32(texts[0], 40), 150);
@@ -478,7 +472,7 @@ TEST(EmfRecorder, LargeCoordinatesUse32BitPointsAndHugeOnesAreClamped)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto lines = emf.OfType(POLYLINE);
+    const auto lines = emf.OfType(EMR_POLYLINE);
     ASSERT_GE(lines.size(), 1u);
     EXPECT_EQ(emf.I32(lines[0], 28), 0);
     EXPECT_EQ(emf.I32(lines[0], 36), 40000);
@@ -487,7 +481,7 @@ TEST(EmfRecorder, LargeCoordinatesUse32BitPointsAndHugeOnesAreClamped)
         for (uint32_t i = 0; i < emf.U32(r, 24); ++i)
             clamped = clamped || (emf.I32(r, 28 + 8 * i) == INT32_MAX && emf.I32(r, 32 + 8 * i) == INT32_MIN);
     EXPECT_TRUE(clamped);
-    EXPECT_EQ(emf.Count(POLYGON), 1);
+    EXPECT_EQ(emf.Count(EMR_POLYGON), 1);
 }
 
 TEST(EmfRecorder, ImageBecomesStretchDibits)
@@ -502,7 +496,7 @@ TEST(EmfRecorder, ImageBecomesStretchDibits)
     });
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    const auto images = emf.OfType(STRETCHDIBITS);
+    const auto images = emf.OfType(EMR_STRETCHDIBITS);
     ASSERT_EQ(images.size(), 2u);
     const TEmfRecord& r = images[0];
     EXPECT_EQ(emf.I32(r, 24), 5);
@@ -552,13 +546,13 @@ TEST(EmfRecorder, TheChartCanvasDrawsIntoIt)
     const QByteArray bytes = device.Bytes();
     ExpectWellFormed(bytes);
     const TEmfRecords emf(bytes);
-    EXPECT_EQ(emf.Count(SAVEDC), 2);
-    EXPECT_GE(emf.Count(BEGINPATH), 1);
-    EXPECT_EQ(emf.I32(emf.OfType(INTERSECTCLIPRECT).at(1), 8), 30);
-    EXPECT_GE(emf.Count(EXTTEXTOUTW), 2);
-    EXPECT_LE(emf.Count(POLYLINE16), 6);
+    EXPECT_EQ(emf.Count(EMR_SAVEDC), 2);
+    EXPECT_GE(emf.Count(EMR_BEGINPATH), 1);
+    EXPECT_EQ(emf.I32(emf.OfType(EMR_INTERSECTCLIPRECT).at(1), 8), 30);
+    EXPECT_GE(emf.Count(EMR_EXTTEXTOUTW), 2);
+    EXPECT_LE(emf.Count(EMR_POLYLINE16), 6);
     bool upward = false;
-    for (const TEmfRecord& f : emf.OfType(CREATEFONT))
+    for (const TEmfRecord& f : emf.OfType(EMR_EXTCREATEFONTINDIRECTW))
         upward = upward || emf.I32(f, 20) == 900;
     EXPECT_TRUE(upward);
 }
@@ -621,7 +615,7 @@ TEST(EmfRecorder, RandomDrawingKeepsTheFileSound)
         p.end();
         ExpectWellFormed(device.Bytes());
         const TEmfRecords emf(device.Bytes());
-        EXPECT_GT(emf.Count(SAVEDC), 10);
-        EXPECT_GT(emf.Count(EXTCREATEPEN), 16); // more than stay alive: some were evicted
+        EXPECT_GT(emf.Count(EMR_SAVEDC), 10);
+        EXPECT_GT(emf.Count(EMR_EXTCREATEPEN), 16); // more than stay alive: some were evicted
     }
 }
