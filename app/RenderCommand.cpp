@@ -1,5 +1,7 @@
 #include "app/RenderCommand.h"
 
+#include "app/SystemPalette.h"
+
 #include "app/ChartCommands.h"
 #include "app/DataErrors.h"
 #include "app/DataImport.h"
@@ -450,6 +452,7 @@ int Run(const TRenderOptions& o)
     if (!o.Output.isEmpty() && !TChartExport::FormatOfFile(o.Output))
         return Fail(QStringLiteral("%1: the output must end in %2").arg(o.Output, TChartExport::KnownExtensions()));
     std::unique_ptr<TChart> chart = CreatePlotvaneChart();
+    chart->SetSystemPalette(ApplicationSystemPalette());
     // The control's size: what the exports draw at.
     chart->SetSize(o.Width, o.Height);
     TDataImport import;

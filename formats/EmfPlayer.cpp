@@ -131,10 +131,17 @@ TEmfPlayer::TEmfPlayer(TByteReader Bytes) : FBytes(Bytes)
     FPixelsPerMm = ppmX;
     const QRectF frame = RectL(b, 24);
     const QRectF bounds = RectL(b, 8);
-    if (frame.width() > 0 && frame.height() > 0)
+    if (frame.width() > 0 && frame.height() > 0) {
         FFrame = QRectF(frame.left() * ppmX / 100, frame.top() * ppmY / 100, frame.width() * ppmX / 100,
                         frame.height() * ppmY / 100);
-    else if (bounds.width() >= 0 && bounds.height() >= 0)
+        // Recorders make the frame from the inclusive bounds (bounds × mm /
+        // px), one pixel short of the picture: where the two agree, the
+        // bounds' own extent is the picture's.
+        if (bounds.width() >= 0 && bounds.height() >= 0 && std::abs(FFrame.left() - bounds.left()) < 1
+            && std::abs(FFrame.top() - bounds.top()) < 1 && std::abs(FFrame.width() - bounds.width()) < 1
+            && std::abs(FFrame.height() - bounds.height()) < 1)
+            FFrame = bounds.adjusted(0, 0, 1, 1);
+    } else if (bounds.width() >= 0 && bounds.height() >= 0)
         FFrame = bounds.adjusted(0, 0, 1, 1); // inclusive bounds
     if (!(FFrame.width() >= 0.5 && FFrame.height() >= 0.5) || !std::isfinite(FFrame.width() * FFrame.height()))
         Fail("the picture has no extent");

@@ -1,6 +1,6 @@
 #include "app/window/ChartView.h"
 
-#include "chart/canvas/SystemColors.h"
+#include "app/SystemPalette.h"
 #include "chart/panel/Chart.h"
 #include "chart/panel/ChartLegend.h"
 #include "chart/panel/ChartMouse.h"
@@ -33,6 +33,7 @@ TChartView::TChartView(TChart* Chart, QWidget* Parent) : QWidget(Parent), FChart
     setMouseTracking(true);
     FChart->SetHost(this);
     FChart->SetSize(width(), height());
+    FChart->SetSystemPalette(ApplicationSystemPalette());
 }
 
 TChartView::~TChartView()
@@ -58,8 +59,10 @@ void TChartView::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
     if (Event->type() == QEvent::PaletteChange || Event->type() == QEvent::ApplicationPaletteChange
-        || Event->type() == QEvent::StyleChange)
+        || Event->type() == QEvent::StyleChange) {
+        FChart->SetSystemPalette(ApplicationSystemPalette());
         FChart->Invalidate();
+    }
 }
 
 void TChartView::paintEvent(QPaintEvent*)

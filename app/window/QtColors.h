@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/SystemColors.h"
+#include "app/SystemPalette.h"
 #include "core/Color.h"
 
 #include <QColor>
@@ -14,6 +14,6 @@ inline TColor ToTColor(const QColor& Color)
 // A system colour shows as the running palette's colour for it.
 inline QColor ToQColor(TColor Color)
 {
-    const TColor C = ResolveColor(Color);
+    const TColor C = TRenderContext::For(roScreen, ApplicationSystemPalette()).ResolveColor(Color);
     return QColor(int(C & 0xFF), int((C >> 8) & 0xFF), int((C >> 16) & 0xFF));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/canvas/Rect.h"
+#include "chart/canvas/RenderContext.h"
 
 #include <QString>
 
@@ -41,6 +42,14 @@ public:
     // MaxWidth wide, else its longest start that fits with "…" after it
     // (just "…" when nothing does).
     QString ElidedLine(const QString& Line, int MaxWidth);
+
+    // --------------------------------------------------- render context
+    // Where the frame being drawn goes (the screen between frames), with the
+    // desktop colours the system colours stand for.
+    const TRenderContext& RenderContext() const { return IRenderContext; }
+    TColor ResolveColor(TColor Color) const { return IRenderContext.ResolveColor(Color); }
+    // clNone becomes black, then system colours resolve.
+    TColor ResolvePanelColor(TColor Color) const { return IRenderContext.ResolvePanelColor(Color); }
 
     // ------------------------------------------------------- repainting
     // Marks the picture stale and asks for a repaint unless AutoRepaint is off.
@@ -90,6 +99,7 @@ protected:
     void SetAxesList(TChartAxes* Value) { FAxesList = Value; }
 
     bool FAutoRepaint = true;
+    TRenderContext IRenderContext;
     TRect FChartBounds;
     TRect FChartRect;
     int FChartWidth = 0;

@@ -4,7 +4,6 @@
 #include "chart/axes/ChartContext.h"
 #include "chart/canvas/ChartEmboss.h"
 #include "chart/canvas/ShadowPainter.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 
 TCustomShape::TCustomShape(TChartContext* AChart) : TCustomShapeBrushPen(AChart)
@@ -91,7 +90,7 @@ void TCustomShape::Draw()
             if (FEmboss)
                 DrawShadow(C, *FEmboss, R, Round);
         }
-        C.AssignBrushColor(FBrush, ResolveColor(FColor), ResolveColor(FBrush.BackColor()));
+        C.AssignBrushColor(FBrush, FParentChart->ResolveColor(FColor), FParentChart->ResolveColor(FBrush.BackColor()));
         C.AssignVisiblePen(FPen);
         DrawShapeOutline(FShapeBounds);
     }

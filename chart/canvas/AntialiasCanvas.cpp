@@ -382,7 +382,8 @@ QImage* TAntialiasCanvas::StampTarget(const QRect& Inside, TClipBox& Clip) const
     // Every operation of this surface leaves its painter untransformed,
     // opaque and composing source-over; only the device and the clip decide.
     QImage* image = IStampImage;
-    if (FMetafiling || !image)
+    // Stamps copy pixels: a vector picture gets every figure drawn.
+    if (!FRenderContext.Raster() || !image)
         return nullptr;
     const int w = image->width(), h = image->height();
     if (Inside.left() < 0 || Inside.top() < 0 || Inside.right() >= w || Inside.bottom() >= h)
@@ -531,9 +532,10 @@ void TAntialiasCanvas::EnsureFont()
     QPaintDevice* device = IDevice ? IDevice : &D->MeasureImage;
     const int dpi = device->logicalDpiY();
     double size = std::max(0.1, double(FFont.Size()));
-    // A metafile keeps the text as large, in device pixels, as on screen.
-    if (FMetafiling && dpi > 0)
-        size = size * D->MeasureImage.logicalDpiY() / dpi;
+    // A vector picture keeps the text as large, in its units, as the chart's
+    // pixels at the reference resolution.
+    if (FRenderContext.TextAtReferenceSize() && dpi > 0)
+        size = size * FRenderContext.ReferenceDpi / dpi;
     if (D->Font.Update(FFont.Name(), size, FFont.Style(), TextHint(), dpi, device))
         D->PainterHasFont = false;
 }
@@ -657,10 +659,11 @@ void TAntialiasCanvas::FillShadowPath(const QPainterPath& path, const std::vecto
 {
     const TColor color = Shadow.Color();
     SetSmoothing(FAnti);
-    if (FMetafiling || !Shadow.Smooth()) {
-        // Solid: opaque in a metafile; otherwise the surface alpha, which the
-        // caller's blending has set from the shadow's transparency.
-        const unsigned argb = FMetafiling ? (ArgbOf(color) | 0xFF000000u) : ArgbOf(color);
+    if (!FRenderContext.Raster() || !Shadow.Smooth()) {
+        // Solid. Outside pixels it stands for the soft shadow and is opaque,
+        // as a metafile can only show it; otherwise the surface alpha, which
+        // the caller's blending has set from the shadow's transparency.
+        const unsigned argb = FRenderContext.Raster() ? ArgbOf(color) : (ArgbOf(color) | 0xFF000000u);
         FGraphics->fillPath(path, QColor::fromRgba(argb));
         return;
     }

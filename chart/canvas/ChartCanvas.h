@@ -6,6 +6,7 @@
 #include "chart/canvas/Point.h"
 #include "chart/canvas/PointFloat.h"
 #include "chart/canvas/Rect.h"
+#include "chart/canvas/RenderContext.h"
 #include "chart/canvas/StampPaint.h"
 #include "core/Color.h"
 
@@ -58,8 +59,9 @@ public:
     void SetTextAlign(int Value) { FTextAlign = Value; }
     TStretchQuality StretchQuality() const { return FStretchQuality; }
     void SetStretchQuality(TStretchQuality Value) { FStretchQuality = Value; }
-    bool Metafiling() const { return FMetafiling; }
-    void SetMetafiling(bool Value) { FMetafiling = Value; }
+    // Where the frame being drawn goes; the chart hands it over with each frame.
+    const TRenderContext& RenderContext() const { return FRenderContext; }
+    void SetRenderContext(const TRenderContext& Value) { FRenderContext = Value; }
     double FontZoom() const { return FFontZoom; }
     void SetFontZoom(double Value) { FFontZoom = Value; }
     bool ZoomText() const { return IZoomText; }
@@ -183,7 +185,7 @@ protected:
     TColor FBackColor = clWhite;
     int FTextAlign = ta_LeftTop;
     TStretchQuality FStretchQuality = sqHigh;
-    bool FMetafiling = false;
+    TRenderContext FRenderContext;
     double FFontZoom = 100;
     bool IZoomText = false;
     double FDashPhase = 0;

@@ -2,20 +2,19 @@
 
 #include "chart/panel/CustomChartPanel.h"
 #include "chart/panel/ExportError.h"
+#include "core/Numbers.h"
 #include "core/WriteFailure.h"
 #include "formats/BmpWriter.h"
 #include "formats/EmfPaintDevice.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -50,7 +49,7 @@ QByteArray EncodeSvg(TCustomChartPanel& Chart)
     Svg.setViewBox(QRect(0, 0, R.Width(), R.Height()));
     Svg.setResolution(ScreenDpi);
     Svg.setTitle(QStringLiteral("Plotvane chart"));
-    Chart.DrawOffscreen(&Svg, R, true);
+    Chart.DrawOffscreen(&Svg, R, roVectorExport, ScreenDpi);
     // The generator gives the size in millimetres rounded to a few digits,
     // which readers turn into one pixel too many; a pixel is the unit here.
     static const QRegularExpression Size(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
@@ -76,7 +75,7 @@ QByteArray EncodePdf(TCustomChartPanel& Chart)
     const QSizeF Points(R.Width() * 72.0 / ScreenDpi, R.Height() * 72.0 / ScreenDpi);
     Pdf.setPageLayout(QPageLayout(QPageSize(Points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF()));
-    Chart.DrawOffscreen(&Pdf, R, true);
+    Chart.DrawOffscreen(&Pdf, R, roVectorExport, ScreenDpi);
     return Bytes;
 }
 
@@ -165,20 +164,19 @@ std::unique_ptr<QMimeData> TChartExport::MetafileMimeData(TCustomChartPanel& Cha
 // The chart's own export members: here, with the file formats, so that the
 // chart base class knows no writer.
 
-QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& R)
+QByteArray TCustomChartPanel::CreateChartMetafile(const TRect& R, double ReferenceDpi)
 {
-    // The screen is the reference device: its size in pixels and in
-    // millimetres give the metafile's physical frame.
-    QSizeF Millimeters;
-    QSize Pixels;
-    if (const QScreen* Screen = QGuiApplication::primaryScreen()) {
-        Millimeters = Screen->physicalSize();
-        Pixels = Screen->size();
-    }
+    // The reference device is a screen at the reference resolution, the same
+    // wherever the file is made: a metre square of it, so that its size in
+    // whole millimetres (as the header keeps it) is exact: 9,600 pixels in
+    // 2,540 mm at 96 dpi.
     const int Width = std::max(1, R.Width());
     const int Height = std::max(1, R.Height());
-    TEmfPaintDevice Metafile(QSize(Width, Height), Millimeters, Pixels, QStringLiteral("Plotvane chart"));
-    DrawOffscreen(&Metafile, {0, 0, Width, Height}, true);
+    const double Dpi = ReferenceDpi > 0 && ReferenceDpi <= 10000 ? ReferenceDpi : 96;
+    const int ReferencePixels = Numbers::RoundInt(Dpi * 100);
+    TEmfPaintDevice Metafile(QSize(Width, Height), QSizeF(2540, 2540), QSize(ReferencePixels, ReferencePixels),
+                             QStringLiteral("Plotvane chart"));
+    DrawOffscreen(&Metafile, {0, 0, Width, Height}, roMetafile, Dpi);
     return Metafile.Bytes();
 }
 

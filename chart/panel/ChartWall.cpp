@@ -4,7 +4,6 @@
 #include "core/ChangeNotifier.h"
 #include "chart/panel/CustomChartPanel.h"
 #include "chart/canvas/ShadowPainter.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 
 TChartWall::TChartWall(TChartContext* AChart, TColor AColor)
@@ -41,7 +40,7 @@ void TChartWall::DrawWall(const TRect& R, const TRect& PictureRect)
     if (FTransparent)
         C.Brush()->SetStyle(bsClear);
     else
-        C.AssignBrushColor(FBrush, ResolveColor(FColor), ResolveColor(FBrush.BackColor()));
+        C.AssignBrushColor(FBrush, FParentChart->ResolveColor(FColor), FParentChart->ResolveColor(FBrush.BackColor()));
     if (FShapeStyle == fosRoundRectangle)
         C.RoundRect(R.Left, R.Top, R.Right, R.Bottom, FRoundSize, FRoundSize);
     else

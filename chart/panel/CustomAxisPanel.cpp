@@ -1,6 +1,5 @@
 #include "chart/panel/CustomAxisPanel.h"
 
-#include "chart/canvas/SystemColors.h"
 
 #include "core/ChangeNotifier.h"
 #include "chart/axes/ChartAxis.h"

@@ -6,11 +6,11 @@
 #include "core/ChangeNotifier.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/canvas/ShadowPainter.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/canvas/ChartFont.h"
 
 #include <QImage>
+#include <QPaintDevice>
 
 #include <algorithm>
 #include <string>
@@ -78,9 +78,52 @@ void TCustomChartPanel::SetCanvas(std::unique_ptr<TChartCanvas> Value)
     Invalidate();
 }
 
-void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect)
+namespace {
+
+// Runs its function when it goes, on every path out.
+template <class F>
+class TOnExit {
+public:
+    explicit TOnExit(F Function) : FFunction(std::move(Function)) {}
+    ~TOnExit() { FFunction(); }
+    TOnExit(const TOnExit&) = delete;
+    TOnExit& operator=(const TOnExit&) = delete;
+
+private:
+    F FFunction;
+};
+
+} // namespace
+
+TRenderContext TCustomChartPanel::FrameContext(TRenderOutput Output, const QPaintDevice* Destination) const
+{
+    TRenderContext Context = TRenderContext::For(Output, FSystemPalette);
+    if (Output == roScreen && Destination)
+        Context.DevicePixelRatio = Destination->devicePixelRatioF();
+    return Context;
+}
+
+void TCustomChartPanel::SetSystemPalette(const TSystemPalette& Value)
+{
+    if (FSystemPalette == Value)
+        return;
+    FSystemPalette = Value;
+    IRenderContext.Palette = Value;
+    if (FCanvas)
+        FCanvas->SetRenderContext(IRenderContext);
+    Invalidate();
+}
+
+void TCustomChartPanel::DrawFrame(QPaintDevice* Destination, const TRect& Rect, const TRenderContext& Context)
 {
     TChartCanvas* C = Canvas();
+    // The frame's context for the frame; the screen's between frames.
+    IRenderContext = Context;
+    C->SetRenderContext(Context);
+    TOnExit Restore([this, C] {
+        IRenderContext = FrameContext(roScreen, nullptr);
+        C->SetRenderContext(IRenderContext);
+    });
     const TColor Background = ResolvePanelColor(FColor);
     const TRect Bounds = C->InitWindow(Destination, Rect, FView3D, Background);
     try {
@@ -124,7 +167,7 @@ void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
 {
     IQuickFrame = FQuickFrames;
     try {
-        DrawFrame(Destination, Rect);
+        DrawFrame(Destination, Rect, FrameContext(roScreen, Destination));
     } catch (...) {
         IQuickFrame = false;
         FDirty = true;
@@ -137,10 +180,13 @@ void TCustomChartPanel::Draw(QPaintDevice* Destination, const TRect& Rect)
     ++FFrameCount;
 }
 
-void TCustomChartPanel::DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, bool Metafiling)
+void TCustomChartPanel::DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, TRenderOutput Output,
+                                      double ReferenceDpi)
 {
-    TOffscreenFrame Offscreen(*this, Metafiling);
-    DrawFrame(Destination, Rect);
+    TOffscreenFrame Offscreen(*this);
+    TRenderContext Context = FrameContext(Output, Destination);
+    Context.ReferenceDpi = ReferenceDpi;
+    DrawFrame(Destination, Rect, Context);
 }
 
 QImage TCustomChartPanel::CreateChartBitmap(TColor Background, const TRect& R)
@@ -324,28 +370,28 @@ constexpr TColor clBtnHighlight = 0xFF000014;
 
 // A frame of `Width` pixels inside R, one colour on the top and left edges and
 // another on the bottom and right; R shrinks by it.
-void FillFrame(TChartCanvas& C, TRect& R, int Width, TColor TopLeft, TColor BottomRight)
+void FillFrame(const TChartContext& Chart, TChartCanvas& C, TRect& R, int Width, TColor TopLeft, TColor BottomRight)
 {
     if (Width <= 0)
         return;
     C.Pen()->SetStyle(psClear);
     C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(ResolveColor(TopLeft));
+    C.Brush()->SetColor(Chart.ResolveColor(TopLeft));
     C.FillRect({R.Left, R.Top, R.Right, R.Top + Width});
     C.FillRect({R.Left, R.Top, R.Left + Width, R.Bottom});
-    C.Brush()->SetColor(ResolveColor(BottomRight));
+    C.Brush()->SetColor(Chart.ResolveColor(BottomRight));
     C.FillRect({R.Left, R.Bottom - Width, R.Right, R.Bottom});
     C.FillRect({R.Right - Width, R.Top, R.Right, R.Bottom});
     R = {R.Left + Width, R.Top + Width, R.Right - Width, R.Bottom - Width};
 }
 
-void DrawBevel(TChartCanvas& C, TRect& R, TPanelBevel Bevel, int Width)
+void DrawBevel(const TChartContext& Chart, TChartCanvas& C, TRect& R, TPanelBevel Bevel, int Width)
 {
     switch (Bevel) {
     case bvNone: return;
-    case bvLowered: FillFrame(C, R, Width, clBtnShadow, clBtnHighlight); return;
-    case bvRaised: FillFrame(C, R, Width, clBtnHighlight, clBtnShadow); return;
-    case bvSpace: FillFrame(C, R, Width, clBtnFace, clBtnFace); return;
+    case bvLowered: FillFrame(Chart, C, R, Width, clBtnShadow, clBtnHighlight); return;
+    case bvRaised: FillFrame(Chart, C, R, Width, clBtnHighlight, clBtnShadow); return;
+    case bvSpace: FillFrame(Chart, C, R, Width, clBtnFace, clBtnFace); return;
     }
 }
 
@@ -354,10 +400,10 @@ void DrawBevel(TChartCanvas& C, TRect& R, TPanelBevel Bevel, int Width)
 void TCustomChartPanel::DrawBevels(TRect& R)
 {
     TChartCanvas& C = *Canvas();
-    DrawBevel(C, R, FBevelOuter, FBevelWidth);
+    DrawBevel(*this, C, R, FBevelOuter, FBevelWidth);
     const TColor Fill = FColor == clNone ? FParentBackColor : FColor;
-    FillFrame(C, R, FBorderWidth, Fill, Fill);
-    DrawBevel(C, R, FBevelInner, FBevelWidth);
+    FillFrame(*this, C, R, FBorderWidth, Fill, Fill);
+    DrawBevel(*this, C, R, FBevelInner, FBevelWidth);
 }
 
 // ------------------------------------------------------------------- text

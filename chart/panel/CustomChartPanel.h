@@ -67,10 +67,11 @@ public:
     // The host's paint: the buffer when it is still valid, a frame otherwise.
     void Paint(QPaintDevice* Destination, const TRect& Rect);
     // ---------------------------------------------------------------- export
-    // One frame onto Destination over Rect without touching the screen: the
-    // buffer, the dirty mark and the frame count stay as they are; buffered
-    // display, repainting and the metafiling flag come back whatever happens.
-    void DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, bool Metafiling = false);
+    // One frame for Output onto Destination over Rect without touching the
+    // screen: the buffer, the dirty mark and the frame count stay as they
+    // are; buffered display and repainting come back whatever happens.
+    void DrawOffscreen(QPaintDevice* Destination, const TRect& Rect, TRenderOutput Output = roRasterExport,
+                       double ReferenceDpi = 96);
     // The frame as a 32-bit picture of R's size. When Background is the
     // panel colour (clDefault stands for it) and the screen buffer is valid
     // at that size, a copy of the screen; otherwise drawn afresh over
@@ -79,7 +80,8 @@ public:
     // The frame of the chart's size drawn on white, as a 32-bit BMP file.
     void SaveToBitmapFile(const QString& FileName);
     // The frame of R's size as an enhanced metafile (EMF bytes).
-    QByteArray CreateChartMetafile(const TRect& R);
+    // The reference resolution gives its physical frame.
+    QByteArray CreateChartMetafile(const TRect& R, double ReferenceDpi = 96);
     // The frame of the chart's size as an EMF file.
     void SaveToMetafileEnh(const QString& FileName);
 
@@ -104,6 +106,12 @@ public:
     int Height() const { return FHeight; }
     void SetSize(int AWidth, int AHeight);
     TRect GetRectangle() const { return {0, 0, FWidth, FHeight}; }
+
+    // The desktop colours the chart's system colours (clBtnFace, ...) stand
+    // for, handed over by the host; the classic ones until then. A change
+    // repaints.
+    const TSystemPalette& SystemPalette() const { return FSystemPalette; }
+    void SetSystemPalette(const TSystemPalette& Value);
 
     // ----------------------------------------------------------- properties
     bool View3D() const override { return FView3D; }
@@ -148,7 +156,7 @@ public:
 protected:
     // Layout and drawing of one frame on the surface; a failure lets go of
     // the device before it leaves.
-    void DrawFrame(QPaintDevice* Destination, const TRect& Rect);
+    void DrawFrame(QPaintDevice* Destination, const TRect& Rect, const TRenderContext& Context);
     // The layout phase: from the chart's state and text measuring alone,
     // into FLayout and the elements' working state; draws nothing.
     void CalcFrameLayout(const TRect& Bounds);
@@ -166,7 +174,11 @@ protected:
 private:
     void DrawBevels(TRect& R);
 
+    // The context of a frame for Output on Destination.
+    TRenderContext FrameContext(TRenderOutput Output, const QPaintDevice* Destination) const;
+
     std::unique_ptr<TChartCanvas> FCanvas;
+    TSystemPalette FSystemPalette = ClassicSystemPalette();
     TChartHost* FHost = nullptr;
     bool FRepaintPending = false;
     bool FDirty = true;

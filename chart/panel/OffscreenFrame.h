@@ -5,26 +5,17 @@
 #include "chart/canvas/ChartCanvas.h"
 
 // The settings of an off-screen frame for the life of one export: drawing
-// goes straight to the export's device (buffered display off), changes made
-// while drawing ask for no repaint, and a metafile gets solid shadows and
-// fonts sized for its resolution. Everything comes back as it was on every
-// path out, exceptions included, so the screen buffer stays what it was.
+// goes straight to the export's device (buffered display off) and changes
+// made while drawing ask for no repaint. Everything comes back as it was on
+// every path out, exceptions included, so the screen buffer stays what it was.
 class TOffscreenFrame {
 public:
-    TOffscreenFrame(TChartContext& Chart, bool Metafiling)
-        : FQuiet(&Chart),
-          FCanvas(*Chart.Canvas()),
-          FBuffered(FCanvas.BufferedDisplay()),
-          FMetafiling(FCanvas.Metafiling())
+    explicit TOffscreenFrame(TChartContext& Chart)
+        : FQuiet(&Chart), FCanvas(*Chart.Canvas()), FBuffered(FCanvas.BufferedDisplay())
     {
         FCanvas.SetBufferedDisplay(false);
-        FCanvas.SetMetafiling(Metafiling);
     }
-    ~TOffscreenFrame()
-    {
-        FCanvas.SetMetafiling(FMetafiling);
-        FCanvas.SetBufferedDisplay(FBuffered);
-    }
+    ~TOffscreenFrame() { FCanvas.SetBufferedDisplay(FBuffered); }
     TOffscreenFrame(const TOffscreenFrame&) = delete;
     TOffscreenFrame& operator=(const TOffscreenFrame&) = delete;
 
@@ -32,5 +23,4 @@ private:
     TQuietChart FQuiet;
     TChartCanvas& FCanvas;
     bool FBuffered;
-    bool FMetafiling;
 };

@@ -268,7 +268,9 @@ void TCustomSeries::PaintValues()
     OldColor = clDefault;
     IDashLength = 0;
     IDense = FLastVisibleIndex - FFirstVisibleIndex + 1 > 4 * std::max(1, FParent->ChartRect().Width());
-    ISkipRepeats = C->Metafiling() && !OnGetPointerStyle && HoverIndex() < 0;
+    const TRenderContext& Output = FParent->RenderContext();
+    ISkipRepeats = Output.MergesRepeats() && !OnGetPointerStyle && HoverIndex() < 0;
+    ISkipTranslucentRepeats = !Output.KeepsAlpha();
     IDrewQuick = FFirstVisibleIndex >= 0 && CanPaintQuick();
     if (IDrewQuick) {
         PaintQuick();
@@ -452,12 +454,14 @@ void TCustomSeries::PaintValueAt(int ValueIndex, int x, int y, TColor c)
         OldX = x;
         OldY = y;
     }
-    // A metafile keeps every record it is given. A point on the previous
-    // point's pixel in the same opaque colour adds no line (its segment has
-    // no length) and only draws the same marker over that one: it is left
-    // out, so a million points cost records only where the picture changes.
-    if (ISkipRepeats && x == OldX && y == OldY && c == OldColor && (c & 0xFF000000u) == 0
-        && ValueIndex != FFirstVisibleIndex && ValueIndex != FLastVisibleIndex)
+    // A vector picture keeps every record it is given. A point on the
+    // previous point's pixel in the same opaque colour (any colour, where the
+    // output drops alpha) adds no line (its segment has no length) and only
+    // draws the same marker over that one: it is left out, so a million
+    // points cost records only where the picture changes.
+    const bool Opaque = (c & 0xFF000000u) == 0 || ISkipTranslucentRepeats;
+    if (ISkipRepeats && x == OldX && y == OldY && c == OldColor && Opaque && ValueIndex != FFirstVisibleIndex
+        && ValueIndex != FLastVisibleIndex)
         return;
     FParent->Canvas()->Brush()->SetColor(c);
 

@@ -131,7 +131,8 @@ private:
     TRect IClientRect;
     bool IDense = false; // many more visible points than pixel columns
     double IDashLength = 0; // the line's length drawn so far in this frame
-    bool ISkipRepeats = false; // a metafile: points repeating a pixel are left out
+    bool ISkipRepeats = false; // a vector picture: points repeating a pixel are left out
+    bool ISkipTranslucentRepeats = false; // also in translucent colours (the output drops alpha)
     bool IDrewQuick = false;
     std::unique_ptr<TChartSelected> FSelected;
     // Built on the first gesture frame after a data change.

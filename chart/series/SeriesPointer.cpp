@@ -4,7 +4,6 @@
 #include "chart/axes/ChartAxis.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/series/SeriesChart.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "core/Numbers.h"
 
@@ -185,18 +184,18 @@ void TSeriesPointer::PrepareCanvas(TChartCanvas* ACanvas, TColor ColorValue) con
         TColor c = FPen->Color();
         if (FDarkPen != 0) {
             const TColor own = IsPlainColor(c) ? (c & 0xFF000000u) : 0;
-            c = Darker(ResolveColor(ColorValue) & 0xFFFFFFu, FDarkPen) | own;
+            c = Darker(ACanvas->RenderContext().ResolveColor(ColorValue) & 0xFFFFFFu, FDarkPen) | own;
         } else if (c == clDefault) {
             c = ColorValue;
         }
-        ACanvas->AssignVisiblePenColor(*FPen, ResolveColor(c));
+        ACanvas->AssignVisiblePenColor(*FPen, ACanvas->RenderContext().ResolveColor(c));
     } else if (ACanvas->Pen()->Visible() && ACanvas->Pen()->Style() != psClear) {
         ACanvas->Pen()->SetStyle(psClear);
     }
     TColor b = FBrush->Color();
     if (b == clDefault)
         b = FBrush->Style() == bsSolid ? ColorValue : FBrush->BackColor();
-    ACanvas->AssignBrushColor(*FBrush, ResolveColor(b), ResolveColor(ColorValue));
+    ACanvas->AssignBrushColor(*FBrush, ACanvas->RenderContext().ResolveColor(b), ACanvas->RenderContext().ResolveColor(ColorValue));
     // No colour fills nothing.
     if (b == clNone || b == clDefault)
         ACanvas->Brush()->SetStyle(bsClear);

@@ -1,5 +1,4 @@
 #include "chart/axes/ChartAxis.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/panel/Chart.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/panel/ChartLegend.h"
@@ -132,7 +131,7 @@ TEST_F(ChartMouse, TheBandMovesOverThePictureWithoutAFrame)
     EXPECT_EQ(Chart->InvalidateCount(), Invalidations);
     // Silver (the zoom pen) on the panel colour in not-XOR mode.
     const TColor Band = Chart->ZoomBandColor();
-    const TColor Back = ResolveColor(Chart->Color()) & 0xFFFFFF;
+    const TColor Back = Chart->ResolveColor(Chart->Color()) & 0xFFFFFF;
     EXPECT_EQ(~(Band ^ Back) & 0xFFFFFF, clSilver);
     Mouse().MouseUp(mbLeft, 105, 105);
     EXPECT_FALSE(Mouse().BandVisible());

@@ -8,10 +8,10 @@
 #include "chart/series/SeriesPointer.h"
 #include "formats/MetafileRecords.h"
 #include "EmfRecords.h"
+#include "core/Numbers.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -79,11 +79,11 @@ TEST(ChartExport, OffscreenFrameLeavesTheScreenAndRestoresItsFlagsOnEveryPath)
     const int Frames = C->FrameCount();
     const QImage OnScreen = C.Screen.copy();
     QImage Target(W, H, QImage::Format_ARGB32_Premultiplied);
-    C->DrawOffscreen(&Target, Full, true);
+    C->DrawOffscreen(&Target, Full, roMetafile);
     EXPECT_EQ(C->FrameCount(), Frames);
     EXPECT_FALSE(C->Dirty());
     EXPECT_TRUE(C->Canvas()->BufferedDisplay());
-    EXPECT_FALSE(C->Canvas()->Metafiling());
+    EXPECT_EQ(C->Canvas()->RenderContext().Output, roScreen);
     EXPECT_TRUE(C->AutoRepaint());
     // The screen buffer is still the picture: a paint copies it, draws nothing.
     C.Paint();
@@ -95,11 +95,11 @@ TEST(ChartExport, OffscreenFrameLeavesTheScreenAndRestoresItsFlagsOnEveryPath)
     C->OnAfterDraw = [](TCustomAxisPanel*) { throw std::runtime_error("draw failed"); };
     {
         QImage Doomed(W, H, QImage::Format_ARGB32_Premultiplied);
-        EXPECT_THROW(C->DrawOffscreen(&Doomed, Full, true), std::runtime_error);
+        EXPECT_THROW(C->DrawOffscreen(&Doomed, Full, roMetafile), std::runtime_error);
         EXPECT_FALSE(Doomed.paintingActive());
     }
     EXPECT_TRUE(C->Canvas()->BufferedDisplay());
-    EXPECT_FALSE(C->Canvas()->Metafiling());
+    EXPECT_EQ(C->Canvas()->RenderContext().Output, roScreen);
     EXPECT_TRUE(C->AutoRepaint());
     // The same for a screen frame: the caller's device is free again.
     {
@@ -189,7 +189,7 @@ TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText
     const int Frames = C->FrameCount();
     const QByteArray Emf = C->CreateChartMetafile(C->GetRectangle());
     EXPECT_EQ(C->FrameCount(), Frames);
-    EXPECT_FALSE(C->Canvas()->Metafiling());
+    EXPECT_EQ(C->Canvas()->RenderContext().Output, roScreen);
 
     const TEmfRecords Records(Emf);
     ASSERT_FALSE(Records.Malformed());
@@ -201,10 +201,13 @@ TEST(ChartExport, MetafileIsAWholeRecordingWithTheSeriesClippedAndTheTitleAsText
     EXPECT_EQ(Records.U32(Header, 52), uint32_t(Records.Records().size()));
     EXPECT_EQ(Records.End(), Emf.size());
     EXPECT_EQ(Records.Records().back().Type, 14u);
-    // Bounds are the chart's pixels (inclusive); the reference device is the screen.
+    // Bounds are the chart's pixels (inclusive); the reference device is a
+    // 96 dpi screen wherever the file is made, and the frame follows from it.
     EXPECT_EQ(Records.I32(Header, 16), W - 1);
     EXPECT_EQ(Records.I32(Header, 20), H - 1);
-    EXPECT_EQ(Records.I32(Header, 72), QGuiApplication::primaryScreen()->size().width());
+    EXPECT_EQ(Records.I32(Header, 72), 9600);
+    EXPECT_EQ(Records.I32(Header, 80), 2540);
+    EXPECT_EQ(Records.I32(Header, 32), Numbers::RoundInt((W - 1) * 2540.0 * 100 / 9600));
     // The series go between a saved clip to the plot area and its restore.
     const TRect Plot = C->LastLayout().ChartRectFinal;
     bool Clipped = false;

@@ -1,7 +1,6 @@
 #include "chart/panel/Chart.h"
 #include "chart/panel/ChartHost.h"
 #include "chart/panel/PlotvaneChart.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/panel/BackImage.h"
 #include "chart/canvas/ImageGraphic.h"
 
@@ -37,7 +36,7 @@ TEST(ChartFrame, DefaultWallFrameOnPanelColour)
 {
     TRenderedChart C;
     C.Frame();
-    const QRgb Panel = Rgb(ResolveColor(clBtnFace));
+    const QRgb Panel = Rgb(C->ResolveColor(clBtnFace));
     const QRgb Black = qRgb(0, 0, 0);
     const TRect R = C.CR();
     const int MidY = (R.Top + R.Bottom) / 2;
@@ -101,14 +100,14 @@ TEST(ChartFrame, BorderAndShadow)
     EXPECT_EQ(C.At(780, 300), Black);
     EXPECT_EQ(C.At(400, 0), Black);
     EXPECT_EQ(C.At(400, 589), Black);
-    EXPECT_EQ(C.At(1, 300), Rgb(ResolveColor(clBtnFace)));
+    EXPECT_EQ(C.At(1, 300), Rgb(C->ResolveColor(clBtnFace)));
 
     // A soft shadow right and below a smaller panel, on the window's colour.
     C->Border()->SetVisible(false);
     C->SetColor(0xFFFFFF);
     C->Shadow()->SetVisible(true);
     C.Frame();
-    const QRgb Face = Rgb(ResolveColor(clBtnFace));
+    const QRgb Face = Rgb(C->ResolveColor(clBtnFace));
     EXPECT_EQ(C.At(300, 300), qRgb(255, 255, 255));
     EXPECT_EQ(C.At(775, 5), Face);   // above the shadow
     EXPECT_EQ(C.At(5, 585), Face);   // left of it

@@ -1,7 +1,6 @@
 #include "chart/panel/Chart.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/panel/PlotvaneChart.h"
-#include "chart/canvas/SystemColors.h"
 #include "chart/canvas/AntialiasCanvas.h"
 #include "core/Numbers.h"
 
@@ -148,7 +147,7 @@ TEST(Legend, RightOfThePlotTakingItsWidthAndGap)
     const int MidY = (SB.Top + SB.Bottom) / 2;
     EXPECT_EQ(C.At(SB.Left + 3, MidY), qRgb(255, 255, 255));
     EXPECT_LT(qGray(C.At(SB.Left, MidY)), 60);
-    EXPECT_LT(qGray(C.At((SB.Left + SB.Right) / 2, SB.Bottom + 1)), qGray(Rgb(ResolveColor(clBtnFace))) - 40);
+    EXPECT_LT(qGray(C.At((SB.Left + SB.Right) / 2, SB.Bottom + 1)), qGray(Rgb(C->ResolveColor(clBtnFace))) - 40);
     const TRect S = C.Legend()->SymbolRect(0);
     const TColor Colour = C->GetSeries(0)->SeriesColor();
     EXPECT_EQ(C.At((S.Left + S.Right) / 2, (S.Top + S.Bottom) / 2), Rgb(Colour));

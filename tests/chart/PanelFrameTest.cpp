@@ -1,9 +1,7 @@
 #include "ChartTestFixture.h"
 #include "chart/panel/ChartHost.h"
-#include "chart/canvas/SystemColors.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -89,9 +87,8 @@ TEST(ChartPanel, BackgroundShadowAndFrame)
     TRecordedChart Chart;
     Chart->SetColor(0x123456);
     Chart.Frame();
-    const TColor Face = ResolveColor(clBtnFace);
-    const QColor Button = QGuiApplication::palette().color(QPalette::Button);
-    EXPECT_EQ(Face, RGBColor(Button.red(), Button.green(), Button.blue()));
+    const TColor Face = Chart->ResolveColor(clBtnFace);
+    EXPECT_EQ(Face, 0xF0F0F0u); // the classic button face until the host gives another
 
     // What the chart sits on, then the panel over it.
     auto& Calls = Chart.Canvas->Calls;
@@ -140,14 +137,62 @@ TEST(ChartPanel, BackgroundShadowAndFrame)
     EXPECT_TRUE(Chart.Canvas->Of("Rectangle").size() == 1u); // the wall only
 }
 
-TEST(ChartPanel, ResolvesSystemColours)
+TEST(ChartPanel, ResolvesSystemColoursWithThePaletteItIsGiven)
 {
-    EXPECT_EQ(ResolveColor(0x00ABCDEF), 0x00ABCDEFu);
-    EXPECT_EQ(ResolveColor(clNone), clNone);
-    EXPECT_EQ(ResolvePanelColor(clNone), clBlack);
-    const QColor Text = QGuiApplication::palette().color(QPalette::WindowText);
-    EXPECT_EQ(ResolveColor(clWindowText), RGBColor(Text.red(), Text.green(), Text.blue()));
-    EXPECT_EQ(ResolveColor(0xFF0000FFu), clBlack); // no such system colour
+    TRecordedChart Chart;
+    EXPECT_EQ(Chart->ResolveColor(0x00ABCDEF), 0x00ABCDEFu);
+    EXPECT_EQ(Chart->ResolveColor(clNone), clNone);
+    EXPECT_EQ(Chart->ResolvePanelColor(clNone), clBlack);
+    EXPECT_EQ(Chart->ResolveColor(clWindowText), clBlack);
+    EXPECT_EQ(Chart->ResolveColor(0xFF0000FFu), clBlack); // no such system colour
+
+    // A new palette repaints, and every frame after it uses it, exports too.
+    TSystemPalette Dark = ClassicSystemPalette();
+    Dark[15] = 0x202020;
+    const int Before = Chart->InvalidateCount();
+    Chart->SetSystemPalette(Dark);
+    EXPECT_EQ(Chart->InvalidateCount(), Before + 1);
+    Chart->SetSystemPalette(Dark);
+    EXPECT_EQ(Chart->InvalidateCount(), Before + 1);
+    EXPECT_EQ(Chart->ResolveColor(clBtnFace), 0x202020u);
+    Chart.Frame();
+    EXPECT_EQ(Chart.Canvas->Calls[0].BrushColor, 0x202020u);
+    QImage Picture(200, 100, QImage::Format_ARGB32_Premultiplied);
+    Chart->DrawOffscreen(&Picture, {0, 0, 200, 100}, roVectorExport);
+    EXPECT_EQ(Chart.Canvas->Calls[0].BrushColor, 0x202020u);
+    // Between frames the context is the screen's again.
+    EXPECT_EQ(Chart->RenderContext().Output, roScreen);
+    EXPECT_EQ(Chart.Canvas->RenderContext().Output, roScreen);
+}
+
+TEST(ChartPanel, EachFrameGetsTheContextOfItsOutput)
+{
+    TRecordedChart Chart;
+    std::vector<TRenderOutput> Seen;
+    Chart->OnBeforeDrawChart = [&](TCustomAxisPanel* Sender) {
+        Seen.push_back(Sender->RenderContext().Output);
+        EXPECT_EQ(Sender->Canvas()->RenderContext().Output, Sender->RenderContext().Output);
+    };
+    QImage Picture(200, 100, QImage::Format_ARGB32_Premultiplied);
+    Chart.Frame();
+    Chart->DrawOffscreen(&Picture, {0, 0, 200, 100});
+    Chart->DrawOffscreen(&Picture, {0, 0, 200, 100}, roVectorExport);
+    Chart->DrawOffscreen(&Picture, {0, 0, 200, 100}, roMetafile);
+    EXPECT_EQ(Seen, (std::vector<TRenderOutput>{roScreen, roRasterExport, roVectorExport, roMetafile}));
+
+    // What drawing asks of each output.
+    const TRenderContext Screen = TRenderContext::For(roScreen, ClassicSystemPalette());
+    const TRenderContext Vector = TRenderContext::For(roVectorExport, ClassicSystemPalette());
+    const TRenderContext Metafile = TRenderContext::For(roMetafile, ClassicSystemPalette());
+    EXPECT_TRUE(Screen.Raster() && !Screen.MergesRepeats() && Screen.KeepsAlpha());
+    EXPECT_TRUE(!Vector.Raster() && Vector.MergesRepeats() && Vector.KeepsAlpha());
+    EXPECT_TRUE(!Metafile.Raster() && Metafile.MergesRepeats() && !Metafile.KeepsAlpha());
+
+    // A failing frame still gives the screen's context back.
+    Chart->OnAfterDraw = [](TCustomAxisPanel*) { throw std::runtime_error("draw failed"); };
+    EXPECT_THROW(Chart->DrawOffscreen(&Picture, {0, 0, 200, 100}, roMetafile), std::runtime_error);
+    EXPECT_EQ(Chart->RenderContext().Output, roScreen);
+    EXPECT_EQ(Chart.Canvas->RenderContext().Output, roScreen);
 }
 
 // The pipeline's steps as the drawing events and the canvas see them.

@@ -526,7 +526,7 @@ TEST(EmfRecorder, TheChartCanvasDrawsIntoIt)
     TEmfPaintDevice device({160, 120});
     TAntialiasCanvas canvas;
     canvas.SetBufferedDisplay(false);
-    canvas.SetMetafiling(true);
+    canvas.SetRenderContext(TRenderContext::For(roMetafile, ClassicSystemPalette()));
     canvas.InitWindow(&device, {0, 0, 160, 120}, false, clWhite);
     canvas.Rectangle(0, 0, 160, 120);
     canvas.ClipRectangle({10, 10, 150, 110});

@@ -235,6 +235,24 @@ TEST(MetafilePlayer, RecordsLandWhereExpected)
     }
 }
 
+TEST(MetafilePlayer, AFrameMadeFromInclusiveBoundsGivesThePictureItsWholeSize)
+{
+    // As recorders write it: frame = inclusive bounds × mm / px, here one
+    // millimetre a pixel, so 99 × 49 hundredths of a millimetre short.
+    auto WithFrame = [](int Right, int Bottom) {
+        QByteArray Bytes = TEmfBuilder().RedFill(100, 50).Build();
+        QByteArray Frame = Words32({0, 0, Right, Bottom});
+        Bytes.replace(24, 16, Frame);
+        return Bytes;
+    };
+    EXPECT_EQ(TMetafileGraphic::FromBytes(WithFrame(9900, 4900))->Size(), QSize(100, 50));
+    const QImage Image = Play(WithFrame(9900, 4900), {200, 100}, {0, 0, 200, 100});
+    EXPECT_EQ(Image.pixel(199, 99), Red);
+    // A frame that says something else than the bounds is the picture's.
+    EXPECT_EQ(TMetafileGraphic::FromBytes(WithFrame(15000, 7000))->Size(), QSize(150, 70));
+    EXPECT_EQ(TMetafileGraphic::FromBytes(WithFrame(10000, 5000))->Size(), QSize(100, 50));
+}
+
 TEST(MetafilePlayer, KeepsThePaintersTransformClipAndOpacity)
 {
     const auto graphic = TMetafileGraphic::FromBytes(TEmfBuilder().RedFill(100, 50).Build());

@@ -3,6 +3,8 @@
 #include "chart/panel/ChartLegend.h"
 #include "tests/app/window/FormFixture.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -106,4 +108,22 @@ TEST_F(ChartViewLegend, ALongSeriesNameShowsWholeInTheLegendTooltip)
     EXPECT_TRUE(View->LegendToolTip(5, 5).isEmpty());
     // The plot keeps most of the chart's width.
     EXPECT_GT(Chart().LastLayout().ChartRectFinal.Width(), View->width() / 2);
+}
+
+// The chart resolves its system colours with the application's palette, and
+// a new palette (a visual style switched) is a new picture.
+TEST_F(ChartViewMouse, TheChartTakesTheApplicationPaletteAndFollowsItsChanges)
+{
+    const QPalette Old = QGuiApplication::palette();
+    const QColor Button = Old.color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(Chart().ResolveColor(clBtnFace), RGBColor(Button.red(), Button.green(), Button.blue()));
+    QPalette Dark = Old;
+    Dark.setColor(QPalette::Button, QColor(10, 20, 30));
+    QApplication::setPalette(Dark);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Chart().ResolveColor(clBtnFace), RGBColor(10, 20, 30));
+    EXPECT_EQ(View->grab().toImage().pixel(1, 1), qRgb(10, 20, 30));
+    QApplication::setPalette(Old);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Chart().ResolveColor(clBtnFace), RGBColor(Button.red(), Button.green(), Button.blue()));
 }

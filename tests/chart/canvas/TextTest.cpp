@@ -163,7 +163,7 @@ TEST_F(TextTest, TextHintFollowsQualityAndSize)
     EXPECT_GT(black, 50);
 }
 
-TEST_F(TextTest, MetafilingKeepsTheScreenPixelSizeOnAnyResolution)
+TEST_F(TextTest, VectorOutputKeepsTheReferencePixelSizeOnAnyResolution)
 {
     QImage printer(400, 200, QImage::Format_ARGB32_Premultiplied);
     printer.setDotsPerMeterX(2 * 3780);
@@ -173,8 +173,13 @@ TEST_F(TextTest, MetafilingKeepsTheScreenPixelSizeOnAnyResolution)
     Canvas.SetBufferedDisplay(false);
     Canvas.InitWindow(&printer, {0, 0, 400, 200}, false, clWhite);
     EXPECT_NEAR(Canvas.TextWidth(kText), 2 * screen, 3);
-    Canvas.SetMetafiling(true);
+    Canvas.SetRenderContext(TRenderContext::For(roMetafile, ClassicSystemPalette()));
     EXPECT_NEAR(Canvas.TextWidth(kText), screen, 2);
+    // A reference of twice the resolution: twice as many of its pixels.
+    TRenderContext Fine = TRenderContext::For(roVectorExport, ClassicSystemPalette());
+    Fine.ReferenceDpi = 192;
+    Canvas.SetRenderContext(Fine);
+    EXPECT_NEAR(Canvas.TextWidth(kText), 2 * screen, 3);
     Canvas.ShowImage(nullptr, {0, 0, 400, 200});
 }
 
