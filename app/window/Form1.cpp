@@ -982,14 +982,11 @@ void TForm1::SeriesComboChange()
     SeriesSize->SetValue(std::clamp(Series->Pen()->Width(), 1, 100));
     MarkerSize->SetValue(Series->Pointer()->Size());
     MarkerVisibleCheck->setChecked(Series->Pointer()->Visible());
-    static const TPenStyle PenStyles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
-    for (int i = 0; i < 5; ++i)
-        if (Series->Pen()->Style() == PenStyles[i])
-            SeriesStyle->SetItemIndex(i);
-    static const TSeriesPointerStyle PointerStyles[] = {psRectangle, psCircle, psTriangle, psDiamond};
-    for (int i = 0; i < 4; ++i)
-        if (Series->Pointer()->Style() == PointerStyles[i])
-            MarkerStyle->SetItemIndex(i);
+    // A style no item stands for leaves the group as it is.
+    if (const int Item = ChartCommands::SeriesStyleItem(*Series); Item >= 0)
+        SeriesStyle->SetItemIndex(Item);
+    if (const int Item = ChartCommands::MarkerStyleItem(*Series); Item >= 0)
+        MarkerStyle->SetItemIndex(Item);
 }
 
 void TForm1::SeriesNameButtonClick()
