@@ -15,6 +15,23 @@
 
 namespace ChartCommands {
 
+namespace {
+
+const TAlignment TitleAlignments[TitleAlignmentItems] = {taLeftJustify, taCenter, taRightJustify};
+const TLegendAlignment LegendPositions[LegendPositionItems] = {laLeft, laRight, laTop, laBottom};
+const TPenStyle SeriesStyles[SeriesStyleItems] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
+const TSeriesPointerStyle MarkerStyles[MarkerStyleItems] = {psRectangle, psCircle, psTriangle, psDiamond};
+
+template <class T, int N> int ItemOf(const T (&Table)[N], T Value)
+{
+    for (int i = 0; i < N; ++i)
+        if (Table[i] == Value)
+            return i;
+    return -1;
+}
+
+} // namespace
+
 void SetTitleText(TChart& Chart, const QString& Text)
 {
     Chart.Title()->ClearText();
@@ -35,19 +52,8 @@ void SetTitleFont(TChart& Chart, const TFontChoice& Font) { ApplyFont(Chart.Titl
 
 void SetTitleAlignment(TChart& Chart, int Item)
 {
-    switch (Item) {
-    case 0:
-        Chart.Title()->SetAlignment(taLeftJustify);
-        break;
-    case 1:
-        Chart.Title()->SetAlignment(taCenter);
-        break;
-    case 2:
-        Chart.Title()->SetAlignment(taRightJustify);
-        break;
-    default:
-        break;
-    }
+    if (Item >= 0 && Item < TitleAlignmentItems)
+        Chart.Title()->SetAlignment(TitleAlignments[Item]);
 }
 
 void SetPanelColor(TChart& Chart, TColor Color) { Chart.SetColor(Color); }
@@ -112,9 +118,8 @@ void SetAxisTitleFont(TChart& Chart, const TFontChoice& Font)
 
 void SetLegendPosition(TChart& Chart, int Item)
 {
-    static const TLegendAlignment Positions[] = {laLeft, laRight, laTop, laBottom};
-    if (Item >= 0 && Item < 4)
-        Chart.Legend()->SetAlignment(Positions[Item]);
+    if (Item >= 0 && Item < LegendPositionItems)
+        Chart.Legend()->SetAlignment(LegendPositions[Item]);
 }
 
 TCustomSeries* SeriesAt(TChart& Chart, int Index)
@@ -144,9 +149,8 @@ void SetSeriesWidth(TChart& Chart, int Index, int Width)
 
 void SetSeriesStyle(TChart& Chart, int Index, int Item)
 {
-    static const TPenStyle Styles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
-    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < 5)
-        s->LinePen()->SetStyle(Styles[Item]);
+    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < SeriesStyleItems)
+        s->LinePen()->SetStyle(SeriesStyles[Item]);
 }
 
 void SetSeriesVisible(TChart& Chart, int Index, bool Visible)
@@ -175,9 +179,12 @@ void SetMarkerSize(TChart& Chart, int Index, int Size)
 
 void SetMarkerStyle(TChart& Chart, int Index, int Item)
 {
-    static const TSeriesPointerStyle Styles[] = {psRectangle, psCircle, psTriangle, psDiamond};
-    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < 4)
-        s->Pointer()->SetStyle(Styles[Item]);
+    if (TCustomSeries* s = SeriesAt(Chart, Index); s && Item >= 0 && Item < MarkerStyleItems)
+        s->Pointer()->SetStyle(MarkerStyles[Item]);
 }
+
+int SeriesStyleItem(const TCustomSeries& Series) { return ItemOf(SeriesStyles, Series.LinePen()->Style()); }
+
+int MarkerStyleItem(const TCustomSeries& Series) { return ItemOf(MarkerStyles, Series.Pointer()->Style()); }
 
 } // namespace ChartCommands

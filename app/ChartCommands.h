@@ -12,6 +12,14 @@ class TCustomSeries;
 // calls them for its flags, so both change the same properties the same way.
 namespace ChartCommands {
 
+// The items of the window's radio groups, which the headless flags number the
+// same way: item i of a group stands for entry i of its table in
+// ChartCommands.cpp, the only place those tables are written.
+inline constexpr int TitleAlignmentItems = 3;
+inline constexpr int LegendPositionItems = 4;
+inline constexpr int SeriesStyleItems = 5;
+inline constexpr int MarkerStyleItems = 4;
+
 struct TFontChoice {
     QString Name;
     int Size = 0;
@@ -68,5 +76,10 @@ void SetMarkerVisible(TChart& Chart, int Index, bool Visible);
 void SetMarkerSize(TChart& Chart, int Index, int Size);
 // 0 rectangle, 1 circle, 2 triangle, 3 diamond.
 void SetMarkerStyle(TChart& Chart, int Index, int Item);
+
+// The items that show a series' line style and marker style, -1 for a style
+// no item stands for.
+int SeriesStyleItem(const TCustomSeries& Series);
+int MarkerStyleItem(const TCustomSeries& Series);
 
 } // namespace ChartCommands

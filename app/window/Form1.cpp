@@ -3,11 +3,18 @@
 #include "app/ChartCommands.h"
 #include "app/DataErrors.h"
 #include "app/window/ButtonedEdit.h"
+#include "app/window/ChartTab.h"
 #include "app/window/ChartView.h"
+#include "app/window/FormSettings.h"
+#include "app/window/FormTab.h"
 #include "app/window/IntegerBox.h"
+#include "app/window/LegendTab.h"
+#include "app/window/LineTab.h"
+#include "app/window/MainToolBar.h"
 #include "app/window/PageControl.h"
 #include "app/window/PlotvaneApplication.h"
 #include "app/window/RadioGroup.h"
+#include "app/window/ScaleTab.h"
 #include "app/window/StandardDialogs.h"
 #include "app/window/StyleManager.h"
 #include "app/window/ToolIcons.h"
@@ -28,10 +35,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,39 +44,12 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-
-#ifndef PLOTVANE_VERSION
-#define PLOTVANE_VERSION "2.0"
-#endif
-
-const char* const TForm1::PictureFilter =
-    "すべて (*.svg;*.wbmp;*.webp;*.svg;*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.tif;*.tiff)"
-    "|*.svg;*.wbmp;*.webp;*.svg;*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.tif;*.tiff"
-    "|Scalable Vector Graphics (*.svg)|*.svg"
-    "|WBMP Images (*.wbmp)|*.wbmp"
-    "|WebP Images (*.webp)|*.webp"
-    "|Scalable Vector Graphics (*.svg)|*.svg"
-    "|GIF 画像 (*.gif)|*.gif"
-    "|JPEG イメージファイル (*.jpg)|*.jpg"
-    "|JPEG イメージファイル (*.jpeg)|*.jpeg"
-    "|Portable Network Graphics (*.png)|*.png"
-    "|ビットマップ (*.bmp)|*.bmp"
-    "|アイコン (*.ico)|*.ico"
-    "|エンハンス メタファイル (*.emf)|*.emf"
-    "|メタファイル (*.wmf)|*.wmf"
-    "|TIFF 画像 (*.tif)|*.tif"
-    "|TIFF 画像 (*.tiff)|*.tiff"
-    "|PNG画像(*.png)|*.png";
+#include <utility>
 
 namespace {
 
@@ -84,27 +62,6 @@ public:
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
 
-const QString FormSection = QStringLiteral("FORM");
-const QString PrefixInTitlesKey = QStringLiteral("PrefixInTitles");
-const QString StyleSection = QStringLiteral("Style");
-
-const int ScalePercents[] = {100, 125, 150, 175, 200};
-
-int Scaled(int Value, int Percent)
-{
-    return int(std::lround(double(Value) * Percent / 100.0));
-}
-
-QString HelpText()
-{
-    QFile File(QStringLiteral(":/help/Memo2.txt"));
-    if (!File.open(QIODevice::ReadOnly))
-        return QString();
-    QString Text = QString::fromUtf8(File.readAll());
-    if (Text.endsWith(u'\n'))
-        Text.chop(1);
-    return Text;
-}
 
 } // namespace
 
@@ -119,7 +76,7 @@ TForm1::TForm1(const QString& SettingsPath, QWidget* Parent)
     // The application's font as well as the window's: dialogs share it, and
     // a style sheet taken off again gives its widgets back the application's.
     QFont Font(QStringLiteral("Tahoma"));
-    Font.setPixelSize(11);
+    Font.setPixelSize(TControlScaler::FontPixels);
     QApplication::setFont(Font);
     setFont(Font);
     CreateControls();
@@ -143,32 +100,12 @@ TForm1::~TForm1()
 
 QString TForm1::DefaultSettingsPath()
 {
-    const QString Name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".ini");
-    const QString ProgramDir = QCoreApplication::applicationDirPath();
-    const QFileInfo Beside(QDir(ProgramDir).filePath(Name));
-    // Beside the program when it can be kept there; an installed program
-    // keeps its settings in the user's configuration folder.
-    if (QFileInfo(ProgramDir).isWritable() && (!Beside.exists() || Beside.isWritable()))
-        return Beside.filePath();
-    QString Config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (Config.isEmpty() || !QDir::isAbsolutePath(Config))
-        Config = QDir::homePath() + QStringLiteral("/.config");
-    const QString Folder = Config + QStringLiteral("/plotvane");
-    QDir().mkpath(Folder);
-    return Folder + u'/' + Name;
+    return TFormSettings::DefaultPath();
 }
 
 void TForm1::SetDialogs(std::unique_ptr<TFormDialogs> Dialogs)
 {
     FDialogs = std::move(Dialogs);
-}
-
-template <class T> T* TForm1::Place(T* Control, int Left, int Top, int Width, int Height)
-{
-    const QRect Rect(Left, Top, Width, Height);
-    FDesigned.push_back({Control, Rect});
-    Control->setGeometry(Rect);
-    return Control;
 }
 
 std::function<void()> TForm1::Guarded(void (TForm1::*Handler)())
@@ -190,30 +127,30 @@ void TForm1::CreateControls()
     FStatusLabel = new QLabel(StatusBar1);
     FStatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StatusBar1->addWidget(FStatusLabel, 1);
-    StatusBar1->setFixedHeight(19);
+    StatusBar1->setFixedHeight(TControlScaler::StatusBarHeight);
     setStatusBar(StatusBar1);
 
     FChartView = new TChartView(FChart.get());
     PageControl1 = new TPageControl;
-    PageControl1->addTab(CreateChartTab(), QStringLiteral("チャート"));
-    PageControl1->addTab(CreateLineTab(), QStringLiteral("ライン"));
-    PageControl1->addTab(CreateLegendTab(), QStringLiteral("凡例"));
-    PageControl1->addTab(CreateScaleTab(), QStringLiteral("スケール"));
-    PageControl1->addTab(CreateFormTab(), QStringLiteral("フォーム・使用例"));
+    PageControl1->addTab(WireChartTab(new TChartTab(FScaler)), QStringLiteral("チャート"));
+    PageControl1->addTab(WireLineTab(new TLineTab(FScaler)), QStringLiteral("ライン"));
+    PageControl1->addTab(WireLegendTab(new TLegendTab(FScaler)), QStringLiteral("凡例"));
+    PageControl1->addTab(WireScaleTab(new TScaleTab(FScaler)), QStringLiteral("スケール"));
+    PageControl1->addTab(WireFormTab(new TFormTab(FScaler)), QStringLiteral("フォーム・使用例"));
 
     Splitter2 = new QSplitter(Qt::Horizontal);
     Splitter2->setChildrenCollapsible(false);
-    Splitter2->setHandleWidth(3);
+    Splitter2->setHandleWidth(TControlScaler::SplitterWidth);
     Splitter2->addWidget(FChartView);
     Splitter2->addWidget(PageControl1);
     // The side panel keeps its width; the chart takes what the window gains.
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
-    Splitter2->setSizes({781, 196});
+    Splitter2->setSizes({TControlScaler::ChartWidth, TControlScaler::PageControlWidth});
 
     // The right-edge strip: a splitter with no neighbour to resize.
     Splitter1 = new QWidget;
-    Splitter1->setFixedWidth(3);
+    Splitter1->setFixedWidth(TControlScaler::SplitterWidth);
     Splitter1->setCursor(Qt::SplitHCursor);
 
     auto* Central = new QWidget(this);
@@ -223,241 +160,141 @@ void TForm1::CreateControls()
     Row->addWidget(Splitter2, 1);
     Row->addWidget(Splitter1);
     setCentralWidget(Central);
+
+    FScaler.SetFrame({this, ToolBar1, StatusBar1, Splitter1, Splitter2, Panel1});
 }
 
 void TForm1::CreateToolBar()
 {
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->toggleViewAction()->setEnabled(false);
-    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar1->setContentsMargins(0, 0, 0, 0);
-    ToolBar1->setFixedHeight(47);
-    ToolBar1->setIconSize(QSize(24, 24));
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
-
-    auto MakeButton = [this](const QString& Hint, const QKeySequence& Shortcut, void (TForm1::*Handler)()) {
-        auto* Action = new QAction(this);
-        Action->setToolTip(Hint);
-        Action->setText(Hint);
-        if (!Shortcut.isEmpty()) {
-            Action->setShortcut(Shortcut);
-            Action->setToolTip(Hint + QStringLiteral(" (") + Shortcut.toString(QKeySequence::NativeText) + u')');
-        }
-        Action->setShortcutContext(Qt::WindowShortcut);
+    auto* Bar = new TMainToolBar(this);
+    FToolBar = Bar;
+    ToolBar1 = Bar;
+    OpenBtn = Bar->OpenBtn;
+    PasteBtn = Bar->PasteBtn;
+    CopyEMFBtn = Bar->CopyEMFBtn;
+    SaveEMFBtn = Bar->SaveEMFBtn;
+    CopyBmpBtn = Bar->CopyBmpBtn;
+    SaveBmpBtn = Bar->SaveBmpBtn;
+    for (auto [Action, Handler] :
+         {std::pair{OpenBtn, &TForm1::OpenBtnClick}, std::pair{PasteBtn, &TForm1::BtnPasteClick},
+          std::pair{CopyEMFBtn, &TForm1::EmfCopyClick}, std::pair{SaveEMFBtn, &TForm1::EMFSaveClick},
+          std::pair{CopyBmpBtn, &TForm1::BmpCopyClick}, std::pair{SaveBmpBtn, &TForm1::BMPSaveClick}}) {
         auto Run = Guarded(Handler);
         QObject::connect(Action, &QAction::triggered, this, [Run] { Run(); });
-        ToolBar1->addAction(Action);
-        if (QWidget* Button = ToolBar1->widgetForAction(Action))
-            Button->setFixedSize(34, 35);
-        return Action;
-    };
-    auto Separator = [this] {
-        auto* Gap = new QWidget;
-        Gap->setFixedSize(8, 35);
-        ToolBar1->addWidget(Gap);
-    };
-
-    OpenBtn = MakeButton(QStringLiteral("データを開く"), QKeySequence::Open, &TForm1::OpenBtnClick);
-    PasteBtn = MakeButton(QStringLiteral("データー貼り付け"), QKeySequence::Paste, &TForm1::BtnPasteClick);
-    Separator();
-    CopyEMFBtn = MakeButton(QStringLiteral("グラフをEMFでコピー"), QKeySequence(QStringLiteral("Ctrl+Shift+C")),
-                            &TForm1::EmfCopyClick);
-    SaveEMFBtn = MakeButton(QStringLiteral("グラフをEMFで保存"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
-                            &TForm1::EMFSaveClick);
-    Separator();
-    CopyBmpBtn = MakeButton(QStringLiteral("グラフをBMPでコピー"), QKeySequence::Copy, &TForm1::BmpCopyClick);
-    SaveBmpBtn = MakeButton(QStringLiteral("グラフをBMPで保存"), QKeySequence::Save, &TForm1::BMPSaveClick);
-    RefreshToolIcons();
+    }
 }
 
-void TForm1::RefreshToolIcons()
+QWidget* TForm1::WireChartTab(TChartTab* Tab)
 {
-    const QColor Ink = palette().color(QPalette::ButtonText);
-    OpenBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("open"), Ink));
-    PasteBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("paste"), Ink));
-    CopyEMFBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
-    SaveEMFBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("save"), Ink));
-    CopyBmpBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("copy"), Ink));
-    SaveBmpBtn->setIcon(TToolIcons::ToolIcon(QStringLiteral("save"), Ink));
-}
+    TitleEditBtn = Tab->TitleEditBtn;
+    TitleFontBtn = Tab->TitleFontBtn;
+    ChartTitleAlignment = Tab->ChartTitleAlignment;
+    XAxisEdit = Tab->XAxisEdit;
+    YAxisEdit = Tab->YAxisEdit;
+    AxisFont = Tab->AxisFont;
+    ChartColor = Tab->ChartColor;
+    WallColor = Tab->WallColor;
+    WallPictureBtn = Tab->WallPictureBtn;
+    ChartShadow = Tab->ChartShadow;
+    BorderCheck = Tab->BorderCheck;
 
-QWidget* TForm1::CreateChartTab()
-{
-    auto* Page = new QWidget;
-    FChartTab = Page;
-    TitleEditBtn = Place(new TButtonedEdit(Page), 27, 16, 121, 21);
-    TitleEditBtn->setPlaceholderText(QStringLiteral("タイトル名"));
     Wire(TitleEditBtn->OnButtonClick, &TForm1::TitleEditBtnButtonClick);
-
-    TitleFontBtn = Place(new QPushButton(QStringLiteral("タイトル\u3000フォント"), Page), 24, 43, 145, 25);
     QObject::connect(TitleFontBtn, &QPushButton::clicked, this, Guarded(&TForm1::TitleFontBtnClick));
-
-    ChartTitleAlignment = Place(new TRadioGroup(QStringLiteral("タイトル位置"),
-                                                {QStringLiteral("左寄せ"), QStringLiteral("中央"), QStringLiteral("右寄せ")}, 1,
-                                                Page),
-                                25, 74, 140, 86);
-    ChartTitleAlignment->SetItemIndex(1);
     Wire(ChartTitleAlignment->OnClick, &TForm1::ChartTitleAlignmentClick);
-
-    XAxisEdit = Place(new TButtonedEdit(Page), 27, 166, 121, 21);
-    XAxisEdit->setPlaceholderText(QStringLiteral("X軸名"));
     Wire(XAxisEdit->OnButtonClick, &TForm1::XAxisEditButtonClick);
-    YAxisEdit = Place(new TButtonedEdit(Page), 27, 200, 121, 21);
-    YAxisEdit->setPlaceholderText(QStringLiteral("Y軸名"));
     Wire(YAxisEdit->OnButtonClick, &TForm1::YAxisEditButtonClick);
-
-    AxisFont = Place(new QPushButton(QStringLiteral("各軸\u3000フォント\u3000"), Page), 24, 227, 123, 25);
     QObject::connect(AxisFont, &QPushButton::clicked, this, Guarded(&TForm1::AxisFontClick));
-    ChartColor = Place(new QPushButton(QStringLiteral("外部色"), Page), 24, 258, 67, 25);
     QObject::connect(ChartColor, &QPushButton::clicked, this, Guarded(&TForm1::ChartColorChange));
-    WallColor = Place(new QPushButton(QStringLiteral("内部色"), Page), 97, 258, 56, 25);
     QObject::connect(WallColor, &QPushButton::clicked, this, Guarded(&TForm1::WallColorChange));
-    WallPictureBtn = Place(new QPushButton(QStringLiteral("画像選択"), Page), 24, 289, 129, 25);
-    WallPictureBtn->setToolTip(QStringLiteral("バックに画像を貼り付ける"));
     QObject::connect(WallPictureBtn, &QPushButton::clicked, this, Guarded(&TForm1::WallPictureBtnClick));
-
-    ChartShadow = Place(new QCheckBox(QStringLiteral("影を付ける"), Page), 32, 328, 81, 17);
     QObject::connect(ChartShadow, &QCheckBox::toggled, this, Guarded(&TForm1::ChartShadowClick));
-    BorderCheck = Place(new QCheckBox(QStringLiteral("ボーダーを付ける"), Page), 32, 351, 105, 17);
     QObject::connect(BorderCheck, &QCheckBox::toggled, this, Guarded(&TForm1::BorderCheckClick));
-    return Page;
+    return Tab;
 }
 
-QWidget* TForm1::CreateLineTab()
+QWidget* TForm1::WireLineTab(TLineTab* Tab)
 {
-    auto* Page = new QWidget;
-    SeriesCombo = Place(new QComboBox(Page), 16, 16, 145, 21);
-    SeriesCombo->setPlaceholderText(QStringLiteral("ライン選択"));
-    SeriesCombo->setCurrentIndex(-1);
+    SeriesCombo = Tab->SeriesCombo;
+    SeriesName = Tab->SeriesName;
+    SeriesColorBtn = Tab->SeriesColorBtn;
+    SeriesSize = Tab->SeriesSize;
+    SeriesStyle = Tab->SeriesStyle;
+    LineVisibleCheck = Tab->LineVisibleCheck;
+    SmothedLine = Tab->SmothedLine;
+    MarkerVisibleCheck = Tab->MarkerVisibleCheck;
+    MarkerSize = Tab->MarkerSize;
+    MarkerStyle = Tab->MarkerStyle;
+
     {
         auto Run = Guarded(&TForm1::SeriesComboChange);
         // Only the user's pick shows a series; the window's own fills do not.
         QObject::connect(SeriesCombo, &QComboBox::activated, this, [Run] { Run(); });
     }
-
-    SeriesName = Place(new TButtonedEdit(Page), 35, 43, 121, 21);
-    SeriesName->setPlaceholderText(QStringLiteral("ライン名"));
     Wire(SeriesName->OnButtonClick, &TForm1::SeriesNameButtonClick);
-
-    SeriesColorBtn = Place(new QPushButton(QStringLiteral("ライン色"), Page), 32, 70, 75, 25);
     QObject::connect(SeriesColorBtn, &QPushButton::clicked, this, Guarded(&TForm1::SeriesColorBtnClick));
-    SeriesSize = Place(new TIntegerBox(1, 100, 1, Page), 113, 72, 49, 22);
-    SeriesSize->setToolTip(QStringLiteral("ライン幅"));
     Wire(SeriesSize->OnChange, &TForm1::SeriesSizeChange);
-
-    SeriesStyle = Place(new TRadioGroup(QStringLiteral("ラインスタイル"),
-                                        {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
-                                         QStringLiteral("DashDot"), QStringLiteral("DashDotDot")},
-                                        2, Page),
-                        16, 115, 164, 81);
-    SeriesStyle->SetItemIndex(0);
     Wire(SeriesStyle->OnClick, &TForm1::SeriesStyleClick);
-
-    LineVisibleCheck = Place(new QCheckBox(QStringLiteral("ラインを表示する"), Page), 16, 210, 113, 17);
-    LineVisibleCheck->setChecked(true);
     QObject::connect(LineVisibleCheck, &QCheckBox::toggled, this, Guarded(&TForm1::LineVisibleCheckClick));
-    SmothedLine = Place(new QCheckBox(QStringLiteral("滑らかなライン表示"), Page), 16, 245, 121, 17);
     QObject::connect(SmothedLine, &QCheckBox::toggled, this, Guarded(&TForm1::SmothedLineClick));
-    MarkerVisibleCheck = Place(new QCheckBox(QStringLiteral("マーカー表示"), Page), 17, 281, 81, 17);
-    MarkerVisibleCheck->setChecked(true);
     QObject::connect(MarkerVisibleCheck, &QCheckBox::toggled, this, Guarded(&TForm1::MarkerVisibleCheckClick));
-    MarkerSize = Place(new TIntegerBox(1, 100, 4, Page), 104, 279, 49, 22);
-    MarkerSize->setToolTip(QStringLiteral("マーカ大きさ"));
     Wire(MarkerSize->OnChange, &TForm1::MarkerSizeChange);
-
-    MarkerStyle = Place(new TRadioGroup(QStringLiteral("マーカースタイル"),
-                                        {QStringLiteral("Rectangle"), QStringLiteral("Circle"),
-                                         QStringLiteral("Triangle"), QStringLiteral("Diamond")},
-                                        2, Page),
-                        16, 323, 153, 62);
     Wire(MarkerStyle->OnClick, &TForm1::MarkerStyleClick);
-    return Page;
+    return Tab;
 }
 
-QWidget* TForm1::CreateLegendTab()
+QWidget* TForm1::WireLegendTab(TLegendTab* Tab)
 {
-    auto* Page = new QWidget;
-    LegendPosition = Place(new TRadioGroup(QStringLiteral("位置"),
-                                           {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Top"),
-                                            QStringLiteral("Bottom")},
-                                           1, Page),
-                           40, 26, 105, 92);
-    LegendPosition->SetItemIndex(1);
+    LegendPosition = Tab->LegendPosition;
     Wire(LegendPosition->OnClick, &TForm1::LegendPositionClick);
-    return Page;
+    return Tab;
 }
 
-QWidget* TForm1::CreateScaleTab()
+QWidget* TForm1::WireScaleTab(TScaleTab* Tab)
 {
-    auto* Page = new QWidget;
-    AutoSize = Place(new QCheckBox(QStringLiteral("AutoSize"), Page), 32, 19, 97, 17);
-    AutoSize->setChecked(true);
+    AutoSize = Tab->AutoSize;
+    XMaxValue = Tab->XMaxValue;
+    XMinValue = Tab->XMinValue;
+    XIncValue = Tab->XIncValue;
+    XmagValue = Tab->XmagValue;
+    YMaxValue = Tab->YMaxValue;
+    YMinValue = Tab->YMinValue;
+    YIncValue = Tab->YIncValue;
+    YmagValue = Tab->YmagValue;
+    PrefixInTitlesCheck = Tab->PrefixInTitlesCheck;
+
     QObject::connect(AutoSize, &QCheckBox::toggled, this, Guarded(&TForm1::AutoSizeClick));
-
-    auto Box = [this, Page](int Top, const char* Placeholder, void (TForm1::*Handler)()) {
-        auto* Edit = Place(new TButtonedEdit(Page), 27, Top, 121, 21);
-        Edit->setPlaceholderText(QString::fromUtf8(Placeholder));
-        Edit->setEnabled(false);
-        Wire(Edit->OnButtonClick, Handler);
-        return Edit;
-    };
-    XMaxValue = Box(56, "X軸\u3000最大値", &TForm1::XMaxValueButtonClick);
-    XMinValue = Box(96, "X軸\u3000最小値", &TForm1::XMinValueButtonClick);
-    XIncValue = Box(136, "X軸\u3000刻み幅", &TForm1::XIncValueButtonClick);
-    XmagValue = Box(176, "X軸倍率", &TForm1::XmagValueButtonClick);
-    YMaxValue = Box(230, "Y軸\u3000最大値", &TForm1::YMaxValueButtonClick);
-    YMinValue = Box(272, "Y軸\u3000最小値", &TForm1::YMinValueButtonClick);
-    YIncValue = Box(312, "Y軸\u3000刻み幅", &TForm1::YIncValueButtonClick);
-    YmagValue = Box(352, "Y軸倍率", &TForm1::YmagValueButtonClick);
-    PrefixInTitlesCheck = Place(new QCheckBox(QStringLiteral("倍率を軸名に表示"), Page), 32, 392, 145, 17);
+    Wire(XMaxValue->OnButtonClick, &TForm1::XMaxValueButtonClick);
+    Wire(XMinValue->OnButtonClick, &TForm1::XMinValueButtonClick);
+    Wire(XIncValue->OnButtonClick, &TForm1::XIncValueButtonClick);
+    Wire(XmagValue->OnButtonClick, &TForm1::XmagValueButtonClick);
+    Wire(YMaxValue->OnButtonClick, &TForm1::YMaxValueButtonClick);
+    Wire(YMinValue->OnButtonClick, &TForm1::YMinValueButtonClick);
+    Wire(YIncValue->OnButtonClick, &TForm1::YIncValueButtonClick);
+    Wire(YmagValue->OnButtonClick, &TForm1::YmagValueButtonClick);
     QObject::connect(PrefixInTitlesCheck, &QCheckBox::toggled, this, Guarded(&TForm1::PrefixInTitlesCheckClick));
-    return Page;
+    return Tab;
 }
 
-QWidget* TForm1::CreateFormTab()
+QWidget* TForm1::WireFormTab(TFormTab* Tab)
 {
-    auto* Page = new QWidget;
-    Panel1 = new QWidget(Page);
-    Panel1->setFixedHeight(113);
-    StyleSelecter = Place(new QComboBox(Panel1), 16, 16, 113, 21);
-    StyleSelecter->setEditable(true);
-    StyleSelecter->setInsertPolicy(QComboBox::NoInsert);
-    {
-        auto Run = Guarded(&TForm1::StyleSelecterChange);
-        QObject::connect(StyleSelecter, &QComboBox::currentTextChanged, this, [this, Run] {
-            if (!FFillingSelector)
-                Run();
-        });
-    }
-    Label2 = Place(new QLabel(QStringLiteral("拡大縮小"), Panel1), 16, 48, 97, 13);
-    ScaleComboBox = Place(new QComboBox(Panel1), 16, 67, 113, 21);
-    ScaleComboBox->setEditable(true);
-    ScaleComboBox->setInsertPolicy(QComboBox::NoInsert);
-    for (int Percent : ScalePercents)
-        ScaleComboBox->addItem(QString::number(Percent) + u'%');
-    ScaleComboBox->setCurrentIndex(0);
-    {
-        auto Run = Guarded(&TForm1::ScaleComboBoxChange);
-        QObject::connect(ScaleComboBox, &QComboBox::currentTextChanged, this, [this, Run] {
-            if (!FFillingSelector)
-                Run();
-        });
-    }
-    Label1 = Place(new QLabel(QStringLiteral("Ver ") + QStringLiteral(PLOTVANE_VERSION), Panel1), 56, 94, 97, 13);
+    Panel1 = Tab->Panel1;
+    StyleSelecter = Tab->StyleSelecter;
+    Label2 = Tab->Label2;
+    ScaleComboBox = Tab->ScaleComboBox;
+    Label1 = Tab->Label1;
+    Memo2 = Tab->Memo2;
 
-    Memo2 = new QPlainTextEdit(Page);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo2->setPlainText(HelpText());
-    auto* Column = new QVBoxLayout(Page);
-    Column->setContentsMargins(0, 0, 0, 0);
-    Column->setSpacing(0);
-    Column->addWidget(Panel1);
-    Column->addWidget(Memo2, 1);
-    return Page;
+    // The window's own changes of the selectors (FFillingSelector) run no
+    // handler.
+    for (auto [Box, Handler] : {std::pair{StyleSelecter, &TForm1::StyleSelecterChange},
+                                std::pair{ScaleComboBox, &TForm1::ScaleComboBoxChange}}) {
+        auto Run = Guarded(Handler);
+        QObject::connect(Box, &QComboBox::currentTextChanged, this, [this, Run] {
+            if (!FFillingSelector)
+                Run();
+        });
+    }
+    return Tab;
 }
 
 // ------------------------------------------------------- start and close
@@ -494,41 +331,33 @@ void TForm1::FormCreate()
 
 void TForm1::LoadSettings()
 {
-    FIniFile.ReadFormPos(FormSection, QStringLiteral("POSITION"), *this);
-    FIniFile.ReadFormSize(FormSection, QStringLiteral("SIZE"), *this);
-
-    const int Scale = FIniFile.ReadInteger(FormSection, QStringLiteral("scale"), 0);
+    const TFormSettings::TValues Stored = TFormSettings::Read(FIniFile, *this);
+    const bool Entry = Stored.Scale >= 0 && Stored.Scale < ScaleComboBox->count();
     FFillingSelector = true;
-    if (Scale >= 0 && Scale < ScaleComboBox->count()) {
-        ScaleComboBox->setCurrentIndex(Scale);
+    if (Entry) {
+        ScaleComboBox->setCurrentIndex(Stored.Scale);
     } else {
         ScaleComboBox->setCurrentIndex(-1);
         ScaleComboBox->setEditText(QString());
     }
     FFillingSelector = false;
-    PrefixInTitlesCheck->setChecked(FIniFile.ReadBool(FormSection, PrefixInTitlesKey, false));
+    PrefixInTitlesCheck->setChecked(Stored.PrefixInTitles);
     // The stored scale is the window's scale again; the window keeps the
     // outer size it was closed with.
-    if (Scale >= 0 && Scale < ScaleComboBox->count()) {
+    if (Entry) {
         const QSize Size = size();
-        ApplyScale(ScalePercents[Scale]);
+        ApplyScale(TControlScaler::ScalePercents[Stored.Scale]);
         resize(Size);
     }
-    EnsureOnScreen();
-
-    TStyleManager::TrySetStyle(FIniFile.ReadString(StyleSection, QStringLiteral("Name"), QStringLiteral("Windows")), true,
-                               this);
+    TFormSettings::EnsureOnScreen(*this);
+    TStyleManager::TrySetStyle(Stored.Style, true, this);
 }
 
 void TForm1::SaveSettings()
 {
-    FIniFile.WriteFormPos(FormSection, QStringLiteral("POSITION"), *this);
-    FIniFile.WriteFormSize(FormSection, QStringLiteral("SIZE"), *this);
-    FIniFile.WriteInteger(FormSection, QStringLiteral("scale"), SelectedEntry(ScaleComboBox));
-    // Files that never had the box checked keep their six keys.
-    if (PrefixInTitlesCheck->isChecked() || FIniFile.ValueExists(FormSection, PrefixInTitlesKey))
-        FIniFile.WriteBool(FormSection, PrefixInTitlesKey, PrefixInTitlesCheck->isChecked());
-    FIniFile.WriteString(StyleSection, QStringLiteral("Name"), TStyleManager::ActiveStyleName());
+    TFormSettings::Write(
+        FIniFile, *this,
+        {SelectedEntry(ScaleComboBox), PrefixInTitlesCheck->isChecked(), TStyleManager::ActiveStyleName()});
 }
 
 void TForm1::closeEvent(QCloseEvent* Event)
@@ -539,116 +368,16 @@ void TForm1::closeEvent(QCloseEvent* Event)
     Event->accept();
 }
 
-void TForm1::EnsureOnScreen()
-{
-    const QRect Window(pos(), size());
-    for (QScreen* Screen : QGuiApplication::screens()) {
-        const QRect Shared = Screen->availableGeometry().intersected(Window);
-        // Enough of it to take hold of.
-        if (Shared.width() >= 48 && Shared.height() >= 32)
-            return;
-    }
-    QScreen* Primary = QGuiApplication::primaryScreen();
-    if (!Primary)
-        return;
-    const QRect Area = Primary->availableGeometry();
-    resize(std::min(width(), Area.width()), std::min(height(), Area.height()));
-    move(Area.topLeft());
-}
-
-int TForm1::Left() const { return pos().x(); }
-void TForm1::SetLeft(int Value) { move(Value, pos().y()); }
-int TForm1::Top() const { return pos().y(); }
-void TForm1::SetTop(int Value) { move(pos().x(), Value); }
-// The window's own size: the window manager's frame is not known before the
-// window shows, so this is what a restart can give back exactly.
-int TForm1::Width() const { return QMainWindow::width(); }
-void TForm1::SetWidth(int Value) { resize(std::max(Value, minimumWidth()), height()); }
-int TForm1::Height() const { return QMainWindow::height(); }
-void TForm1::SetHeight(int Value) { resize(width(), std::max(Value, minimumHeight())); }
-
-TWindowPlacement TForm1::GetPlacement() const
-{
-    TWindowPlacement P;
-    const QRect Normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
-    P.showCmd = isMaximized() ? 3 : 1;
-    P.normalLeft = Normal.left();
-    P.normalTop = Normal.top();
-    P.normalRight = Normal.left() + Normal.width();
-    P.normalBottom = Normal.top() + Normal.height();
-    return P;
-}
-
-void TForm1::SetPlacement(const TWindowPlacement& Placement)
-{
-    move(Placement.normalLeft, Placement.normalTop);
-    resize(std::max(1, Placement.normalRight - Placement.normalLeft), std::max(1, Placement.normalBottom - Placement.normalTop));
-    if (Placement.showCmd == 3)
-        showMaximized();
-}
-
 // ------------------------------------------------------------ UI scale
 
 QRect TForm1::DesignedGeometry(const QWidget* Control) const
 {
-    for (const TDesigned& D : FDesigned)
-        if (D.Control == Control)
-            return D.Rect;
-    return QRect();
+    return FScaler.DesignedGeometry(Control);
 }
 
 void TForm1::ApplyScale(int Percent)
 {
-    Percent = std::clamp(Percent, 50, 400);
-    const int Old = FScalePercent;
-    FScalePercent = Percent;
-    QFont Font = QApplication::font();
-    Font.setPixelSize(Scaled(11, Percent));
-    QApplication::setFont(Font);
-    setFont(Font);
-    // Widgets under a style sheet keep the font they were polished with:
-    // the carried style is put on again so they take the new one.
-    if (!qApp->styleSheet().isEmpty())
-        TStyleManager::TrySetStyle(TStyleManager::ActiveStyleName(), false, this);
-    PlaceControls();
-    ToolBar1->setIconSize(QSize(Scaled(24, Percent), Scaled(24, Percent)));
-    for (QAction* Action : ToolBar1->actions()) {
-        if (QWidget* Button = ToolBar1->widgetForAction(Action)) {
-            if (qobject_cast<QToolButton*>(Button))
-                Button->setFixedSize(Scaled(34, Percent), Scaled(35, Percent));
-            else
-                Button->setFixedSize(Scaled(8, Percent), Scaled(35, Percent));
-        }
-    }
-    // Last: the toolbar's layout resets its minimum when the items change.
-    ToolBar1->setFixedHeight(Scaled(47, Percent));
-    StatusBar1->setFixedHeight(Scaled(19, Percent));
-    Splitter1->setFixedWidth(Scaled(3, Percent));
-    Splitter2->setHandleWidth(Scaled(3, Percent));
-    Panel1->setFixedHeight(Scaled(113, Percent));
-    const QList<int> Sizes = Splitter2->sizes();
-    const int Page = Sizes.size() == 2 && Sizes[1] > 0 ? int(std::lround(double(Sizes[1]) * Percent / Old))
-                                                        : Scaled(196, Percent);
-    QSize Size(int(std::lround(double(width()) * Percent / Old)), int(std::lround(double(height()) * Percent / Old)));
-    // A larger scale never pushes the window past its screen.
-    if (QScreen* Screen = screen())
-        Size = Size.boundedTo(Screen->availableGeometry().size());
-    resize(Size);
-    Splitter2->setSizes({std::max(1, Splitter2->width() - Page - Splitter2->handleWidth()), Page});
-}
-
-void TForm1::PlaceControls()
-{
-    const int Percent = FScalePercent;
-    for (const TDesigned& D : FDesigned) {
-        int Width = Scaled(D.Rect.width(), Percent);
-        // A check box's caption is never cut: a style with a wider mark or a
-        // wider font makes it longer to the right.
-        if (qobject_cast<QCheckBox*>(D.Control))
-            Width = std::max(Width, D.Control->sizeHint().width());
-        D.Control->setGeometry(Scaled(D.Rect.left(), Percent), Scaled(D.Rect.top(), Percent), Width,
-                               Scaled(D.Rect.height(), Percent));
-    }
+    FScaler.Apply(Percent);
 }
 
 void TForm1::ScaleComboBoxChange()
@@ -656,7 +385,7 @@ void TForm1::ScaleComboBoxChange()
     const int Entry = SelectedEntry(ScaleComboBox);
     if (Entry < 0)
         return;
-    ApplyScale(ScalePercents[Entry]);
+    ApplyScale(TControlScaler::ScalePercents[Entry]);
 }
 
 void TForm1::StyleSelecterChange()
@@ -678,10 +407,10 @@ int TForm1::SelectedEntry(const QComboBox* Box)
 void TForm1::changeEvent(QEvent* Event)
 {
     QMainWindow::changeEvent(Event);
-    if (Event->type() == QEvent::PaletteChange && OpenBtn)
-        RefreshToolIcons();
-    if (Event->type() == QEvent::StyleChange && !FDesigned.empty())
-        PlaceControls();
+    if (Event->type() == QEvent::PaletteChange && FToolBar)
+        FToolBar->RefreshIcons(palette().color(QPalette::ButtonText));
+    if (Event->type() == QEvent::StyleChange && FScaler.HasControls())
+        FScaler.PlaceControls();
 }
 
 // ------------------------------------------------------------- data in
@@ -937,7 +666,7 @@ void TForm1::WallColorChange()
 
 void TForm1::WallPictureBtnClick()
 {
-    const QString Name = FDialogs->OpenPicture(this, QtFilter(QString::fromUtf8(PictureFilter)));
+    const QString Name = FDialogs->OpenPicture(this, TStandardDialogs::PictureFilters());
     if (Name.isEmpty())
         return;
     TBusyCursor Busy;
@@ -954,22 +683,6 @@ void TForm1::BorderCheckClick()
     ChartCommands::SetBorder(*FChart, BorderCheck->isChecked());
 }
 
-QString TForm1::QtFilter(const QString& ClassicFilter)
-{
-    const QStringList Parts = ClassicFilter.split(u'|');
-    QStringList Filters;
-    for (int i = 0; i + 1 < Parts.size(); i += 2) {
-        QString Text = Parts[i].trimmed();
-        const qsizetype Open = Text.lastIndexOf(u'(');
-        if (Open >= 0 && Text.endsWith(u')'))
-            Text = Text.left(Open).trimmed();
-        QString Patterns = Parts[i + 1];
-        Patterns.replace(u';', u' ');
-        Filters.append(Text + QStringLiteral(" (") + Patterns + u')');
-    }
-    return Filters.join(QStringLiteral(";;"));
-}
-
 // ----------------------------------------------------------- line tab
 
 void TForm1::SeriesComboChange()
@@ -982,14 +695,11 @@ void TForm1::SeriesComboChange()
     SeriesSize->SetValue(std::clamp(Series->Pen()->Width(), 1, 100));
     MarkerSize->SetValue(Series->Pointer()->Size());
     MarkerVisibleCheck->setChecked(Series->Pointer()->Visible());
-    static const TPenStyle PenStyles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
-    for (int i = 0; i < 5; ++i)
-        if (Series->Pen()->Style() == PenStyles[i])
-            SeriesStyle->SetItemIndex(i);
-    static const TSeriesPointerStyle PointerStyles[] = {psRectangle, psCircle, psTriangle, psDiamond};
-    for (int i = 0; i < 4; ++i)
-        if (Series->Pointer()->Style() == PointerStyles[i])
-            MarkerStyle->SetItemIndex(i);
+    // A style no item stands for leaves the group as it is.
+    if (const int Item = ChartCommands::SeriesStyleItem(*Series); Item >= 0)
+        SeriesStyle->SetItemIndex(Item);
+    if (const int Item = ChartCommands::MarkerStyleItem(*Series); Item >= 0)
+        MarkerStyle->SetItemIndex(Item);
 }
 
 void TForm1::SeriesNameButtonClick()

@@ -2,16 +2,15 @@
 
 #include "app/DataImport.h"
 #include "app/PrefixInTitles.h"
+#include "app/window/ControlScaler.h"
 #include "chart/panel/ChartExport.h"
 #include "settings/ExIniFile.h"
-#include "settings/FormHost.h"
 
 #include <QMainWindow>
 #include <QRect>
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -24,16 +23,22 @@ class QToolBar;
 class QStatusBar;
 class TButtonedEdit;
 class TChart;
+class TChartTab;
 class TChartView;
 class TFormDialogs;
+class TFormTab;
 class TIntegerBox;
+class TLegendTab;
+class TLineTab;
+class TMainToolBar;
 class TPageControl;
 class TRadioGroup;
+class TScaleTab;
 
 // The main window: the chart on the left, the toolbar on top, the status bar
 // at the bottom and the tabbed side panel on the right. Every handler sets
 // the chart through the same commands the headless renderer uses.
-class TForm1 : public QMainWindow, public TFormHost {
+class TForm1 : public QMainWindow {
 public:
     // SettingsPath: the settings file to use; empty for the program's own
     // (beside the executable when that folder is writable, otherwise in the
@@ -49,9 +54,6 @@ public:
     static QString DefaultSettingsPath();
     static const int DesignedClientWidth = 983;
     static const int DesignedClientHeight = 656;
-    static const char* const PictureFilter;
-    // The Qt form of a classic filter text ("text|patterns|text|patterns").
-    static QString QtFilter(const QString& ClassicFilter);
 
     // ----------------------------------------------------------- handlers
     void OpenBtnClick();
@@ -115,7 +117,7 @@ public:
     int SelectedSeries() const;
     QString StatusText() const;
     // The UI scale in percent (100 to 200).
-    int ScalePercent() const { return FScalePercent; }
+    int ScalePercent() const { return FScaler.Percent(); }
     // Rescales the window, its controls, fonts and toolbar icons; the chart
     // keeps its own sizes.
     void ApplyScale(int Percent);
@@ -178,18 +180,6 @@ public:
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
 
-    // ----------------------------------------------------- TFormHost
-    int Left() const override;
-    void SetLeft(int Value) override;
-    int Top() const override;
-    void SetTop(int Value) override;
-    int Width() const override;
-    void SetWidth(int Value) override;
-    int Height() const override;
-    void SetHeight(int Value) override;
-    TWindowPlacement GetPlacement() const override;
-    void SetPlacement(const TWindowPlacement& Placement) override;
-
 protected:
     void closeEvent(QCloseEvent* Event) override;
     void dragEnterEvent(QDragEnterEvent* Event) override;
@@ -199,16 +189,13 @@ protected:
 private:
     void CreateControls();
     void CreateToolBar();
-    QWidget* CreateChartTab();
-    QWidget* CreateLineTab();
-    QWidget* CreateLegendTab();
-    QWidget* CreateScaleTab();
-    QWidget* CreateFormTab();
-    // Places a control at its designed rectangle and remembers it for the
-    // UI scale.
-    template <class T> T* Place(T* Control, int Left, int Top, int Width, int Height);
-    // Every placed control at its designed rectangle times the UI scale.
-    void PlaceControls();
+    // Takes a tab's controls into the window's fields and connects them to
+    // the handlers; returns the tab.
+    QWidget* WireChartTab(TChartTab* Tab);
+    QWidget* WireLineTab(TLineTab* Tab);
+    QWidget* WireLegendTab(TLegendTab* Tab);
+    QWidget* WireScaleTab(TScaleTab* Tab);
+    QWidget* WireFormTab(TFormTab* Tab);
     // Connects a control event to a handler; a failure in the handler goes
     // to the top-level error report.
     void Wire(std::function<void()>& Event, void (TForm1::*Handler)());
@@ -223,8 +210,6 @@ private:
     void ApplyAxisBox(int Box, TButtonedEdit* Edit);
     void SavePicture(TExportFormat Format);
     void SetStatus(const QString& Text);
-    void RefreshToolIcons();
-    void EnsureOnScreen();
     // The selected entry of an editable drop-down: the entry whose text the
     // box shows, -1 when typed text matches none.
     static int SelectedEntry(const QComboBox* Box);
@@ -236,14 +221,8 @@ private:
     TExIniFile FIniFile;
     std::unique_ptr<TFormDialogs> FDialogs;
     QLabel* FStatusLabel = nullptr;
-    QWidget* FChartTab = nullptr;
-
-    struct TDesigned {
-        QWidget* Control;
-        QRect Rect;
-    };
-    std::vector<TDesigned> FDesigned;
-    int FScalePercent = 100;
+    TMainToolBar* FToolBar = nullptr;
+    TControlScaler FScaler;
     // Set while the window itself changes the selector, whose change handler
     // then does not run.
     bool FFillingSelector = false;

@@ -21,6 +21,14 @@ TRadioGroup::TRadioGroup(const QString& Caption, const QStringList& Items, int C
     PlaceItems();
 }
 
+QStringList TRadioGroup::ItemTexts(const char* const* Texts, std::size_t Count)
+{
+    QStringList Items;
+    for (std::size_t i = 0; i < Count; ++i)
+        Items.append(QString::fromUtf8(Texts[i]));
+    return Items;
+}
+
 void TRadioGroup::SetItemIndex(int Value)
 {
     if (Value < -1 || Value >= Count())

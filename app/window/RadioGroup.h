@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -15,6 +16,13 @@ class QRadioButton;
 class TRadioGroup : public QGroupBox {
 public:
     TRadioGroup(const QString& Caption, const QStringList& Items, int Columns, QWidget* Parent = nullptr);
+
+    // The items from UTF-8 texts.
+    template <std::size_t N> static QStringList ItemTexts(const char* const (&Texts)[N])
+    {
+        return ItemTexts(Texts, N);
+    }
+    static QStringList ItemTexts(const char* const* Texts, std::size_t Count);
 
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);

@@ -9,6 +9,25 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+const char* const TStandardDialogs::PictureFilter =
+    "すべて (*.svg;*.wbmp;*.webp;*.svg;*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.tif;*.tiff)"
+    "|*.svg;*.wbmp;*.webp;*.svg;*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.tif;*.tiff"
+    "|Scalable Vector Graphics (*.svg)|*.svg"
+    "|WBMP Images (*.wbmp)|*.wbmp"
+    "|WebP Images (*.webp)|*.webp"
+    "|Scalable Vector Graphics (*.svg)|*.svg"
+    "|GIF 画像 (*.gif)|*.gif"
+    "|JPEG イメージファイル (*.jpg)|*.jpg"
+    "|JPEG イメージファイル (*.jpeg)|*.jpeg"
+    "|Portable Network Graphics (*.png)|*.png"
+    "|ビットマップ (*.bmp)|*.bmp"
+    "|アイコン (*.ico)|*.ico"
+    "|エンハンス メタファイル (*.emf)|*.emf"
+    "|メタファイル (*.wmf)|*.wmf"
+    "|TIFF 画像 (*.tif)|*.tif"
+    "|TIFF 画像 (*.tiff)|*.tiff"
+    "|PNG画像(*.png)|*.png";
+
 namespace {
 
 struct TFormatText {
@@ -111,4 +130,25 @@ void TStandardDialogs::ShowImportError(QWidget* Parent, const QString& Cause)
                     QMessageBox::Ok, Parent);
     Box.setInformativeText(Cause);
     Box.exec();
+}
+
+QString TStandardDialogs::QtFilter(const QString& ClassicFilter)
+{
+    const QStringList Parts = ClassicFilter.split(u'|');
+    QStringList Filters;
+    for (int i = 0; i + 1 < Parts.size(); i += 2) {
+        QString Text = Parts[i].trimmed();
+        const qsizetype Open = Text.lastIndexOf(u'(');
+        if (Open >= 0 && Text.endsWith(u')'))
+            Text = Text.left(Open).trimmed();
+        QString Patterns = Parts[i + 1];
+        Patterns.replace(u';', u' ');
+        Filters.append(Text + QStringLiteral(" (") + Patterns + u')');
+    }
+    return Filters.join(QStringLiteral(";;"));
+}
+
+QString TStandardDialogs::PictureFilters()
+{
+    return QtFilter(QString::fromUtf8(PictureFilter));
 }

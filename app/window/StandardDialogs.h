@@ -21,6 +21,12 @@ public:
     // The file types of the save dialog, Format's first.
     static QStringList SaveFilters(TExportFormat Format);
     static QString Extension(TExportFormat Format);
+    // The file types of the back picture's open dialog, as one classic
+    // filter text ("text|patterns|text|patterns"), and in Qt's form.
+    static const char* const PictureFilter;
+    static QString PictureFilters();
+    // The Qt form of a classic filter text.
+    static QString QtFilter(const QString& ClassicFilter);
 
 private:
     QFont FLastFont;

@@ -321,3 +321,24 @@ TEST(ChartCommands, LocaleDeAxisBoxReadsTheDecimalComma)
     EXPECT_TRUE(ApplyAxisBox(*chart, abXInc, QStringLiteral("2,5")));
     EXPECT_EQ(chart->BottomAxis()->Increment(), 2.5);
 }
+
+// The window reads a series' styles back through the same tables it sets
+// them with: every item comes back as itself, a style no item stands for as
+// none.
+TEST(ChartCommands, StyleItemsReadBackTheItemThatSetThem)
+{
+    std::unique_ptr<TChart> chart = ChartWithSeries(1);
+    TCustomSeries& s = *static_cast<TCustomSeries*>(chart->GetSeries(0));
+    for (int item = 0; item < SeriesStyleItems; ++item) {
+        SetSeriesStyle(*chart, 0, item);
+        EXPECT_EQ(SeriesStyleItem(s), item);
+    }
+    for (int item = 0; item < MarkerStyleItems; ++item) {
+        SetMarkerStyle(*chart, 0, item);
+        EXPECT_EQ(MarkerStyleItem(s), item);
+    }
+    s.LinePen()->SetStyle(psClear);
+    s.Pointer()->SetStyle(psStar);
+    EXPECT_EQ(SeriesStyleItem(s), -1);
+    EXPECT_EQ(MarkerStyleItem(s), -1);
+}
