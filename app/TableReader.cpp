@@ -1,0 +1,482 @@
+#include "app/TableReader.h"
+
+#include "app/CellSplitter.h"
+#include "core/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+// How many lines decide the delimiter and the block's layout; the rest of a
+// long file is only checked against that layout.
+constexpr size_t SampleLines = 2000;
+// The most text lines above the block that make its header.
+constexpr int MaxHeaderLines = 3;
+
+enum TCellKind : unsigned char { kEmpty, kNumber, kText };
+
+// What a cell reads as: with the point as decimal separator, with the comma,
+// and the unit written after the number.
+struct TCell {
+    TCellKind Kind = kEmpty;
+    bool ReadsWithPoint = false;
+    bool ReadsWithComma = false;
+    std::string Suffix;
+};
+
+std::vector<std::string_view> SplitLines(std::string_view Text)
+{
+    std::vector<std::string_view> Lines;
+    size_t Begin = 0;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] != '\n' && Text[i] != '\r')
+            continue;
+        Lines.push_back(Text.substr(Begin, i - Begin));
+        if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+            ++i;
+        Begin = i + 1;
+    }
+    if (Begin < Text.size())
+        Lines.push_back(Text.substr(Begin));
+    return Lines;
+}
+
+std::string_view Trim(std::string_view S)
+{
+    while (!S.empty() && (S.front() == ' ' || S.front() == '\t'))
+        S.remove_prefix(1);
+    while (!S.empty() && (S.back() == ' ' || S.back() == '\t'))
+        S.remove_suffix(1);
+    return S;
+}
+
+bool Blank(std::string_view S)
+{
+    return Trim(S).empty();
+}
+
+// Full-width digits and signs, U+2212 minus and the no-break and thin spaces
+// as the plain ASCII they stand for.
+std::string Normalised(std::string_view S)
+{
+    std::string Out;
+    Out.reserve(S.size());
+    for (size_t i = 0; i < S.size(); ++i) {
+        const auto c = static_cast<unsigned char>(S[i]);
+        if (c == 0xEF && i + 2 < S.size() && static_cast<unsigned char>(S[i + 1]) == 0xBC) {
+            const auto d = static_cast<unsigned char>(S[i + 2]);
+            if (d >= 0x90 && d <= 0x99) { // ０..９
+                Out += char('0' + (d - 0x90));
+                i += 2;
+                continue;
+            }
+            if (d == 0x8B || d == 0x8D || d == 0x8E || d == 0x8C) { // ＋ － ． ，
+                Out += d == 0x8B ? '+' : d == 0x8D ? '-' : d == 0x8E ? '.' : ',';
+                i += 2;
+                continue;
+            }
+        }
+        if (c == 0xE2 && i + 2 < S.size() && static_cast<unsigned char>(S[i + 1]) == 0x88
+            && static_cast<unsigned char>(S[i + 2]) == 0x92) { // −
+            Out += '-';
+            i += 2;
+            continue;
+        }
+        if (c == 0xC2 && i + 1 < S.size() && static_cast<unsigned char>(S[i + 1]) == 0xA0) { // no-break space
+            Out += '\x01';
+            ++i;
+            continue;
+        }
+        if (c == 0xE2 && i + 2 < S.size() && static_cast<unsigned char>(S[i + 1]) == 0x80
+            && (static_cast<unsigned char>(S[i + 2]) == 0x89 || static_cast<unsigned char>(S[i + 2]) == 0xAF)) {
+            Out += '\x01'; // thin and narrow no-break space
+            i += 2;
+            continue;
+        }
+        Out += S[i];
+    }
+    return Out;
+}
+
+// The number with its strict thousands grouping taken out: groups of three
+// after one to three digits, by `Group` (or a space of any kind, marked \x01,
+// or a plain space when the decimal separator is the comma). Empty when the
+// grouping is not strict.
+std::string Ungrouped(const std::string& S, char Decimal)
+{
+    const char Group = Decimal == '.' ? ',' : '.';
+    size_t Start = 0;
+    while (Start < S.size() && (S[Start] == '+' || S[Start] == '-'))
+        ++Start;
+    size_t End = S.find(Decimal, Start);
+    if (End == std::string::npos) {
+        End = S.find_first_of("eE", Start);
+        if (End == std::string::npos)
+            End = S.size();
+    }
+    const std::string_view Whole(S.data() + Start, End - Start);
+    char Used = 0;
+    int Run = 0;
+    int Groups = 0;
+    std::string Digits;
+    for (char c : Whole) {
+        if (c >= '0' && c <= '9') {
+            ++Run;
+            Digits += c;
+            continue;
+        }
+        const bool IsGroup = c == Group || c == '\x01' || (c == ' ' && Decimal == ',');
+        if (!IsGroup || (Used && c != Used) || Run == 0 || (Groups == 0 ? Run > 3 : Run != 3))
+            return {};
+        Used = c;
+        Run = 0;
+        ++Groups;
+    }
+    if (Groups == 0 || Run != 3)
+        return {};
+    return S.substr(0, Start) + Digits + S.substr(End);
+}
+
+bool ReadsWith(const std::string& S, char Decimal, double& Value, bool& Grouped)
+{
+    const std::string_view Separator(&Decimal, 1);
+    if (S.find('\x01') == std::string::npos && Numbers::TryParseNumber(S, Separator, Value))
+        return true;
+    const std::string Plain = Ungrouped(S, Decimal);
+    if (!Plain.empty() && Numbers::TryParseNumber(Plain, Separator, Value)) {
+        Grouped = true;
+        return true;
+    }
+    return false;
+}
+
+// A unit after the number: letters, °, %, µ and the like, not a digit or a
+// separator, at most 12 bytes.
+bool SplitSuffix(const std::string& S, std::string& Number, std::string& Suffix)
+{
+    size_t i = S.size();
+    while (i > 0) {
+        const auto c = static_cast<unsigned char>(S[i - 1]);
+        if ((c >= '0' && c <= '9') || c == '.' || c == ',')
+            break;
+        --i;
+    }
+    if (i == 0 || i == S.size() || S.size() - i > 12)
+        return false;
+    Number = std::string(Trim(std::string_view(S).substr(0, i)));
+    Suffix = std::string(Trim(std::string_view(S).substr(i)));
+    return !Number.empty() && !Suffix.empty() && Number.back() >= '0' && Number.back() <= '9';
+}
+
+TCell Classify(std::string_view Raw, char Delimiter)
+{
+    TCell Cell;
+    const std::string_view Text = Trim(Raw);
+    if (Text.empty())
+        return Cell;
+    const std::string S = Normalised(Text);
+    double Value;
+    bool Grouped = false;
+    Cell.ReadsWithPoint = ReadsWith(S, '.', Value, Grouped);
+    // A comma inside a comma-separated cell came quoted: it groups, it never
+    // separates decimals there.
+    Cell.ReadsWithComma = Delimiter != ',' && ReadsWith(S, ',', Value, Grouped);
+    if (Cell.ReadsWithPoint || Cell.ReadsWithComma) {
+        Cell.Kind = kNumber;
+        return Cell;
+    }
+    std::string Number;
+    if (SplitSuffix(S, Number, Cell.Suffix)) {
+        Cell.ReadsWithPoint = ReadsWith(Number, '.', Value, Grouped);
+        Cell.ReadsWithComma = Delimiter != ',' && ReadsWith(Number, ',', Value, Grouped);
+        if (Cell.ReadsWithPoint || Cell.ReadsWithComma) {
+            Cell.Kind = kNumber;
+            return Cell;
+        }
+    }
+    Cell.Suffix.clear();
+    Cell.Kind = kText;
+    return Cell;
+}
+
+// The cells of a line: runs of spaces for ' ', otherwise the quoted split.
+const std::vector<std::string_view>& SplitCells(TCellSplitter& Splitter, std::vector<std::string_view>& Runs,
+                                                 std::string_view Line, char Delimiter)
+{
+    if (Delimiter != ' ')
+        return Splitter.Split(Line, Delimiter);
+    Runs.clear();
+    size_t i = 0;
+    while (i < Line.size()) {
+        while (i < Line.size() && (Line[i] == ' ' || Line[i] == '\t'))
+            ++i;
+        const size_t Begin = i;
+        while (i < Line.size() && Line[i] != ' ' && Line[i] != '\t')
+            ++i;
+        if (i > Begin)
+            Runs.push_back(Line.substr(Begin, i - Begin));
+    }
+    return Runs;
+}
+
+// The kinds of a line's cells, trailing empty cells left out.
+using TLayout = std::vector<TCellKind>;
+
+TLayout LayoutOf(const std::vector<std::string_view>& Cells, char Delimiter)
+{
+    TLayout Layout;
+    Layout.reserve(Cells.size());
+    for (std::string_view Cell : Cells)
+        Layout.push_back(Classify(Cell, Delimiter).Kind);
+    while (!Layout.empty() && Layout.back() == kEmpty)
+        Layout.pop_back();
+    return Layout;
+}
+
+bool HasNumber(const TLayout& Layout)
+{
+    return std::find(Layout.begin(), Layout.end(), kNumber) != Layout.end();
+}
+
+// A data line fits a block of the same width whose first numeric column it
+// shares; an empty or non-numeric cell elsewhere is a cell passed over.
+bool Fits(const TLayout& Line, const TLayout& Block)
+{
+    if (Line.size() > Block.size() || !HasNumber(Line))
+        return false;
+    const size_t First = size_t(std::find(Block.begin(), Block.end(), kNumber) - Block.begin());
+    return First < Line.size() && Line[First] == kNumber
+        && std::all_of(Line.begin(), Line.begin() + First, [](TCellKind k) { return k != kNumber; });
+}
+
+struct TBlock {
+    char Delimiter = 0;
+    size_t First = 0; // line indexes, inclusive
+    size_t Last = 0;
+    TLayout Layout;
+    long Score = std::numeric_limits<long>::min();
+};
+
+// The longest run of fitting lines for one delimiter, scored by its numeric
+// cells less its text cells.
+TBlock BestBlock(const std::vector<std::string_view>& Lines, size_t Count, char Delimiter)
+{
+    TCellSplitter Splitter;
+    std::vector<std::string_view> Runs;
+    TBlock Best;
+    TBlock Run;
+    long RunScore = 0;
+    bool Open = false;
+    for (size_t i = 0; i < Count; ++i) {
+        if (Lines[i].empty())
+            continue;
+        const TLayout Layout = LayoutOf(SplitCells(Splitter, Runs, Lines[i], Delimiter), Delimiter);
+        long LineScore = 0;
+        for (TCellKind k : Layout)
+            LineScore += k == kNumber ? 1 : k == kText ? -1 : 0;
+        if (Open && Layout.size() == Run.Layout.size() && Fits(Layout, Run.Layout)) {
+            Run.Last = i;
+            RunScore += LineScore;
+        } else if (HasNumber(Layout)) {
+            Open = true;
+            Run = {Delimiter, i, i, Layout, 0};
+            RunScore = LineScore;
+        } else {
+            Open = false;
+        }
+        if (Open && RunScore > Best.Score) {
+            Best = Run;
+            Best.Score = RunScore;
+        }
+    }
+    return Best;
+}
+
+bool UnitLike(std::string_view Cell)
+{
+    const std::string_view S = Trim(Cell);
+    if (S.size() >= 2 && ((S.front() == '(' && S.back() == ')') || (S.front() == '[' && S.back() == ']')))
+        return true;
+    return S.size() <= 6 && S.find(' ') == std::string_view::npos
+        && std::none_of(S.begin(), S.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+QString UnitText(std::string_view Cell)
+{
+    std::string_view S = Trim(Cell);
+    if (S.size() >= 2 && ((S.front() == '(' && S.back() == ')') || (S.front() == '[' && S.back() == ']')))
+        S = Trim(S.substr(1, S.size() - 2));
+    return QString::fromUtf8(S.data(), qsizetype(S.size()));
+}
+
+} // namespace
+
+QString TTableColumn::Caption() const
+{
+    if (Unit.isEmpty())
+        return Title;
+    if (Title.isEmpty())
+        return Unit;
+    return QStringLiteral("%1 (%2)").arg(Title, Unit);
+}
+
+TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
+{
+    TTable Table;
+    if (Utf8.size() >= 3 && Utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        Utf8.remove_prefix(3);
+    const std::vector<std::string_view> Lines = SplitLines(Utf8);
+    const size_t Sample = std::min(Lines.size(), SampleLines);
+
+    TBlock Block;
+    for (char Delimiter : {'\t', ',', ';', ' '}) {
+        const TBlock Candidate = BestBlock(Lines, Sample, Delimiter);
+        if (Candidate.Score > Block.Score)
+            Block = Candidate;
+    }
+    if (Block.Delimiter == 0 || Block.Score <= 0)
+        return Table;
+    const char Delimiter = Block.Delimiter;
+
+    // A block that reaches the end of the sample goes on as far as its lines fit.
+    TCellSplitter Splitter;
+    std::vector<std::string_view> Runs;
+    if (Block.Last + 1 == Sample) {
+        for (size_t i = Sample; i < Lines.size(); ++i) {
+            if (Lines[i].empty())
+                continue;
+            const TLayout Layout = LayoutOf(SplitCells(Splitter, Runs, Lines[i], Delimiter), Delimiter);
+            if (Layout.size() != Block.Layout.size() || !Fits(Layout, Block.Layout))
+                break;
+            Block.Last = i;
+        }
+    }
+    Table.Delimiter = Delimiter;
+    Table.FirstLine = int(Block.First);
+    Table.LastLine = int(Block.Last);
+    const size_t Width = Block.Layout.size();
+
+    // Every cell of the block, classified once.
+    std::vector<std::vector<TCell>> Cells;
+    std::vector<std::vector<std::string>> Texts;
+    int PointVotes = 0;
+    int CommaVotes = 0;
+    for (size_t i = Block.First; i <= Block.Last; ++i) {
+        if (Lines[i].empty())
+            continue;
+        const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], Delimiter);
+        std::vector<TCell> Row(Width);
+        std::vector<std::string> TextRow(Width);
+        for (size_t c = 0; c < Width && c < Split.size(); ++c) {
+            Row[c] = Classify(Split[c], Delimiter);
+            TextRow[c] = Normalised(Trim(Split[c]));
+            if (Row[c].Kind == kNumber && Row[c].ReadsWithPoint != Row[c].ReadsWithComma)
+                (Row[c].ReadsWithPoint ? PointVotes : CommaVotes) += 1;
+        }
+        Cells.push_back(std::move(Row));
+        Texts.push_back(std::move(TextRow));
+    }
+    // Whole numbers read either way: only the cells that tell decide, and the
+    // region's separator where none does.
+    char Decimal = Regional.Decimal == QStringLiteral(",") ? ',' : '.';
+    if (PointVotes != CommaVotes)
+        Decimal = PointVotes > CommaVotes ? '.' : ',';
+    if (Delimiter == ',')
+        Decimal = '.';
+    Table.Decimal = QString(QChar(Decimal));
+
+    // The header: up to three text lines right above the block, the last of
+    // them a line of units when it looks like one under a line of names.
+    std::vector<std::vector<std::string>> Header; // top line first
+    size_t Top = Block.First;
+    for (size_t i = Block.First; i > 0 && int(Header.size()) < MaxHeaderLines;) {
+        --i;
+        // A blank line parts the header from what stands above it.
+        if (Blank(Lines[i]))
+            break;
+        const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], Delimiter);
+        const TLayout Layout = LayoutOf(Split, Delimiter);
+        if (HasNumber(Layout) || Layout.empty() || Layout.size() > Width
+            || (Header.empty() && Layout.size() < std::min<size_t>(Width, 2)))
+            break;
+        // The splitter's buffers are reused: the header keeps copies.
+        Header.insert(Header.begin(), std::vector<std::string>(Split.begin(), Split.end()));
+        Top = i;
+    }
+    Table.Report.HeaderLines = int(Header.size());
+    std::vector<QString> Units(Width);
+    if (Header.size() >= 2
+        && std::all_of(Header.back().begin(), Header.back().end(),
+                       [](const std::string& c) { return Blank(c) || UnitLike(c); })) {
+        for (size_t c = 0; c < Width && c < Header.back().size(); ++c)
+            Units[c] = UnitText(Header.back()[c]);
+        Header.pop_back();
+        Table.Report.UnitLine = true;
+    }
+    for (size_t i = 0; i < Top; ++i)
+        Table.Report.PreambleLines += Lines[i].empty() ? 0 : 1;
+    for (size_t i = Block.Last + 1; i < Lines.size(); ++i)
+        Table.Report.SkippedLines += Blank(Lines[i]) ? 0 : 1;
+
+    for (size_t c = 0; c < Width; ++c) {
+        bool AnyNumber = false;
+        bool AnyText = false;
+        std::string Suffix;
+        bool OneSuffix = true;
+        for (const std::vector<TCell>& Row : Cells) {
+            const TCell& Cell = Row[c];
+            AnyNumber = AnyNumber || Cell.Kind == kNumber;
+            AnyText = AnyText || Cell.Kind == kText;
+            if (Cell.Kind == kNumber) {
+                if (Suffix.empty() && !Cell.Suffix.empty())
+                    Suffix = Cell.Suffix;
+                OneSuffix = OneSuffix && Cell.Suffix == Suffix;
+            }
+        }
+        if (!AnyNumber) {
+            Table.Report.LeftOut.push_back({int(c), AnyText ? QStringLiteral("文字") : QStringLiteral("空")});
+            continue;
+        }
+        TTableColumn Column;
+        Column.Kind = ckNumber;
+        Column.SourceColumn = int(c);
+        QStringList Parts;
+        for (const auto& Row : Header) {
+            if (c >= Row.size())
+                continue;
+            const std::string_view Cell = Trim(Row[c]);
+            const QString Part = QString::fromUtf8(Cell.data(), qsizetype(Cell.size()));
+            if (!Part.isEmpty() && !Parts.contains(Part))
+                Parts.append(Part);
+        }
+        Column.Title = Parts.join(QChar(u' '));
+        Column.Unit = Units[c];
+        // A unit written in every number of the column is the column's unit.
+        const bool StripSuffix = OneSuffix && !Suffix.empty();
+        if (StripSuffix && Column.Unit.isEmpty())
+            Column.Unit = QString::fromStdString(Suffix);
+        Column.Values.reserve(Cells.size());
+        for (size_t r = 0; r < Cells.size(); ++r) {
+            const TCell& Cell = Cells[r][c];
+            double Value = std::numeric_limits<double>::quiet_NaN();
+            if (Cell.Kind == kNumber && (Cell.Suffix.empty() || StripSuffix)) {
+                std::string S = Texts[r][c];
+                std::string Number;
+                std::string Unused;
+                if (!Cell.Suffix.empty() && SplitSuffix(S, Number, Unused))
+                    S = Number;
+                bool Grouped = false;
+                if (!ReadsWith(S, Decimal, Value, Grouped))
+                    Value = std::numeric_limits<double>::quiet_NaN();
+                Table.Report.Grouped = Table.Report.Grouped || Grouped || StripSuffix;
+            }
+            Column.Values.push_back(Value);
+        }
+        Table.Columns.push_back(std::move(Column));
+    }
+    return Table;
+}
