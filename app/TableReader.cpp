@@ -342,52 +342,48 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
         return Table;
     const char Delimiter = Block.Delimiter;
 
-    // A block that reaches the end of the sample goes on as far as its lines fit.
+    // A block that reaches the end of the sample goes on as far as its lines
+    // fit: that is found while its values are read.
     TCellSplitter Splitter;
     std::vector<std::string_view> Runs;
-    if (Block.Last + 1 == Sample) {
-        for (size_t i = Sample; i < Lines.size(); ++i) {
-            if (Lines[i].empty())
-                continue;
-            const TLayout Layout = LayoutOf(SplitCells(Splitter, Runs, Lines[i], Delimiter), Delimiter);
-            if (Layout.size() != Block.Layout.size() || !Fits(Layout, Block.Layout))
-                break;
-            Block.Last = i;
-        }
-    }
+    const bool Extends = Block.Last + 1 == Sample && Sample < Lines.size();
     Table.Delimiter = Delimiter;
-    Table.FirstLine = int(Block.First);
-    Table.LastLine = int(Block.Last);
     const size_t Width = Block.Layout.size();
 
-    // Every cell of the block, classified once.
-    std::vector<std::vector<TCell>> Cells;
-    std::vector<std::vector<std::string>> Texts;
+    // The decimal separator by a vote of the sampled cells that read one way
+    // only (whole numbers read either way), and the unit each column writes
+    // after its numbers: the same unit in every sampled number, or none.
     int PointVotes = 0;
     int CommaVotes = 0;
-    for (size_t i = Block.First; i <= Block.Last; ++i) {
+    std::vector<std::string> Suffixes(Width);
+    std::vector<bool> OneSuffix(Width, true);
+    std::vector<bool> SuffixSeen(Width, false);
+    size_t Sampled = 0;
+    for (size_t i = Block.First; i <= Block.Last && Sampled < SampleLines; ++i) {
         if (Lines[i].empty())
             continue;
+        ++Sampled;
         const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], Delimiter);
-        std::vector<TCell> Row(Width);
-        std::vector<std::string> TextRow(Width);
         for (size_t c = 0; c < Width && c < Split.size(); ++c) {
-            Row[c] = Classify(Split[c], Delimiter);
-            TextRow[c] = Normalised(Trim(Split[c]));
-            if (Row[c].Kind == kNumber && Row[c].ReadsWithPoint != Row[c].ReadsWithComma)
-                (Row[c].ReadsWithPoint ? PointVotes : CommaVotes) += 1;
+            const TCell Cell = Classify(Split[c], Delimiter);
+            if (Cell.Kind != kNumber)
+                continue;
+            if (Cell.ReadsWithPoint != Cell.ReadsWithComma)
+                (Cell.ReadsWithPoint ? PointVotes : CommaVotes) += 1;
+            if (!SuffixSeen[c]) {
+                Suffixes[c] = Cell.Suffix;
+                SuffixSeen[c] = true;
+            }
+            OneSuffix[c] = OneSuffix[c] && Cell.Suffix == Suffixes[c];
         }
-        Cells.push_back(std::move(Row));
-        Texts.push_back(std::move(TextRow));
     }
-    // Whole numbers read either way: only the cells that tell decide, and the
-    // region's separator where none does.
     char Decimal = Regional.Decimal == QStringLiteral(",") ? ',' : '.';
     if (PointVotes != CommaVotes)
         Decimal = PointVotes > CommaVotes ? '.' : ',';
     if (Delimiter == ',')
         Decimal = '.';
     Table.Decimal = QString(QChar(Decimal));
+    const std::string_view DecimalText(&Decimal, 1);
 
     // The header: up to three text lines right above the block, the last of
     // them a line of units when it looks like one under a line of names.
@@ -419,26 +415,68 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
     }
     for (size_t i = 0; i < Top; ++i)
         Table.Report.PreambleLines += Lines[i].empty() ? 0 : 1;
+    // Every line of the block read once; the common plain number goes
+    // straight to the number reader.
+    std::vector<std::vector<double>> Values(Width);
+    for (std::vector<double>& Column : Values)
+        Column.reserve(Extends ? Lines.size() - Block.First : Block.Last - Block.First + 1);
+    std::vector<bool> AnyNumber(Width, false);
+    std::vector<bool> AnyText(Width, false);
+    const double NaN = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> Row(Width);
+    TLayout Layout(Width);
+    const size_t End = Extends ? Lines.size() - 1 : Block.Last;
+    for (size_t i = Block.First; i <= End; ++i) {
+        if (Lines[i].empty())
+            continue;
+        const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], Delimiter);
+        for (size_t c = 0; c < Width; ++c) {
+            const std::string_view Cell = c < Split.size() ? Trim(Split[c]) : std::string_view();
+            double Value = NaN;
+            bool Read = false;
+            if (!Cell.empty()) {
+                Read = Numbers::TryParseNumber(Cell, DecimalText, Value);
+                if (!Read) {
+                    const std::string S = Normalised(Cell);
+                    bool Grouped = false;
+                    Read = ReadsWith(S, Decimal, Value, Grouped);
+                    std::string Number;
+                    std::string Suffix;
+                    if (!Read && OneSuffix[c] && !Suffixes[c].empty() && SplitSuffix(S, Number, Suffix)
+                        && Suffix == Suffixes[c])
+                        Read = ReadsWith(Number, Decimal, Value, Grouped);
+                    Table.Report.Grouped = Table.Report.Grouped || Grouped;
+                }
+            }
+            Row[c] = Read ? Value : NaN;
+            Layout[c] = Cell.empty() ? kEmpty : Read ? kNumber : kText;
+        }
+        if (i > Block.Last) {
+            // Past the sample: the block ends at the first line of another
+            // layout (a footer, a second table).
+            TLayout Trimmed(Layout);
+            while (!Trimmed.empty() && Trimmed.back() == kEmpty)
+                Trimmed.pop_back();
+            if (Split.size() > Width ? !Blank(Split[Width]) : false)
+                break;
+            if (!Fits(Trimmed, Block.Layout))
+                break;
+            Block.Last = i;
+        }
+        for (size_t c = 0; c < Width; ++c) {
+            AnyNumber[c] = AnyNumber[c] || Layout[c] == kNumber;
+            AnyText[c] = AnyText[c] || Layout[c] == kText;
+            Values[c].push_back(Row[c]);
+        }
+    }
+    Table.FirstLine = int(Block.First);
+    Table.LastLine = int(Block.Last);
     for (size_t i = Block.Last + 1; i < Lines.size(); ++i)
         Table.Report.SkippedLines += Blank(Lines[i]) ? 0 : 1;
 
     for (size_t c = 0; c < Width; ++c) {
-        bool AnyNumber = false;
-        bool AnyText = false;
-        std::string Suffix;
-        bool OneSuffix = true;
-        for (const std::vector<TCell>& Row : Cells) {
-            const TCell& Cell = Row[c];
-            AnyNumber = AnyNumber || Cell.Kind == kNumber;
-            AnyText = AnyText || Cell.Kind == kText;
-            if (Cell.Kind == kNumber) {
-                if (Suffix.empty() && !Cell.Suffix.empty())
-                    Suffix = Cell.Suffix;
-                OneSuffix = OneSuffix && Cell.Suffix == Suffix;
-            }
-        }
-        if (!AnyNumber) {
-            Table.Report.LeftOut.push_back({int(c), AnyText ? QStringLiteral("文字") : QStringLiteral("空")});
+        if (!AnyNumber[c]) {
+            Table.Report.LeftOut.push_back({int(c), AnyText[c] ? QStringLiteral("文字") : QStringLiteral("空")});
             continue;
         }
         TTableColumn Column;
@@ -456,26 +494,9 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
         Column.Title = Parts.join(QChar(u' '));
         Column.Unit = Units[c];
         // A unit written in every number of the column is the column's unit.
-        const bool StripSuffix = OneSuffix && !Suffix.empty();
-        if (StripSuffix && Column.Unit.isEmpty())
-            Column.Unit = QString::fromStdString(Suffix);
-        Column.Values.reserve(Cells.size());
-        for (size_t r = 0; r < Cells.size(); ++r) {
-            const TCell& Cell = Cells[r][c];
-            double Value = std::numeric_limits<double>::quiet_NaN();
-            if (Cell.Kind == kNumber && (Cell.Suffix.empty() || StripSuffix)) {
-                std::string S = Texts[r][c];
-                std::string Number;
-                std::string Unused;
-                if (!Cell.Suffix.empty() && SplitSuffix(S, Number, Unused))
-                    S = Number;
-                bool Grouped = false;
-                if (!ReadsWith(S, Decimal, Value, Grouped))
-                    Value = std::numeric_limits<double>::quiet_NaN();
-                Table.Report.Grouped = Table.Report.Grouped || Grouped || StripSuffix;
-            }
-            Column.Values.push_back(Value);
-        }
+        if (Column.Unit.isEmpty() && OneSuffix[c] && !Suffixes[c].empty())
+            Column.Unit = QString::fromStdString(Suffixes[c]);
+        Column.Values = std::move(Values[c]);
         Table.Columns.push_back(std::move(Column));
     }
     return Table;

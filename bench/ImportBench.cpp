@@ -1,9 +1,10 @@
 // The data import of a million rows beside a bare reading loop over the same
-// bytes. Run by hand: ./build/bench/import_bench
+// bytes, and the table reader alone. Run by hand: ./build/bench/import_bench
 // PLOTVANE_BENCH_CSV=path writes the benchmark's CSV there and exits, for the
 // whole-process comparisons of bench/compare_import.sh.
 
 #include "app/DataImport.h"
+#include "app/TableReader.h"
 #include "bench/CsvMaker.h"
 #include "chart/panel/Chart.h"
 
@@ -68,6 +69,18 @@ void BM_Import(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * csv.size());
 }
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The table reader alone over the same bytes: block, separators, columns.
+void BM_ReadTable(benchmark::State& state)
+{
+    const QByteArray& csv = Csv();
+    for (auto _ : state) {
+        const TTable table = ReadTable(std::string_view(csv.constData(), size_t(csv.size())), TRegionalSeparators{});
+        benchmark::DoNotOptimize(table.Rows());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * csv.size());
+}
+BENCHMARK(BM_ReadTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
