@@ -313,6 +313,91 @@ QString UnitText(std::string_view Cell)
     return QString::fromUtf8(S.data(), qsizetype(S.size()));
 }
 
+std::string Lower(std::string_view S)
+{
+    std::string Out(Trim(S));
+    for (char& c : Out)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return Out;
+}
+
+// The number a settings cell names: the next cell to its right, or the cell
+// under it on the next line.
+bool SettingValue(const std::vector<std::vector<std::string>>& Rows, size_t Row, size_t Column, char Decimal,
+                  double& Value)
+{
+    const std::string_view Separator(&Decimal, 1);
+    if (Column + 1 < Rows[Row].size()
+        && Numbers::TryParseNumber(Normalised(Trim(Rows[Row][Column + 1])), Separator, Value))
+        return true;
+    return Row + 1 < Rows.size() && Column < Rows[Row + 1].size()
+        && Numbers::TryParseNumber(Normalised(Trim(Rows[Row + 1][Column])), Separator, Value);
+}
+
+// A time base written above the samples ("Start" and "Increment", or a
+// "Sample Interval"): where the samples have no X of their own (only a
+// sequence number, or nothing), X is start + i × increment.
+void ApplyTimeBase(TTable& Table, const std::vector<std::string_view>& Lines, size_t BlockFirst, char Delimiter,
+                   char Decimal)
+{
+    if (Table.Columns.empty())
+        return;
+    const size_t From = BlockFirst > 200 ? BlockFirst - 200 : 0;
+    double Start = 0;
+    double Increment = 0;
+    bool HasIncrement = false;
+    TCellSplitter Splitter;
+    std::vector<std::string_view> Runs;
+    // The settings may be written with another delimiter than a block of
+    // one column shows.
+    for (char By : {Delimiter, '\t', ',', ';'}) {
+        std::vector<std::vector<std::string>> Rows;
+        for (size_t i = From; i < BlockFirst; ++i) {
+            const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], By);
+            Rows.emplace_back(Split.begin(), Split.end());
+        }
+        for (size_t r = 0; r < Rows.size(); ++r) {
+            for (size_t c = 0; c < Rows[r].size(); ++c) {
+                const std::string Name = Lower(Rows[r][c]);
+                double Value;
+                if ((Name == "start" || Name == "x start" || Name == "start time")
+                    && SettingValue(Rows, r, c, Decimal, Value))
+                    Start = Value;
+                else if ((Name == "increment" || Name == "x increment" || Name == "sample interval")
+                         && SettingValue(Rows, r, c, Decimal, Value) && Value > 0 && std::isfinite(Value)) {
+                    Increment = Value;
+                    HasIncrement = true;
+                }
+            }
+        }
+        if (HasIncrement)
+            break;
+        Start = 0;
+    }
+    if (!HasIncrement)
+        return;
+    std::vector<double> Times(Table.Columns.front().Values.size());
+    for (size_t i = 0; i < Times.size(); ++i)
+        Times[i] = Start + double(i) * Increment;
+    TTableColumn& First = Table.Columns.front();
+    if (Table.Columns.size() == 1) {
+        TTableColumn X;
+        X.Kind = ckNumber;
+        X.SourceColumn = -1;
+        X.Values = std::move(Times);
+        Table.Columns.insert(Table.Columns.begin(), std::move(X));
+        Table.Report.TimeBase = true;
+        return;
+    }
+    // A sequence number counts the samples: it is no X.
+    for (size_t i = 1; i < First.Values.size(); ++i)
+        if (!(First.Values[i] == First.Values[i - 1] + 1))
+            return;
+    First.Values = std::move(Times);
+    Table.Report.TimeBase = true;
+}
+
 } // namespace
 
 QString TTableColumn::Caption() const
@@ -355,6 +440,8 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
     // after its numbers: the same unit in every sampled number, or none.
     int PointVotes = 0;
     int CommaVotes = 0;
+    // The block's own columns: numeric somewhere in the sampled lines.
+    std::vector<bool> Core(Width, false);
     std::vector<std::string> Suffixes(Width);
     std::vector<bool> OneSuffix(Width, true);
     std::vector<bool> SuffixSeen(Width, false);
@@ -368,6 +455,7 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
             const TCell Cell = Classify(Split[c], Delimiter);
             if (Cell.Kind != kNumber)
                 continue;
+            Core[c] = true;
             if (Cell.ReadsWithPoint != Cell.ReadsWithComma)
                 (Cell.ReadsWithPoint ? PointVotes : CommaVotes) += 1;
             if (!SuffixSeen[c]) {
@@ -385,6 +473,19 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
     Table.Decimal = QString(QChar(Decimal));
     const std::string_view DecimalText(&Decimal, 1);
 
+    // A block beside a settings block (an instrument's "Record Length, 2500"
+    // lines to the left of its first samples): lines above it with a number
+    // in every one of its columns are its first lines.
+    while (Block.First > 0) {
+        const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[Block.First - 1], Delimiter);
+        bool Numbers = Split.size() >= Width;
+        for (size_t c = 0; c < Width && Numbers; ++c)
+            Numbers = !Core[c] || Classify(Split[c], Delimiter).Kind == kNumber;
+        if (!Numbers)
+            break;
+        --Block.First;
+    }
+
     // The header: up to three text lines right above the block, the last of
     // them a line of units when it looks like one under a line of names.
     std::vector<std::vector<std::string>> Header; // top line first
@@ -395,9 +496,12 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
         if (Blank(Lines[i]))
             break;
         const std::vector<std::string_view>& Split = SplitCells(Splitter, Runs, Lines[i], Delimiter);
-        const TLayout Layout = LayoutOf(Split, Delimiter);
-        if (HasNumber(Layout) || Layout.empty() || Layout.size() > Width
-            || (Header.empty() && Layout.size() < std::min<size_t>(Width, 2)))
+        TLayout Layout = LayoutOf(Split, Delimiter);
+        // Cells right of the block's columns (a time base's values beside
+        // the names) are no part of the header.
+        if (Layout.size() > Width)
+            Layout.resize(Width);
+        if (HasNumber(Layout) || Layout.empty() || (Header.empty() && Layout.size() < std::min<size_t>(Width, 2)))
             break;
         // The splitter's buffers are reused: the header keeps copies.
         Header.insert(Header.begin(), std::vector<std::string>(Split.begin(), Split.end()));
@@ -475,8 +579,11 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
         Table.Report.SkippedLines += Blank(Lines[i]) ? 0 : 1;
 
     for (size_t c = 0; c < Width; ++c) {
-        if (!AnyNumber[c]) {
-            Table.Report.LeftOut.push_back({int(c), AnyText[c] ? QStringLiteral("文字") : QStringLiteral("空")});
+        if (!AnyNumber[c] || !Core[c]) {
+            const QString Reason = AnyNumber[c] ? QStringLiteral("設定")
+                : AnyText[c]                    ? QStringLiteral("文字")
+                                                : QStringLiteral("空");
+            Table.Report.LeftOut.push_back({int(c), Reason});
             continue;
         }
         TTableColumn Column;
@@ -499,5 +606,6 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
         Column.Values = std::move(Values[c]);
         Table.Columns.push_back(std::move(Column));
     }
+    ApplyTimeBase(Table, Lines, Block.First, Delimiter, Decimal);
     return Table;
 }

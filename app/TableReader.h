@@ -21,7 +21,8 @@ struct TTableColumn {
     QString Title;
     // From a line of units under the names, or a unit written in every cell.
     QString Unit;
-    // Its place among the cells of a data line (0 = the first cell).
+    // Its place among the cells of a data line (0 = the first cell); -1 for
+    // an X made from a time base.
     int SourceColumn = 0;
     // One value a data line; NaN where the line has no number there.
     std::vector<double> Values;
@@ -37,7 +38,8 @@ struct TTableReport {
     bool UnitLine = false;
     // Lines below the block, and lines inside it of another layout.
     int SkippedLines = 0;
-    // Columns that are no series, with the reason ("空", "文字").
+    // Columns that are no series, with the reason: "空" (empty), "文字"
+    // (text), "設定" (numbers only beside the block's first lines).
     struct TLeftOut {
         int SourceColumn;
         QString Reason;
@@ -45,6 +47,8 @@ struct TTableReport {
     std::vector<TLeftOut> LeftOut;
     // Numbers read with grouping, or with a unit stripped off.
     bool Grouped = false;
+    // X made from a time base above the samples (start + i × increment).
+    bool TimeBase = false;
 };
 
 // The data block of a text: the longest run of lines that split into the

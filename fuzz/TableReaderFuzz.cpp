@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     const TTable Table = ReadTable(std::string_view(reinterpret_cast<const char*>(Data), Size), Regional);
     // Every column as long as the block, and the block inside the text.
     for (const TTableColumn& Column : Table.Columns)
-        if (int(Column.Values.size()) != Table.Rows() || Column.SourceColumn < 0)
+        if (int(Column.Values.size()) != Table.Rows() || Column.SourceColumn < -1)
             std::abort();
     if (!Table.Columns.empty() && (Table.FirstLine < 0 || Table.LastLine < Table.FirstLine))
         std::abort();

@@ -146,3 +146,48 @@ TEST(TableReader, TextWithoutNumbersHasNoBlock)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TableReader, InstrumentLayoutsBesideASettingsBlockOrWithATimeBase)
+{
+    // Samples in columns 4-5 beside a settings block in columns 1-3: the
+    // settings lines hold the first samples.
+    std::string Scope = "Record Length,8,Points,-0.000004,0.01\n"
+                        "Sample Interval,1e-06,s,-0.000003,0.02\n"
+                        "Trigger Point,4,Samples,-0.000002,0.03\n";
+    for (int i = 3; i < 8; ++i)
+        Scope += ",,," + std::to_string(-4 + i) + "e-06,0.0" + std::to_string(i + 1) + "\n";
+    const TTable T = ReadTable(Scope, Point);
+    ASSERT_EQ(T.Columns.size(), 2u);
+    EXPECT_EQ(T.Columns[0].SourceColumn, 3);
+    EXPECT_EQ(T.Rows(), 8);
+    EXPECT_DOUBLE_EQ(T.Columns[0].Values[0], -0.000004);
+    EXPECT_DOUBLE_EQ(T.Columns[1].Values[2], 0.03);
+    EXPECT_EQ(T.Report.PreambleLines, 0);
+    ASSERT_EQ(T.Report.LeftOut.size(), 3u);
+    EXPECT_EQ(T.Report.LeftOut[0].Reason, "文字");
+    EXPECT_EQ(T.Report.LeftOut[1].Reason, "設定");
+    EXPECT_FALSE(T.Report.TimeBase); // it has its own X
+
+    // A time base in the header instead of an X column: the sequence number
+    // gives way to start + i × increment.
+    const TTable R = ReadTable("X,CH1,Start,Increment,\n"
+                               "Sequence,Volt,-1.2e-03,2.0e-06\n"
+                               "0,4.00e-02,\n1,4.40e-02,\n2,4.80e-02,\n3,5.20e-02,\n",
+                               Point);
+    ASSERT_EQ(R.Columns.size(), 2u);
+    EXPECT_TRUE(R.Report.TimeBase);
+    EXPECT_EQ(Captions(R), (std::vector<QString>{"X Sequence", "CH1 Volt"}));
+    EXPECT_DOUBLE_EQ(R.Columns[0].Values[3], -1.2e-03 + 3 * 2e-06);
+    EXPECT_DOUBLE_EQ(R.Columns[1].Values[1], 0.044);
+
+    // Samples alone under a "Sample Interval" line: X is made.
+    const TTable S = ReadTable("Sample Interval,0.5\nStart,10\n\nVolt\n1.5\n1.6\n1.7\n", Point);
+    ASSERT_EQ(S.Columns.size(), 2u);
+    EXPECT_EQ(S.Columns[0].SourceColumn, -1);
+    EXPECT_EQ(S.Columns[0].Values, (std::vector<double>{10, 10.5, 11}));
+    EXPECT_EQ(S.Columns[1].Title, "Volt");
+}
+
+} // namespace
