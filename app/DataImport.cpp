@@ -3,6 +3,7 @@
 #include "app/CellSplitter.h"
 #include "app/DataErrors.h"
 #include "app/Magnification.h"
+#include "app/TableReader.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -34,6 +35,11 @@ const QString TDataImport::ImportErrorText = QStringLiteral("エラーが発生�
 const QString TDataImport::ImportErrorCaption = QStringLiteral("情報");
 const QString TDataImport::NoNumberNote = QStringLiteral("（1列目に数値が見つかりません）");
 const QString TDataImport::NoDataText = QStringLiteral("データがありません");
+
+QString TDataImport::PreambleNote(int lines)
+{
+    return QStringLiteral("（前置き %1 行）").arg(lines);
+}
 
 QString TDataImport::DecimalNote(const QString& decimal)
 {
@@ -328,6 +334,26 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
 
     const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
     FDelimiter = delimiter;
+    FPreambleLines = 0;
+    FHeaderLines = 0;
+
+    // A text whose data block stands where its first line puts it (at that
+    // line, or under it as a header) is read line by line as it always was;
+    // one with a preamble above its block, or cells parted by semicolons or
+    // spaces, is read through the table the reader finds.
+    {
+        const Numbers::TSeparators& regional = Numbers::RegionalSeparators();
+        const TTable shape = ReadTableShape(DataList.Text(), {regional.Decimal, regional.Group});
+        int next = q + 1;
+        while (next < lineTotal && DataList.Line(next).empty())
+            ++next;
+        const bool asLines = shape.Delimiter == 0
+            || (shape.Delimiter == delimiter && (shape.FirstLine == q || shape.FirstLine == next));
+        if (!asLines) {
+            BuildFromTable(chart);
+            return;
+        }
+    }
 
     const std::string regional = Numbers::RegionalSeparators().Decimal.toStdString();
     std::string other = regional == "." ? "," : ".";
@@ -349,16 +375,7 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
                              .arg(Numbers::FormatNumber(MaxColumns, u"#,##0")));
 
     LineCount = int(cells.size()) - 1;
-    std::vector<TChartSeries*> series;
-    series.reserve(size_t(LineCount));
-    for (int i = 0; i < LineCount; ++i) {
-        auto* line = new TLineSeries(&chart);
-        line->Pointer()->SetVisible(true);
-        line->Pointer()->SetSize(2);
-        line->Pointer()->SetStyle(psCircle);
-        chart.AddSeries(line);
-        series.push_back(line);
-    }
+    const std::vector<TChartSeries*> series = MakeSeries(chart, LineCount);
 
     double firstX = 0;
     if (isNumber(cells[0], firstX)) {
@@ -452,20 +469,7 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     // of lines passed over would only repeat it.
     const QString notes = (noNumber ? NoNumberNote : QString()) + (switched ? DecimalNote(FDecimal) : QString())
         + (noNumber ? QString() : SkippedNote(FSkipped));
-    if (scan) {
-        Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
-        Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
-        FXScanFactor = xmag;
-        FYScanFactor = ymag;
-        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + notes;
-        FStatusIsNotes = false;
-        ++FScanCount;
-    } else if (!notes.isEmpty() || FStatusIsNotes) {
-        // Without the automatic scan only the notes come and go.
-        FStatusText = notes;
-        FStatusIsNotes = !notes.isEmpty();
-        ++FScanCount;
-    }
+    SetStatus(xMaximum, yMaximum, notes);
 
     for (int i = 0; i < LineCount; ++i) {
         std::vector<double>& x = xs[size_t(i)];
@@ -484,6 +488,102 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
                              .arg(LineCount + 1));
     }
 
+    if (!FSeriesNames.isEmpty())
+        FSelectedSeries = 0;
+}
+
+std::vector<TChartSeries*> TDataImport::MakeSeries(TCustomAxisPanel& chart, int count)
+{
+    std::vector<TChartSeries*> series;
+    series.reserve(size_t(std::max(0, count)));
+    for (int i = 0; i < count; ++i) {
+        auto* line = new TLineSeries(&chart);
+        line->Pointer()->SetVisible(true);
+        line->Pointer()->SetSize(2);
+        line->Pointer()->SetStyle(psCircle);
+        chart.AddSeries(line);
+        series.push_back(line);
+    }
+    return series;
+}
+
+void TDataImport::SetStatus(double xMaximum, double yMaximum, const QString& notes)
+{
+    if (AutoSize) {
+        Magnification::ComputeScalePrefix(xmag, xtani, xMaximum);
+        Magnification::ComputeScalePrefix(ymag, ytani, yMaximum);
+        FXScanFactor = xmag;
+        FYScanFactor = ymag;
+        FStatusText = Magnification::StatusText(xmag, xtani, ymag, ytani) + notes;
+        FStatusIsNotes = false;
+        ++FScanCount;
+    } else if (!notes.isEmpty() || FStatusIsNotes) {
+        // Without the automatic scan only the notes come and go.
+        FStatusText = notes;
+        FStatusIsNotes = !notes.isEmpty();
+        ++FScanCount;
+    }
+}
+
+void TDataImport::BuildFromTable(TCustomAxisPanel& chart)
+{
+    const Numbers::TSeparators& regional = Numbers::RegionalSeparators();
+    const TTable table = ReadTable(DataList.Text(), {regional.Decimal, regional.Group});
+    FDelimiter = table.Delimiter;
+    FDecimal = table.Decimal;
+    FSkipped = TSkipped();
+    FPreambleLines = table.Report.PreambleLines;
+    FHeaderLines = table.Report.HeaderLines;
+
+    const int count = std::max(0, int(table.Columns.size()) - 1);
+    if (count > MaxColumns)
+        throw EDataError(QStringLiteral("最初の行の列が多すぎます (上限 %1 列)")
+                             .arg(Numbers::FormatNumber(MaxColumns, u"#,##0")));
+    LineCount = count;
+    const std::vector<TChartSeries*> series = MakeSeries(chart, count);
+    const bool named = table.Report.HeaderLines > 0
+        || std::any_of(table.Columns.begin(), table.Columns.end(),
+                       [](const TTableColumn& c) { return !c.Caption().isEmpty(); });
+    for (int i = 0; i < count; ++i) {
+        const QString title = named ? TitleFromCell(table.Columns[size_t(i) + 1].Caption().toStdString())
+                                    : QStringLiteral("No") + QString::number(i);
+        series[size_t(i)]->SetTitle(title);
+        FSeriesNames.append(title);
+    }
+    if (named && !table.Columns.empty())
+        chart.BottomAxis()->Title()->SetCaption(TitleFromCell(table.Columns.front().Caption().toStdString()));
+
+    double xMaximum = -1e20;
+    double yMaximum = -1e20;
+    const std::vector<double>& xs = table.Columns.empty() ? std::vector<double>() : table.Columns.front().Values;
+    for (double x : xs)
+        if (!std::isnan(x))
+            xMaximum = std::max(xMaximum, std::fabs(x));
+    for (int i = 0; i < count; ++i)
+        for (double y : table.Columns[size_t(i) + 1].Values)
+            if (!std::isnan(y))
+                yMaximum = std::max(yMaximum, std::fabs(y));
+    QString notes;
+    if (table.Report.PreambleLines > 0)
+        notes += PreambleNote(table.Report.PreambleLines);
+    if (table.Decimal != regional.Decimal)
+        notes += DecimalNote(table.Decimal);
+    SetStatus(xMaximum, yMaximum, notes);
+
+    for (int i = 0; i < count; ++i) {
+        const std::vector<double>& ys = table.Columns[size_t(i) + 1].Values;
+        std::vector<double> x;
+        std::vector<double> y;
+        x.reserve(ys.size());
+        y.reserve(ys.size());
+        for (size_t r = 0; r < ys.size() && r < xs.size(); ++r) {
+            if (std::isnan(xs[r]) || std::isnan(ys[r]))
+                continue;
+            x.push_back(xs[r] * xmag);
+            y.push_back(ys[r] * ymag);
+        }
+        series[size_t(i)]->AddXYArrays(std::move(x), std::move(y));
+    }
     if (!FSeriesNames.isEmpty())
         FSelectedSeries = 0;
 }

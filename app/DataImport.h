@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QMimeData;
+class TChartSeries;
 class TCustomAxisPanel;
 
 // Everything of the data import that is not a widget: the data lines, the
@@ -62,6 +64,12 @@ public:
     // Said after the magnification when a load found data lines but not one
     // number in the first column (dates as X, for instance).
     static const QString NoNumberNote;
+    // Said when lines above the data were passed over: "（前置き 20 行）".
+    static QString PreambleNote(int lines);
+    // Lines above the data block the last rebuild passed over (a logger's
+    // settings, comments, a banner), and its header lines.
+    int PreambleLines() const { return FPreambleLines; }
+    int HeaderLines() const { return FHeaderLines; }
     // Why the last guarded rebuild failed ("2 行目の 3 列目の数値は…"), shown
     // under ImportErrorText; empty after one that succeeded.
     const QString& ImportErrorCause() const { return FImportErrorCause; }
@@ -152,6 +160,8 @@ private:
     QString FDecimal;
     TSkipped FSkipped;
     bool FNoData = false;
+    int FPreambleLines = 0;
+    int FHeaderLines = 0;
     // The status text holds only notes (a rebuild without the automatic scan
     // wrote it): the next such rebuild replaces them.
     bool FStatusIsNotes = false;
@@ -160,6 +170,15 @@ private:
     double FYScanFactor = 1.0;
 
     bool BuildGuarded(TCustomAxisPanel& chart);
+    // The rebuild of a text whose data block is not where its first line
+    // puts it (a preamble above it, a semicolon or spaces between its
+    // cells): the series come from the table the reader finds.
+    void BuildFromTable(TCustomAxisPanel& chart);
+    // The series of a rebuild, with the pointer every import gives them.
+    std::vector<TChartSeries*> MakeSeries(TCustomAxisPanel& chart, int count);
+    // The automatic magnification from the largest magnitudes (with
+    // AutoSize), and the status text with the notes after it.
+    void SetStatus(double xMaximum, double yMaximum, const QString& notes);
     // Runs a load. When memory runs out in it, the chart is built again from
     // the lines and factors of before and the failure goes on to the caller.
     bool LoadOrRestore(TCustomAxisPanel& chart, TDataList previous, const std::function<bool()>& load);

@@ -11,6 +11,14 @@ std::string_view TDataList::Line(int index) const
     return std::string_view(FText.constData() + e.Start, size_t(e.Length));
 }
 
+std::string_view TDataList::Text() const
+{
+    if (FLines.empty())
+        return {};
+    const qsizetype Start = FLines.front().Start;
+    return std::string_view(FText.constData() + Start, size_t(FText.size() - Start));
+}
+
 QString TDataList::LineText(int index) const
 {
     const std::string_view line = Line(index);

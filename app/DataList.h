@@ -17,6 +17,8 @@ public:
     // Some line holds a character other than a space or a TAB.
     bool HasData() const;
     std::string_view Line(int index) const;
+    // The whole text, from the first line on (a byte-order mark left out).
+    std::string_view Text() const;
     QString LineText(int index) const;
 
     void Clear();

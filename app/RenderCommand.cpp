@@ -89,6 +89,10 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
             json.String(text);
     };
     textOrNull("decimal", import.Decimal());
+    json.Key("preambleLines");
+    json.Integer(import.PreambleLines());
+    json.Key("headerLines");
+    json.Integer(import.HeaderLines());
     json.Key("lineCount");
     json.Integer(import.LineCount);
     json.Key("xTitle");

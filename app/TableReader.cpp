@@ -28,11 +28,12 @@ struct TCell {
     std::string Suffix;
 };
 
-std::vector<std::string_view> SplitLines(std::string_view Text)
+// The lines of Text, at most MaxLines of them.
+std::vector<std::string_view> SplitLines(std::string_view Text, size_t MaxLines)
 {
     std::vector<std::string_view> Lines;
     size_t Begin = 0;
-    for (size_t i = 0; i < Text.size(); ++i) {
+    for (size_t i = 0; i < Text.size() && Lines.size() < MaxLines; ++i) {
         if (Text[i] != '\n' && Text[i] != '\r')
             continue;
         Lines.push_back(Text.substr(Begin, i - Begin));
@@ -40,7 +41,7 @@ std::vector<std::string_view> SplitLines(std::string_view Text)
             ++i;
         Begin = i + 1;
     }
-    if (Begin < Text.size())
+    if (Begin < Text.size() && Lines.size() < MaxLines)
         Lines.push_back(Text.substr(Begin));
     return Lines;
 }
@@ -257,41 +258,42 @@ struct TBlock {
     char Delimiter = 0;
     size_t First = 0; // line indexes, inclusive
     size_t Last = 0;
-    TLayout Layout;
+    TLayout Layout;   // of its first line, the widest
+    size_t Lines = 0; // data lines in it
     long Score = std::numeric_limits<long>::min();
 };
 
-// The longest run of fitting lines for one delimiter, scored by its numeric
-// cells less its text cells.
+// The longest run of fitting lines for one delimiter (rows of nothing but
+// blanks and delimiters are empty rows inside it), scored by its numeric
+// cells less its text cells, which tells the delimiters apart.
 TBlock BestBlock(const std::vector<std::string_view>& Lines, size_t Count, char Delimiter)
 {
     TCellSplitter Splitter;
     std::vector<std::string_view> Runs;
     TBlock Best;
     TBlock Run;
-    long RunScore = 0;
     bool Open = false;
     for (size_t i = 0; i < Count; ++i) {
         if (Lines[i].empty())
             continue;
         const TLayout Layout = LayoutOf(SplitCells(Splitter, Runs, Lines[i], Delimiter), Delimiter);
+        if (Layout.empty())
+            continue;
         long LineScore = 0;
         for (TCellKind k : Layout)
             LineScore += k == kNumber ? 1 : k == kText ? -1 : 0;
-        if (Open && Layout.size() == Run.Layout.size() && Fits(Layout, Run.Layout)) {
+        if (Open && Fits(Layout, Run.Layout)) {
             Run.Last = i;
-            RunScore += LineScore;
+            ++Run.Lines;
+            Run.Score += LineScore;
         } else if (HasNumber(Layout)) {
             Open = true;
-            Run = {Delimiter, i, i, Layout, 0};
-            RunScore = LineScore;
+            Run = {Delimiter, i, i, Layout, 1, LineScore};
         } else {
             Open = false;
         }
-        if (Open && RunScore > Best.Score) {
+        if (Open && (Run.Lines > Best.Lines || (Run.Lines == Best.Lines && Run.Score > Best.Score)))
             Best = Run;
-            Best.Score = RunScore;
-        }
     }
     return Best;
 }
@@ -409,18 +411,24 @@ QString TTableColumn::Caption() const
     return QStringLiteral("%1 (%2)").arg(Title, Unit);
 }
 
-TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
+namespace {
+
+TTable Read(std::string_view Utf8, const TRegionalSeparators& Regional, bool ShapeOnly)
 {
     TTable Table;
     if (Utf8.size() >= 3 && Utf8.substr(0, 3) == "\xEF\xBB\xBF")
         Utf8.remove_prefix(3);
-    const std::vector<std::string_view> Lines = SplitLines(Utf8);
+    const std::vector<std::string_view> Lines
+        = SplitLines(Utf8, ShapeOnly ? SampleLines : std::numeric_limits<size_t>::max());
     const size_t Sample = std::min(Lines.size(), SampleLines);
 
     TBlock Block;
     for (char Delimiter : {'\t', ',', ';', ' '}) {
+        // The longest block; of blocks as long, the one of more numbers and
+        // fewer texts (a comma split of "1,5;2,5" is as long as the semicolon
+        // one, with a text in every line).
         const TBlock Candidate = BestBlock(Lines, Sample, Delimiter);
-        if (Candidate.Score > Block.Score)
+        if (Candidate.Lines > Block.Lines || (Candidate.Lines == Block.Lines && Candidate.Score > Block.Score))
             Block = Candidate;
     }
     if (Block.Delimiter == 0 || Block.Score <= 0)
@@ -519,6 +527,11 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
     }
     for (size_t i = 0; i < Top; ++i)
         Table.Report.PreambleLines += Lines[i].empty() ? 0 : 1;
+    if (ShapeOnly) {
+        Table.FirstLine = int(Block.First);
+        Table.LastLine = int(Block.Last);
+        return Table;
+    }
     // Every line of the block read once; the common plain number goes
     // straight to the number reader.
     std::vector<std::vector<double>> Values(Width);
@@ -608,4 +621,16 @@ TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
     }
     ApplyTimeBase(Table, Lines, Block.First, Delimiter, Decimal);
     return Table;
+}
+
+} // namespace
+
+TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional)
+{
+    return Read(Utf8, Regional, false);
+}
+
+TTable ReadTableShape(std::string_view Utf8, const TRegionalSeparators& Regional)
+{
+    return Read(Utf8, Regional, true);
 }

@@ -69,3 +69,7 @@ struct TTable {
 
 // Reads a table out of UTF-8 text: a pure function of its input.
 TTable ReadTable(std::string_view Utf8, const TRegionalSeparators& Regional);
+// Where the block of a text is and what stands above it, from its first
+// lines alone: the delimiter, the block's first line, the header and preamble
+// counts; no columns.
+TTable ReadTableShape(std::string_view Utf8, const TRegionalSeparators& Regional);

@@ -442,3 +442,53 @@ TEST_F(DataImport, LocaleDeDecimalPointsReadWhenTheCommaReadsNothing)
     EXPECT_EQ(PointsOf(Chart, 0), Points({{1.5, 2.25}}));
     EXPECT_FALSE(Import.StatusText().contains(QString::fromUtf8("小数点")));
 }
+
+// Files whose data block is not where their first line puts it are read
+// through the table reader: the preamble is passed over and said.
+TEST_F(DataImport, APreambleAboveTheDataIsPassedOverAndSaid)
+{
+    const char* Logger = "# Logger export\n"
+                         "# Device: TL-4 v2.1\n"
+                         "Sample rate,1000 Hz\n"
+                         "Started,2024-03-05 10:20\n"
+                         "\n"
+                         "時間,温度,湿度\n"
+                         "(ms),[°C],%\n"
+                         "0.0,21.5,40.1\n"
+                         "0.5,21.6,40.0\n"
+                         "1.0,21.8,39.7\n";
+    ASSERT_TRUE(Import.OpenFile(Chart, WriteFile(Logger)));
+    ASSERT_EQ(Chart.SeriesCount(), 2);
+    EXPECT_EQ(Import.SeriesNames(), (QStringList{QString::fromUtf8("温度 (°C)"), QString::fromUtf8("湿度 (%)")}));
+    EXPECT_EQ(Chart.BottomAxis()->Title()->Caption(), QString::fromUtf8("時間 (ms)"));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{0, 21.5}, {0.5, 21.6}, {1.0, 21.8}}));
+    EXPECT_EQ(Import.PreambleLines(), 4);
+    EXPECT_EQ(Import.HeaderLines(), 2);
+    EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("（前置き 4 行）"))) << Import.StatusText().toStdString();
+    EXPECT_EQ(Import.SelectedSeries(), 0);
+
+    // Without AutoSize the note comes alone.
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste(Logger));
+    EXPECT_EQ(Import.StatusText(), QString::fromUtf8("（前置き 4 行）"));
+    // A tidy text after it reads as ever, and the note goes.
+    ASSERT_TRUE(Paste("X,Y\n1,2\n2,3\n"));
+    EXPECT_EQ(Import.StatusText(), QString());
+    EXPECT_EQ(Import.PreambleLines(), 0);
+}
+
+TEST_F(DataImport, SemicolonsAndAlignedColumnsRead)
+{
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("Zeit;Spannung;Strom\n0,0;1,25;0,5\n0,1;1,30;0,6\n"));
+    EXPECT_EQ(Import.Delimiter(), ';');
+    EXPECT_EQ(Import.Decimal(), ",");
+    EXPECT_EQ(Import.SeriesNames(), (QStringList{"Spannung", "Strom"}));
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{0.0, 1.25}, {0.1, 1.30}}));
+    EXPECT_TRUE(Import.StatusText().endsWith(TDataImport::DecimalNote(QStringLiteral(","))));
+
+    ASSERT_TRUE(Paste("  time     volt    amp\n  0.000    1.234   0.5\n  0.001    1.240   0.6\n"));
+    EXPECT_EQ(Import.Delimiter(), ' ');
+    EXPECT_EQ(Import.SeriesNames(), (QStringList{"volt", "amp"}));
+    EXPECT_EQ(PointsOf(Chart, 1), Points({{0.0, 0.5}, {0.001, 0.6}}));
+}
