@@ -236,6 +236,38 @@ bool ReadsWithOther(const TDataList& lines, int q, char delimiter, const std::st
     return otherReads > 0;
 }
 
+// A comma-separated text under a region of decimal commas: its unquoted cells
+// cannot hold a decimal comma, so when its first column is whole numbers
+// (which read either way) the other cells decide, by a vote of those that
+// read one way only, over the first lines.
+bool CommaTextVotesForPoints(const TDataList& lines, int q, const std::string& regional)
+{
+    if (regional != ",")
+        return false;
+    TCellSplitter splitter;
+    int points = 0;
+    int commas = 0;
+    int seen = 0;
+    double unused;
+    for (int line = q; line < lines.Count() && seen < 2000; ++line) {
+        const std::string_view text = lines.Line(line);
+        if (text.empty())
+            continue;
+        ++seen;
+        const std::vector<std::string_view>& cells = splitter.Split(text, ',');
+        const bool first = Numbers::TryParseNumber(cells[0], ",", unused);
+        if (first != Numbers::TryParseNumber(cells[0], ".", unused))
+            return false; // a first cell of one reading: the first column decides
+        for (size_t j = 1; j < cells.size(); ++j) {
+            const bool comma = Numbers::TryParseNumber(cells[j], ",", unused);
+            const bool point = Numbers::TryParseNumber(cells[j], ".", unused);
+            points += point && !comma;
+            commas += comma && !point;
+        }
+    }
+    return points > commas;
+}
+
 // No reservation beyond this many points in all: a first line of a hundred
 // thousand columns must not ask for terabytes before a single point exists.
 constexpr size_t MaxReservedPoints = size_t(1) << 24;
@@ -358,7 +390,8 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     const std::string regional = Numbers::RegionalSeparators().Decimal.toStdString();
     std::string other = regional == "." ? "," : ".";
     std::string decimal = regional;
-    const bool switched = ReadsWithOther(DataList, q, delimiter, regional, other);
+    const bool switched = ReadsWithOther(DataList, q, delimiter, regional, other)
+        || (delimiter == ',' && CommaTextVotesForPoints(DataList, q, regional));
     if (switched)
         std::swap(decimal, other);
     FDecimal = QString::fromStdString(decimal);

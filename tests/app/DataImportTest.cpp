@@ -373,6 +373,24 @@ TEST_F(DataImport, LocaleDeDecimalCommaInATabFile)
     EXPECT_EQ(Import.StatusText(), QString::fromUtf8("自動倍率　X軸= 1.000.000.000　単位 [ n ]   Y軸= 1　単位 [  ]"));
 }
 
+// A comma-separated file of decimal points under a decimal-comma locale: the
+// whole numbers of its first column read either way, so its other cells
+// decide, and every one of them reads.
+TEST_F(DataImport, LocaleDeACommaFileOfDecimalPointsReadsEveryCell)
+{
+    Import.AutoSize = false;
+    ASSERT_TRUE(Paste("n,a,b\n1,0.5,10\n2,1.5,20\n3,2.25,30\n"));
+    EXPECT_EQ(Import.Decimal(), ".");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 0.5}, {2, 1.5}, {3, 2.25}}));
+    EXPECT_EQ(Import.Skipped().Cells(), 0);
+    // Whole numbers only, or quoted decimal commas: the region's comma stays.
+    ASSERT_TRUE(Paste("n,a\n1,5\n2,6\n"));
+    EXPECT_EQ(Import.Decimal(), ",");
+    ASSERT_TRUE(Paste("n,a\n1,\"0,5\"\n2,\"1,5\"\n"));
+    EXPECT_EQ(Import.Decimal(), ",");
+    EXPECT_EQ(PointsOf(Chart, 0), Points({{1, 0.5}, {2, 1.5}}));
+}
+
 // A European spreadsheet's tab-separated decimal commas read under a locale
 // of decimal points; the status bar says which separator was used.
 TEST_F(DataImport, TheOtherDecimalSeparatorReadsWhenTheRegionalOneReadsNothing)
