@@ -356,6 +356,11 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
     chart.LeftAxis()->SetAutomatic(true);
     chart.BottomAxis()->SetAutomatic(true);
     FDelimiter = 0;
+    FPreambleLines = 0;
+    FHeaderLines = 0;
+    FXUnit.clear();
+    FSeriesUnits.clear();
+    FLeftOut.clear();
 
     const int lineTotal = DataList.Count();
     int q = 0;
@@ -366,8 +371,6 @@ void TDataImport::BuildChart(TCustomAxisPanel& chart)
 
     const char delimiter = TCellSplitter::ChooseDelimiter(DataList.Line(q));
     FDelimiter = delimiter;
-    FPreambleLines = 0;
-    FHeaderLines = 0;
 
     // A text whose data block stands where its first line puts it (at that
     // line, or under it as a header) is read line by line as it always was;
@@ -567,6 +570,12 @@ void TDataImport::BuildFromTable(TCustomAxisPanel& chart)
     FSkipped = TSkipped();
     FPreambleLines = table.Report.PreambleLines;
     FHeaderLines = table.Report.HeaderLines;
+    for (const TTableReport::TLeftOut& column : table.Report.LeftOut)
+        FLeftOut.push_back({column.SourceColumn + 1, column.Reason});
+    if (!table.Columns.empty())
+        FXUnit = table.Columns.front().Unit;
+    for (size_t i = 1; i < table.Columns.size(); ++i)
+        FSeriesUnits.append(table.Columns[i].Unit);
 
     const int count = std::max(0, int(table.Columns.size()) - 1);
     if (count > MaxColumns)

@@ -70,6 +70,18 @@ public:
     // settings, comments, a banner), and its header lines.
     int PreambleLines() const { return FPreambleLines; }
     int HeaderLines() const { return FHeaderLines; }
+    // The units the last rebuild found for X and for each series (from a
+    // line of units or the cells), empty where none.
+    const QString& XUnit() const { return FXUnit; }
+    const QStringList& SeriesUnits() const { return FSeriesUnits; }
+    // Columns of the data the last rebuild made no series of, from 1, with
+    // the reason: "空" (empty), "文字" (text), "設定" (numbers only beside
+    // the first lines).
+    struct TLeftOut {
+        int Column;
+        QString Reason;
+    };
+    const std::vector<TLeftOut>& LeftOut() const { return FLeftOut; }
     // Why the last guarded rebuild failed ("2 行目の 3 列目の数値は…"), shown
     // under ImportErrorText; empty after one that succeeded.
     const QString& ImportErrorCause() const { return FImportErrorCause; }
@@ -162,6 +174,9 @@ private:
     bool FNoData = false;
     int FPreambleLines = 0;
     int FHeaderLines = 0;
+    QString FXUnit;
+    QStringList FSeriesUnits;
+    std::vector<TLeftOut> FLeftOut;
     // The status text holds only notes (a rebuild without the automatic scan
     // wrote it): the next such rebuild replaces them.
     bool FStatusIsNotes = false;

@@ -93,6 +93,18 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
     json.Integer(import.PreambleLines());
     json.Key("headerLines");
     json.Integer(import.HeaderLines());
+    textOrNull("xUnit", import.XUnit());
+    json.Key("leftOut");
+    json.BeginArray();
+    for (const TDataImport::TLeftOut& column : import.LeftOut()) {
+        json.BeginObject();
+        json.Key("column");
+        json.Integer(column.Column);
+        json.Key("reason");
+        json.String(column.Reason);
+        json.EndObject();
+    }
+    json.EndArray();
     json.Key("lineCount");
     json.Integer(import.LineCount);
     json.Key("xTitle");
@@ -136,6 +148,7 @@ void WriteDescription(TJsonWriter& json, const TDataImport& import, TChart& char
         json.String(s->Title());
         json.Key("color");
         json.String(ColorText(s->SeriesColor()));
+        textOrNull("unit", i < import.SeriesUnits().size() ? import.SeriesUnits()[i] : QString());
         json.Key("count");
         json.Integer(s->Count());
         json.Key("xMin");

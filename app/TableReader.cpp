@@ -422,14 +422,33 @@ TTable Read(std::string_view Utf8, const TRegionalSeparators& Regional, bool Sha
         = SplitLines(Utf8, ShapeOnly ? SampleLines : std::numeric_limits<size_t>::max());
     const size_t Sample = std::min(Lines.size(), SampleLines);
 
+    // Whether the line over a block splits into as many cells as the block
+    // has: a header of that delimiter.
+    auto HeaderFits = [&Lines](const TBlock& Candidate) {
+        size_t i = Candidate.First;
+        while (i > 0 && Lines[i - 1].empty())
+            --i;
+        if (i == 0)
+            return false;
+        TCellSplitter Splitter;
+        std::vector<std::string_view> Runs;
+        return SplitCells(Splitter, Runs, Lines[i - 1], Candidate.Delimiter).size() == Candidate.Layout.size();
+    };
     TBlock Block;
+    bool BlockHeaderFits = false;
     for (char Delimiter : {'\t', ',', ';', ' '}) {
         // The longest block; of blocks as long, the one of more numbers and
         // fewer texts (a comma split of "1,5;2,5" is as long as the semicolon
-        // one, with a text in every line).
+        // one, with a text in every line), then the one its header fits.
         const TBlock Candidate = BestBlock(Lines, Sample, Delimiter);
-        if (Candidate.Lines > Block.Lines || (Candidate.Lines == Block.Lines && Candidate.Score > Block.Score))
+        if (Candidate.Lines == 0)
+            continue;
+        const bool HeaderMatches = HeaderFits(Candidate);
+        if (Candidate.Lines > Block.Lines || (Candidate.Lines == Block.Lines && Candidate.Score > Block.Score)
+            || (Candidate.Lines == Block.Lines && Candidate.Score == Block.Score && HeaderMatches && !BlockHeaderFits)) {
             Block = Candidate;
+            BlockHeaderFits = HeaderMatches;
+        }
     }
     if (Block.Delimiter == 0 || Block.Score <= 0)
         return Table;

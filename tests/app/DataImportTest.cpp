@@ -484,6 +484,8 @@ TEST_F(DataImport, APreambleAboveTheDataIsPassedOverAndSaid)
     EXPECT_EQ(Import.HeaderLines(), 2);
     EXPECT_TRUE(Import.StatusText().endsWith(QString::fromUtf8("（前置き 4 行）"))) << Import.StatusText().toStdString();
     EXPECT_EQ(Import.SelectedSeries(), 0);
+    EXPECT_EQ(Import.XUnit(), "ms");
+    EXPECT_EQ(Import.SeriesUnits(), (QStringList{QString::fromUtf8("°C"), "%"}));
 
     // Without AutoSize the note comes alone.
     Import.AutoSize = false;
@@ -504,6 +506,13 @@ TEST_F(DataImport, SemicolonsAndAlignedColumnsRead)
     EXPECT_EQ(Import.SeriesNames(), (QStringList{"Spannung", "Strom"}));
     EXPECT_EQ(PointsOf(Chart, 0), Points({{0.0, 1.25}, {0.1, 1.30}}));
     EXPECT_TRUE(Import.StatusText().endsWith(TDataImport::DecimalNote(QStringLiteral(","))));
+
+    // A column of text labels is no series, and is said.
+    ASSERT_TRUE(Paste("t;judge;v\n0,5;OK;1,5\n1,5;NG;2,5\n"));
+    EXPECT_EQ(Import.SeriesNames(), (QStringList{"v"}));
+    ASSERT_EQ(Import.LeftOut().size(), 1u);
+    EXPECT_EQ(Import.LeftOut()[0].Column, 2);
+    EXPECT_EQ(Import.LeftOut()[0].Reason, QString::fromUtf8("文字"));
 
     ASSERT_TRUE(Paste("  time     volt    amp\n  0.000    1.234   0.5\n  0.001    1.240   0.6\n"));
     EXPECT_EQ(Import.Delimiter(), ' ');

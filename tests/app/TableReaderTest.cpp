@@ -70,6 +70,12 @@ TEST(TableReader, SeparatorsComeFromTheBlockNotTheRegion)
     EXPECT_EQ(Euro.Decimal, ",");
     EXPECT_EQ(Euro.Columns[1].Values, (std::vector<double>{1.25, 1.30, 1.35}));
 
+    // A text column keeps the comma split from scoring better: the header
+    // that splits as the block does decides.
+    const TTable Judged = ReadTable("t;judge;v\n0,5;OK;1,5\n1,5;NG;2,5\n", Point);
+    EXPECT_EQ(Judged.Delimiter, ';');
+    EXPECT_EQ(Captions(Judged), (std::vector<QString>{"t", "v"}));
+
     // Decimal points in a comma file under a decimal-comma locale; the Y
     // columns vote, not only the first one of whole numbers.
     const TTable Csv = ReadTable("n,a\n1,0.5\n2,1.5\n3,2.5\n", Comma);
