@@ -597,7 +597,9 @@ void TDataImport::BuildFromTable(TCustomAxisPanel& chart)
 
     double xMaximum = -1e20;
     double yMaximum = -1e20;
-    const std::vector<double>& xs = table.Columns.empty() ? std::vector<double>() : table.Columns.front().Values;
+    // A block always has a column of numbers; the empty list only guards.
+    static const std::vector<double> none;
+    const std::vector<double>& xs = table.Columns.empty() ? none : table.Columns.front().Values;
     for (double x : xs)
         if (!std::isnan(x))
             xMaximum = std::max(xMaximum, std::fabs(x));
